@@ -1,0 +1,100 @@
+// CCorvaneExtension: construction, the host-set values and the operations that answer constants.
+#include "extension/corvane_extension.h"
+
+#include "model/storage_layout.h"
+#include "platform/archive.h"
+
+CCorvaneExtension::CCorvaneExtension(const Generation& generation) : m_rcBounds{}, m_generation(generation)
+{
+    // CMenuSettings has set the current breakpoint to -1 and applied the defaults.
+}
+
+CCorvaneExtension::~CCorvaneExtension() = default;
+
+int CCorvaneExtension::GetVersion() { return 11; }
+
+void CCorvaneExtension::Draw(HDC, const RECT*) {}
+
+void CCorvaneExtension::Properties(HWND) {}
+
+CString CCorvaneExtension::GetHtml(const char16_t*)
+{
+    return m_generation.markup ? m_generation.markup(*this) : CString();
+}
+
+int CCorvaneExtension::CopyFiles(const char16_t*, const char16_t*) { return 1; }
+
+void CCorvaneExtension::Move(const RECT* bounds)
+{
+    if (bounds)
+        m_rcBounds = *bounds;
+}
+
+void CCorvaneExtension::Serialize(CArchive& ar) { SerializeSettings(ar, m_generation.storageLayout()); }
+
+int CCorvaneExtension::UseDIV() { return 1; }
+
+void CCorvaneExtension::GetMinimumSize(int& width, int& height)
+{
+    width = 10;
+    height = 10;
+}
+
+void CCorvaneExtension::SetSiteStructure(const char16_t*) {}
+
+void CCorvaneExtension::SetID(int id) { m_nID = id; }
+
+void CCorvaneExtension::SetPublishFolders(CStringArray& table)
+{
+    m_arrPublishFolders.RemoveAll();
+    m_arrPublishFolders.Copy(table);
+}
+
+CString CCorvaneExtension::GetCSS()
+{
+    return m_generation.stylesheet ? m_generation.stylesheet(*this) : CString();
+}
+
+void CCorvaneExtension::IncludeFonts(CStringArray& fonts) { AddUnique(fonts, m_strFontName); }
+
+void CCorvaneExtension::IncludeResource(CStringArray& resources)
+{
+    if (m_bInlineSVG == 0 && (m_strIconFont == u"Font Awesome" || m_strIconFont == u"FontAwesome"))
+        AddUnique(resources, CString(u"fontawesome-webfont.ttf"));
+}
+
+int CCorvaneExtension::GetDisplayMode() { return m_nDisplayMode; }
+
+void CCorvaneExtension::LoadBreakpointData(int breakpoint, int)
+{
+    CMenuSettings::LoadBreakpointData(breakpoint);
+}
+
+CString CCorvaneExtension::GetBreakPointCSS(int, int, int, int) { return CString(); }
+
+void CCorvaneExtension::SetFontLibraryFolder(const char16_t* libraryFolder, const char16_t* fontAwesomeFolder)
+{
+    m_strFontLibraryFolder = CString(libraryFolder);
+    m_strFontAwesomeFolder = CString(fontAwesomeFolder);
+}
+
+CString CCorvaneExtension::GetFontLibrary() { return m_bInlineSVG == 0 ? m_strIconFont : CString(); }
+
+// The operations this menu has no use for: empty text, zero, or nothing done.
+CString CCorvaneExtension::GetBeginOfBodyHTML() { return CString(); }
+CString CCorvaneExtension::GetBkColor() { return CString(); }
+CString CCorvaneExtension::GetBkImage() { return CString(); }
+CString CCorvaneExtension::GetEndOfBodyHTML() { return CString(); }
+CString CCorvaneExtension::GetHeaderHtml() { return CString(); }
+CString CCorvaneExtension::GetStartofPageHTML() { return CString(); }
+CString CCorvaneExtension::GetTheme() { return CString(); }
+CString CCorvaneExtension::GetUniqueName() { return CString(); }
+void CCorvaneExtension::SetAssetFileName(int, const char16_t*) {}
+void CCorvaneExtension::SetRootFolder(const char16_t*) {}
+void CCorvaneExtension::SetSharedFolder(const char16_t*) {}
+void CCorvaneExtension::SetStyleSheet(const char16_t*) {}
+void CCorvaneExtension::SetUniqueName(const char16_t*) {}
+int CCorvaneExtension::GetAssetCount() { return 0; }
+int CCorvaneExtension::IncludePngFix() { return 0; }
+CString CCorvaneExtension::GetAssetFileName(int) { return CString(); }
+CString CCorvaneExtension::GetDocumentReadyScript() { return CString(); }

@@ -1,0 +1,74 @@
+// CCorvaneExtension: the menu object the host creates and drives through 41 virtual operations.
+#pragma once
+
+#include <cstdint>
+
+#include "extension/generation.h"
+#include "extension/host_types.h"
+#include "model/menu_settings.h"
+#include "platform/arrays.h"
+#include "platform/cstring.h"
+#include "platform/exceptions.h"
+#include "platform/geometry.h"
+
+class CArchive;
+
+// The virtual operations keep the host's slot order: do not reorder, insert or remove any.
+// Text comes in as NUL-terminated UTF-16 that is valid only during the call.
+class TRELLIS_VISIBLE CCorvaneExtension : public CMenuSettings {
+public:
+    explicit CCorvaneExtension(const Generation& generation);
+
+    /*  0 */ virtual ~CCorvaneExtension();
+    /*  1 */ virtual int GetVersion();
+    /*  2 */ virtual void Draw(HDC dc, const RECT* bounds);
+    /*  3 */ virtual void Properties(HWND parent);
+    /*  4 */ virtual CString GetHtml(const char16_t* unused);
+    /*  5 */ virtual CString GetBeginOfBodyHTML();
+    /*  6 */ virtual int CopyFiles(const char16_t* destination, const char16_t* unused);
+    /*  7 */ virtual void Move(const RECT* bounds);
+    /*  8 */ virtual void Serialize(CArchive& ar);
+    /*  9 */ virtual int UseDIV();
+    /* 10 */ virtual void GetMinimumSize(int& width, int& height);
+    /* 11 */ virtual CString GetBkColor();
+    /* 12 */ virtual CString GetBkImage();
+    /* 13 */ virtual CString GetEndOfBodyHTML();
+    /* 14 */ virtual void SetAssetFileName(int index, const char16_t* name);
+    /* 15 */ virtual void SetSiteStructure(const char16_t* xml);
+    /* 16 */ virtual void SetID(int id);
+    /* 17 */ virtual int GetAssetCount();
+    /* 18 */ virtual int GetURLCount();
+    /* 19 */ virtual CString GetURL(int index);
+    /* 20 */ virtual void SetURL(int index, const char16_t* text);
+    /* 21 */ virtual CString GetHeaderHtml();
+    /* 22 */ virtual int IncludePngFix();
+    /* 23 */ virtual CString GetAssetFileName(int index);
+    /* 24 */ virtual void SetRootFolder(const char16_t* folder);
+    /* 25 */ virtual CString GetDocumentReadyScript();
+    /* 26 */ virtual void IncludeResource(CStringArray& resources);
+    /* 27 */ virtual CString GetStartofPageHTML();
+    /* 28 */ virtual void SetPublishFolders(CStringArray& table);
+    /* 29 */ virtual void SetSharedFolder(const char16_t* folder);
+    /* 30 */ virtual void SetStyleSheet(const char16_t* styleSheet);
+    /* 31 */ virtual void SetUniqueName(const char16_t* name);
+    /* 32 */ virtual CString GetTheme();
+    /* 33 */ virtual CString GetUniqueName();
+    /* 34 */ virtual CString GetCSS();
+    /* 35 */ virtual void IncludeFonts(CStringArray& fonts);
+    /* 36 */ virtual int GetDisplayMode();
+    /* 37 */ virtual void LoadBreakpointData(int breakpoint, int unused);
+    /* 38 */ virtual CString GetBreakPointCSS(int a, int b, int breakpoint, int d);
+    /* 39 */ virtual void SetFontLibraryFolder(const char16_t* libraryFolder, const char16_t* fontAwesomeFolder);
+    /* 40 */ virtual CString GetFontLibrary();
+
+    // Link services: every node of the tree numbered in pre-order.
+    CMenuItem* GetMenuItem(int index, int& counter, CMenuItem* parent);
+    int GetURLCountMenu(CMenuItem* node);
+
+    const Generation& GetGeneration() const { return m_generation; }
+
+    RECT m_rcBounds;
+
+private:
+    const Generation& m_generation;
+};

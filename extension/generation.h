@@ -1,0 +1,25 @@
+// What differs between the two generations of the menu, as data: texts, storage layout, generators.
+#pragma once
+
+#include <span>
+
+#include "platform/cstring.h"
+
+class CCorvaneExtension;
+struct StoredField;
+
+struct Generation {
+    const char16_t* moduleName;    // the module file's name without ".cvx64"
+    const char16_t* description;   // GetDescription
+    const char16_t* toolbarText;   // GetToolbarText
+    const char16_t* sheetCaption;  // caption of the properties sheet
+    std::span<const StoredField> (*storageLayout)();
+    // The published stylesheet and markup; null where a generation has none yet gives empty text.
+    CString (*stylesheet)(const CCorvaneExtension& menu);
+    CString (*markup)(const CCorvaneExtension& menu);
+};
+
+// Trellis: list-based markup.
+const Generation& FirstGeneration();
+// Trellisv2: flex-box bar.
+const Generation& SecondGeneration();

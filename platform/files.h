@@ -1,0 +1,34 @@
+// Files and folders: whole-file reads, all-or-nothing writes, copies, folder creation, file search.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/cstring.h"
+
+// Paths made on Windows hold "\": on this platform every file operation treats it as "/".
+std::string NativePath(const CString& path);
+std::string NativePath(const std::string& path);
+
+// Reads the whole file; false (and bytes untouched) when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error = nullptr);
+
+// Writes to a temporary file beside the target and renames it into place, so the target is
+// either complete or untouched.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+// Copies a file, replacing an existing target; false on any failure.
+bool CopyFileReplacing(const std::string& from, const std::string& to);
+
+// Creates one folder; false when it cannot be made (an existing folder included).
+bool CreateOneFolder(const std::string& path);
+
+bool FileExists(const std::string& path);
+bool IsFolder(const std::string& path);
+
+// The files in a folder whose names end with the given extension ("ttf", no dot), compared
+// without case; symbolic links are followed; full paths sorted by name in byte order.
+std::vector<std::string> FindFilesByExtension(const std::string& folder, const std::string& extension);
+
+// The full path of the shared object (or program) that holds the given address.
+std::string ModulePathOf(const void* address);

@@ -1,0 +1,91 @@
+// UTF-8/WTF-8 encoding and forgiving decoding of UTF-16 text.
+#include "platform/text_convert.h"
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 2);
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        }
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// Decodes one sequence at bytes[i]; returns its length, or 0 when it is not valid.
+size_t DecodeSequence(std::string_view bytes, size_t i, char32_t& cp)
+{
+    auto byte = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    unsigned char b0 = byte(i);
+    size_t left = bytes.size() - i;
+    if (b0 >= 0xC2 && b0 <= 0xDF && left >= 2 && IsContinuation(byte(i + 1))) {
+        cp = ((b0 & 0x1Fu) << 6) | (byte(i + 1) & 0x3Fu);
+        return 2;
+    }
+    if (b0 >= 0xE0 && b0 <= 0xEF && left >= 3 && IsContinuation(byte(i + 1)) && IsContinuation(byte(i + 2))) {
+        cp = ((b0 & 0x0Fu) << 12) | ((byte(i + 1) & 0x3Fu) << 6) | (byte(i + 2) & 0x3Fu);
+        return cp >= 0x800 ? 3 : 0;
+    }
+    if (b0 >= 0xF0 && b0 <= 0xF4 && left >= 4 && IsContinuation(byte(i + 1)) && IsContinuation(byte(i + 2)) &&
+        IsContinuation(byte(i + 3))) {
+        cp = ((b0 & 0x07u) << 18) | ((byte(i + 1) & 0x3Fu) << 12) | ((byte(i + 2) & 0x3Fu) << 6) |
+             (byte(i + 3) & 0x3Fu);
+        return (cp >= 0x10000 && cp <= 0x10FFFF) ? 4 : 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view bytes)
+{
+    std::u16string out;
+    out.reserve(bytes.size());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        unsigned char b0 = static_cast<unsigned char>(bytes[i]);
+        if (b0 < 0x80) {
+            out += static_cast<char16_t>(b0);
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        size_t length = DecodeSequence(bytes, i, cp);
+        if (length == 0) {
+            out += static_cast<char16_t>(b0);
+            ++i;
+            continue;
+        }
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (cp >> 10));
+            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+        i += length;
+    }
+    return out;
+}

@@ -1,0 +1,17 @@
+// The first generation (Trellis): its texts, its storage layout and its list-based generators.
+#include "extension/generation.h"
+#include "model/storage_layout.h"
+
+const Generation& FirstGeneration()
+{
+    static const Generation generation{
+        u"Trellis",
+        u"Responsive Trellis",
+        u"Trellis",
+        u"Trellis",
+        FirstGenerationLayout,
+        nullptr,
+        nullptr,
+    };
+    return generation;
+}
