@@ -1,0 +1,80 @@
+// Loading a plug-in module and looking up its exports.
+#include "host/plugin_module.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "host/command_line.h"
+#include "platform/files.h"
+
+std::string ProgramFolder()
+{
+    std::vector<char> buffer(4096);
+    ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (n <= 0)
+        return "./";
+    std::string path(buffer.data(), static_cast<size_t>(n));
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+namespace {
+
+template <typename Fn>
+Fn LookUp(void* handle, const char* name, const std::string& path)
+{
+    void* symbol = dlsym(handle, name);
+    if (!symbol)
+        throw CommandError(path + ": not a menu plug-in module (no export " + name + ")");
+    return reinterpret_cast<Fn>(symbol);
+}
+
+std::u16string ReadText(GetTextFn getText)
+{
+    // Ask with a growing buffer until the whole text fits.
+    for (unsigned size = 256;; size *= 2) {
+        std::u16string buffer(size, u'\0');
+        unsigned length = getText(buffer.data(), size);
+        if (length < size || size >= (1u << 20)) {
+            buffer.resize(std::u16string_view(buffer.c_str()).size());
+            return buffer;
+        }
+    }
+}
+
+}  // namespace
+
+PluginModule::PluginModule(const std::string& nameOrPath)
+{
+    if (nameOrPath == "Trellis" || nameOrPath == "Trellisv2")
+        m_path = ProgramFolder() + nameOrPath + ".cvx64";
+    else
+        m_path = nameOrPath;
+    if (!FileExists(m_path))
+        throw CommandError(m_path + ": no such plug-in module");
+    // A path without a slash would make dlopen search the library path instead of opening this file.
+    std::string openPath = m_path.find('/') == std::string::npos ? "./" + m_path : m_path;
+    m_handle = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!m_handle) {
+        const char* why = dlerror();
+        throw CommandError(m_path + ": cannot load plug-in module (" + (why ? why : "unknown error") + ")");
+    }
+    m_create = LookUp<CreateExtensionObjectFn>(m_handle, "CreateExtensionObject", m_path);
+    m_delete = LookUp<DeleteExtensionObjectFn>(m_handle, "DeleteExtensionObject", m_path);
+    m_getDescription = LookUp<GetTextFn>(m_handle, "GetDescription", m_path);
+    m_getToolbarText = LookUp<GetTextFn>(m_handle, "GetToolbarText", m_path);
+    m_getToolbarBitmap = LookUp<GetToolbarBitmapFn>(m_handle, "GetToolbarBitmap", m_path);
+}
+
+std::u16string PluginModule::Description() const { return ReadText(m_getDescription); }
+
+std::u16string PluginModule::ToolbarText() const { return ReadText(m_getToolbarText); }
+
+PluginModule::ObjectPtr PluginModule::CreateObject() const
+{
+    CCorvaneExtension* object = m_create();
+    if (!object)
+        throw CommandError(m_path + ": the module could not create a menu object (out of memory)");
+    return ObjectPtr(object, m_delete);
+}

@@ -1,0 +1,110 @@
+// Creating and preparing a menu object the way the host application does.
+#include "host/session.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "platform/archive.h"
+#include "platform/exceptions.h"
+#include "platform/files.h"
+#include "platform/text_convert.h"
+
+namespace {
+
+std::u16string WithTrailingSlash(const std::string& folder)
+{
+    if (folder.empty())
+        return {};
+    std::string withSlash = folder;
+    if (withSlash.back() != '/')
+        withSlash += '/';
+    return Utf8ToUtf16(withSlash);
+}
+
+}  // namespace
+
+int ParseInt(const std::string& text, const std::string& what)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end)
+        throw UsageError(what + " must be a whole number from -2147483648 to 2147483647, not '" + text + "'");
+    return value;
+}
+
+Session OpenSession(const ParsedArguments& args)
+{
+    Session session{PluginModule(args.Value("--plugin", "Trellisv2")), {nullptr, nullptr}};
+    int id = args.Has("--id") ? ParseInt(args.Value("--id"), "--id") : 0;
+    std::string siteText;
+    if (args.Has("--site")) {
+        std::string error;
+        if (!ReadWholeFile(args.Value("--site"), siteText, &error))
+            throw CommandError(args.Value("--site") + ": cannot read site structure: " + error);
+    }
+    for (const char* folderOption : {"--fonts", "--fa"}) {
+        if (args.Has(folderOption) && !IsFolder(args.Value(folderOption)))
+            throw CommandError(args.Value(folderOption) + ": no such folder (" + folderOption + ")");
+    }
+
+    session.object = session.module.CreateObject();
+    CCorvaneExtension& object = *session.object;
+    try {
+        if (args.Has("--id"))
+            object.SetID(id);
+        if (args.Has("--site"))
+            object.SetSiteStructure(Utf8ToUtf16(siteText).c_str());
+        if (args.Has("--fonts") || args.Has("--fa")) {
+            std::u16string fonts = WithTrailingSlash(args.Value("--fonts"));
+            std::u16string fontAwesome = WithTrailingSlash(args.Value("--fa"));
+            object.SetFontLibraryFolder(fonts.c_str(), fontAwesome.c_str());
+        }
+        if (args.Has("--publish-folder")) {
+            CStringArray table;
+            for (const std::string& entry : args.Values("--publish-folder"))
+                table.Add(CString::FromUtf8(entry));
+            object.SetPublishFolders(table);
+        }
+    } catch (const CException& e) {
+        throw CommandError(session.module.Path() + ": the module failed to take the host's settings: " + e.Describe());
+    }
+    return session;
+}
+
+void LoadBlock(CCorvaneExtension& object, const std::string& path)
+{
+    std::string bytes, error;
+    if (!ReadWholeFile(path, bytes, &error))
+        throw CommandError(path + ": cannot read menu block: " + error);
+    try {
+        CArchive archive(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        object.Serialize(archive);
+    } catch (const CException& e) {
+        throw CommandError(path + ": not a readable menu block: " + e.Describe());
+    } catch (const std::bad_alloc&) {
+        throw CommandError(path + ": not a readable menu block: out of memory");
+    }
+}
+
+std::string StoreBlock(CCorvaneExtension& object)
+{
+    std::vector<uint8_t> bytes;
+    CArchive archive(bytes);
+    object.Serialize(archive);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteOutputFile(const std::string& path, const std::string& bytes)
+{
+    std::string error;
+    if (!WriteFileAtomically(path, bytes, &error))
+        throw CommandError(path + ": cannot write: " + error);
+}
+
+void PrintText(std::u16string_view text)
+{
+    std::string utf8 = Utf16ToUtf8(text);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fflush(stdout);
+}

@@ -1,0 +1,27 @@
+// What every module-driving command does first: load the module, create an object, give it the
+// host-set values, and load a stored block; plus the output rules shared by the commands.
+#pragma once
+
+#include <string>
+
+#include "host/command_line.h"
+#include "host/plugin_module.h"
+
+struct Session {
+    PluginModule module;
+    PluginModule::ObjectPtr object;
+};
+
+// Creates the object and applies, in this order: --id, --site, --fonts/--fa, --publish-folder.
+Session OpenSession(const ParsedArguments& args);
+
+// Loads a stored block into the object; a block that cannot be read is a CommandError naming the file.
+void LoadBlock(CCorvaneExtension& object, const std::string& path);
+std::string StoreBlock(CCorvaneExtension& object);
+
+// Writes the whole file or nothing.
+void WriteOutputFile(const std::string& path, const std::string& bytes);
+// The UTF-8 of the text on standard output, with nothing added.
+void PrintText(std::u16string_view text);
+// A whole decimal number in the 32-bit range, or a UsageError naming what it is for.
+int ParseInt(const std::string& text, const std::string& what);
