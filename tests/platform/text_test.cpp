@@ -1,0 +1,113 @@
+// Strings, text conversion at the edges, wrapping integer text and the ordered map.
+#include <gtest/gtest.h>
+
+#include "../test_printers.h"
+
+#include "platform/arrays.h"
+#include "platform/cstring.h"
+#include "platform/exceptions.h"
+#include "platform/numbers.h"
+#include "platform/string_map.h"
+#include "platform/text_convert.h"
+
+namespace {
+
+TEST(CStringOps, SearchAndSliceClampLikeTheFramework)
+{
+    CString s(u"file://C:\\a\\b.png");
+    EXPECT_EQ(s.Find(u"file://"), 0);
+    EXPECT_EQ(s.Find(u'\\'), 9);
+    EXPECT_EQ(s.Find(u'\\', 10), 11);
+    EXPECT_EQ(s.Find(u'z'), -1);
+    EXPECT_EQ(s.Find(u'f', 99), -1);
+    EXPECT_EQ(s.ReverseFind(u'\\'), 11);
+    EXPECT_EQ(s.Left(4), CString(u"file"));
+    EXPECT_EQ(s.Left(-1), CString());
+    EXPECT_EQ(s.Mid(12), CString(u"b.png"));
+    EXPECT_EQ(s.Mid(12, 100), CString(u"b.png"));
+    EXPECT_EQ(s.Mid(100), CString());
+    EXPECT_EQ(s.Right(3), CString(u"png"));
+    EXPECT_EQ(s.Right(100), s);
+    EXPECT_THROW(s.GetAt(s.GetLength()), CInvalidArgException);
+}
+
+TEST(CStringOps, TrimReplaceAndCase)
+{
+    CString s(u" \t a b \r\n");
+    EXPECT_EQ(s.Trim(), CString(u"a b"));
+    CString q(u"\"value\"");
+    EXPECT_EQ(q.Trim(u"\""), CString(u"value"));
+    CString r(u"a.b.c");
+    EXPECT_EQ(r.Replace(u".", u"--"), 2);
+    EXPECT_EQ(r, CString(u"a--b--c"));
+    EXPECT_EQ(r.Replace(u"", u"x"), 0);
+    CString c(u"PNG \u00c9t\u00e9");
+    EXPECT_EQ(c.MakeLower(), CString(u"png \u00e9t\u00e9"));
+    EXPECT_EQ(CString(u"Arial").CompareNoCase(CString(u"arial")), 0);
+    EXPECT_NE(CString(u"Arial"), CString(u"arial"));
+}
+
+TEST(TextConvert, RoundTripsEveryCodePointAndLoneSurrogates)
+{
+    std::u16string text = u"Men\u00fc \u20ac \U0001F600";
+    text += static_cast<char16_t>(0xDC00);
+    text += u"end";
+    text += static_cast<char16_t>(0xD83D);
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
+    EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, 0xD800)), "\xED\xA0\x80");
+}
+
+TEST(TextConvert, InvalidBytesBecomeOneCharacterEach)
+{
+    EXPECT_EQ(Utf8ToUtf16("caf\xE9!"), u"caf\u00e9!");
+    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\u00c3");               // cut sequence
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\u00c0\u00af");     // overlong
+    EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80").size(), 4u);   // beyond U+10FFFF
+    EXPECT_EQ(Utf8ToUtf16("\xFF\xFE"), u"\u00ff\u00fe");
+}
+
+TEST(IntegerText, FollowsTheCLibraryRuleAndWraps)
+{
+    struct Case { const char16_t* text; int32_t value; };
+    const Case cases[] = {
+        {u"14", 14}, {u"  -5", -5}, {u"+7x", 7}, {u"abc", 0}, {u"", 0}, {u"- 3", 0},
+        {u"2147483647", 2147483647}, {u"-2147483648", INT32_MIN},
+        {u"2147483648", INT32_MIN}, {u"4294967297", 1}, {u"99999999999999999999", 1661992959},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextToInt(c.text), c.value) << CString(c.text).ToUtf8();
+    EXPECT_EQ(FormatInt(INT32_MIN), CString(u"-2147483648"));
+    EXPECT_EQ(FormatInt(768), CString(u"768"));
+    EXPECT_EQ(WrapAdd(INT32_MAX, 1), INT32_MIN);
+}
+
+TEST(OrderedMap, KeepsInsertionOrderAndReplacesInPlace)
+{
+    CMapStringToString map;
+    map.SetAt(CString(u"-1"), CString(u"a"));
+    map.SetAt(CString(u"768"), CString(u"b"));
+    map.SetAt(CString(u"480"), CString(u"c"));
+    map.SetAt(CString(u"-1"), CString(u"d"));
+    ASSERT_EQ(map.GetCount(), 3);
+    EXPECT_EQ(map.Pairs()[0], (CMapStringToString::Pair{CString(u"-1"), CString(u"d")}));
+    EXPECT_EQ(map.Pairs()[2].first, CString(u"480"));
+    CString value;
+    EXPECT_TRUE(map.Lookup(CString(u"768"), value));
+    EXPECT_EQ(value, CString(u"b"));
+    EXPECT_FALSE(map.Lookup(CString(u"76"), value));
+}
+
+TEST(Arrays, CheckIndicesAndAddUniqueComparesExactly)
+{
+    CStringArray list;
+    AddUnique(list, CString(u"Arial"));
+    AddUnique(list, CString(u"Arial"));
+    AddUnique(list, CString(u"arial"));
+    EXPECT_EQ(list.GetSize(), 2);
+    EXPECT_THROW(list.GetAt(2), CInvalidArgException);
+    EXPECT_THROW(list[-1], CInvalidArgException);
+    EXPECT_THROW(list.SetSize(-1), CInvalidArgException);
+}
+
+}  // namespace
