@@ -1,0 +1,187 @@
+// CXmlDocument: loading, the forgiving tag scanner, attribute splitting and child navigation.
+#include "icons/xml_document.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "icons/file_text.h"
+
+namespace {
+
+enum class TagKind { Skip, Start, End, SelfClosing };
+
+std::u16string_view TrimSpace(std::u16string_view text)
+{
+    size_t first = 0;
+    while (first < text.size() && IsCSpace(text[first]))
+        ++first;
+    size_t last = text.size();
+    while (last > first && IsCSpace(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+// Sorts a tag by the characters between its < and >, and gives the content that names the
+// element and holds its attributes: `a href="x"` for both <a href="x"> and <a href="x"/>.
+TagKind ClassifyTag(std::u16string_view inner, std::u16string_view& content)
+{
+    // Comments, declarations, processing instructions and CDATA sections.
+    if (!inner.empty() && (inner.front() == u'!' || inner.front() == u'?'))
+        return TagKind::Skip;
+    TagKind kind = TagKind::Start;
+    size_t first = 0;
+    size_t last = inner.size();
+    if (!inner.empty() && inner.front() == u'/') {
+        kind = TagKind::End;
+        first = 1;
+    }
+    // A slash right before the > wins, even in </a/>; in </> it is the same slash as the
+    // end-tag one and leaves the content empty.
+    if (!inner.empty() && inner.back() == u'/') {
+        kind = TagKind::SelfClosing;
+        if (last > first)
+            --last;
+    }
+    content = inner.substr(first, last - first);
+    return kind;
+}
+
+// Splits `name="value"` pairs. Only double quotes delimit values, and values stay as written.
+void ParseAttributes(std::u16string_view text, CMapStringToString& attributes)
+{
+    constexpr size_t npos = std::u16string_view::npos;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t equals = text.find(u'=', pos);
+        if (equals == npos)
+            return;
+        CString name(TrimSpace(text.substr(pos, equals - pos)));
+        size_t open = text.find(u'"', equals + 1);
+        size_t close = open == npos ? npos : text.find(u'"', open + 1);
+        if (close == npos) {
+            // An unquoted or unclosed value is the last attribute: it keeps the rest of the
+            // text, so nothing the author wrote is lost.
+            std::u16string_view rest = TrimSpace(text.substr(equals + 1));
+            while (!rest.empty() && rest.front() == u'"')
+                rest.remove_prefix(1);
+            attributes.SetAt(name, CString(rest));
+            return;
+        }
+        attributes.SetAt(name, CString(text.substr(open + 1, close - open - 1)));
+        pos = close + 1;
+    }
+}
+
+// Gives an element the name and attributes of a start tag's content.
+void TakeTagContent(CXmlElement& element, std::u16string_view content)
+{
+    size_t space = content.find(u' ');
+    if (space == std::u16string_view::npos) {
+        element.m_strName = CString(content);
+        element.m_strAttributes.Empty();
+        return;
+    }
+    element.m_strName = CString(content.substr(0, space));
+    std::u16string_view attributes = TrimSpace(content.substr(space + 1));
+    element.m_strAttributes = CString(attributes);
+    ParseAttributes(attributes, element.m_attributes);
+}
+
+}  // namespace
+
+CXmlDocument::CXmlDocument() : m_pCurrent(&m_root) {}
+
+CXmlDocument::~CXmlDocument() = default;
+
+void CXmlDocument::Reset(CString text)
+{
+    m_root.RemoveAllChildren();
+    m_pCurrent = &m_root;
+    m_root.m_pParent = nullptr;
+    m_root.m_strName.Empty();
+    m_root.m_strAttributes.Empty();
+    // Attributes of an earlier root would otherwise show through on the new one.
+    m_root.m_attributes.RemoveAll();
+    m_root.m_strValue.Empty();
+    m_strText = std::move(text);
+}
+
+int CXmlDocument::Load(const CString& path)
+{
+    CString text;
+    if (!ReadFileAsText(path, text))
+        return 0;
+    std::u16string chars = text.str();
+    chars.erase(std::remove_if(chars.begin(), chars.end(),
+                               [](char16_t ch) { return ch == u'\r' || ch == u'\n' || ch == u'\t'; }),
+                chars.end());
+    Parse(CString(std::move(chars)));
+    return 1;
+}
+
+int CXmlDocument::Parse(CString text)
+{
+    Reset(std::move(text));
+    // The scanner alternates between text and tags: text runs to the next <, a tag to the next >.
+    // So a > in text is an ordinary character, and so is a < inside a tag (as in an attribute
+    // value the host did not escape); neither disturbs the tree.
+    constexpr size_t npos = std::u16string_view::npos;
+    const std::u16string_view all = m_strText.view();
+    size_t pos = 0;
+    while (pos < all.size()) {
+        size_t open = all.find(u'<', pos);
+        if (open == npos)
+            break;  // text after the last tag belongs to no element
+        // The last text run before a tag wins, even an empty one.
+        m_pCurrent->m_strValue = CString(TrimSpace(all.substr(pos, open - pos)));
+        size_t close = all.find(u'>', open + 1);
+        if (close == npos)
+            break;  // a tag cut off by the end of the text is dropped
+        TakeTag(all.substr(open + 1, close - open - 1));
+        pos = close + 1;
+    }
+    return 1;
+}
+
+void CXmlDocument::TakeTag(std::u16string_view inner)
+{
+    std::u16string_view content;
+    TagKind kind = ClassifyTag(inner, content);
+    if (kind == TagKind::Skip)
+        return;
+    if (kind == TagKind::Start || kind == TagKind::SelfClosing) {
+        if (m_root.m_strName.IsEmpty()) {
+            TakeTagContent(m_root, content);
+        } else {
+            CXmlElement& child = m_pCurrent->AddChild();
+            TakeTagContent(child, content);
+            m_pCurrent = &child;
+        }
+    }
+    // End tags are not matched against the open element: any end tag closes it, and a surplus
+    // one at the root is ignored.
+    if ((kind == TagKind::End || kind == TagKind::SelfClosing) && m_pCurrent->m_pParent)
+        m_pCurrent = m_pCurrent->m_pParent;
+}
+
+CXmlElement* CXmlDocument::GetFirstChild(CXmlElement* element)
+{
+    if (!element)
+        return nullptr;
+    auto first = element->m_children.begin();
+    if (first == element->m_children.end()) {
+        element->m_posChild = element->m_children.end();
+        return nullptr;
+    }
+    element->m_posChild = std::next(first);
+    return &*first;
+}
+
+CXmlElement* CXmlDocument::GetNextChild(CXmlElement* element)
+{
+    if (!element || element->m_posChild == element->m_children.end())
+        return nullptr;
+    CXmlElement* child = &*element->m_posChild;
+    ++element->m_posChild;
+    return child;
+}

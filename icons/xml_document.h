@@ -1,0 +1,103 @@
+// CXmlDocument and CXmlElement: a forgiving reader that turns XML (or JSON) text into an element tree.
+#pragma once
+
+#include <list>
+
+#include "platform/cstring.h"
+#include "platform/object.h"
+#include "platform/string_map.h"
+
+class CXmlElement;
+
+// Children are held by value in a list, so element addresses and the child cursor stay valid
+// while siblings are appended.
+using CXmlElementList = std::list<CXmlElement>;
+
+class CXmlElement : public CObject {
+public:
+    CXmlElement();
+    // A tree is owned by its document and never copied.
+    CXmlElement(const CXmlElement&) = delete;
+    CXmlElement& operator=(const CXmlElement&) = delete;
+    // Deletes the whole subtree without recursion, so any depth is safe.
+    ~CXmlElement() override;
+
+    const CRuntimeClass* GetRuntimeClass() const override;
+
+    // The raw value of the attribute (exact, case-sensitive name), or the empty string.
+    CString GetAttribute(const CString& name) const;
+    // The element's text with entity references decoded.
+    CString GetValue() const;
+
+    // The children in document order, for walkers that only read the tree.
+    const CXmlElementList& GetChildren() const { return m_children; }
+
+    // Appends an empty child named `name` whose parent is this element.
+    CXmlElement& AddChild(const CString& name = CString());
+    // Deletes every child with its subtree and ends any child iteration.
+    void RemoveAllChildren();
+
+    CString m_strName;
+    CString m_strAttributes;
+    CXmlElementList m_children;
+    CMapStringToString m_attributes;
+    CXmlElement* m_pParent = nullptr;
+    // Cursor of GetFirstChild/GetNextChild; m_children.end() when no iteration is in progress.
+    CXmlElementList::iterator m_posChild;
+    CString m_strValue;
+};
+
+class CXmlDocument {
+public:
+    // EncodeEntities flag: also escape the double and the single quote. Off by default, since
+    // the markup generators escape element text, where quotes may stay.
+    static constexpr int kEncodeQuotes = 0x1;
+
+    // JSON nesting beyond this many objects and arrays is refused as an invalid text, so that
+    // building the tree cannot exhaust the stack.
+    static constexpr int kMaxJsonNesting = 1000;
+
+    CXmlDocument();
+    CXmlDocument(const CXmlDocument&) = delete;
+    CXmlDocument& operator=(const CXmlDocument&) = delete;
+    virtual ~CXmlDocument();
+
+    // Reads a UTF-8 file, removes its carriage returns, line feeds and tabs, and parses it.
+    // 1 after a parse; 0 when the file cannot be read, with the tree left as it was.
+    int Load(const CString& path);
+    // Replaces the tree with the one built from the text. Never fails: returns 1.
+    int Parse(CString text);
+
+    CXmlElement* GetRootElement() { return &m_root; }
+    const CXmlElement* GetRootElement() const { return &m_root; }
+
+    // Child iteration through the element's own cursor: one iteration per element at a time,
+    // iterations over different elements are independent. Both give null at the end.
+    static CXmlElement* GetFirstChild(CXmlElement* element);
+    static CXmlElement* GetNextChild(CXmlElement* element);
+
+    // Escapes & < > (and the quotes with kEncodeQuotes); every character from U+0080 up becomes
+    // a decimal character reference.
+    static CString EncodeEntities(const CString& text, int flags);
+    // Resolves the five XML entities and &nbsp; (any case) and decimal character references.
+    static CString DecodeEntities(const CString& text);
+
+    // Reads a UTF-8 JSON file and parses it with ParseJson. A file that cannot be read gives
+    // JSON_ERROR_INVAL with the tree left as it was.
+    int LoadJson(const CString& path);
+    // Builds the tree of a JSON text under a root named "JSON": object members become child
+    // elements named after their keys, array items siblings named after the array's key,
+    // scalars element text. 0 on success, else JSON_ERROR_INVAL or JSON_ERROR_PART with an
+    // empty tree.
+    int ParseJson(CString text);
+
+    CString m_strText;
+    CXmlElement m_root;
+    CXmlElement* m_pCurrent;
+
+private:
+    // Empties the tree and keeps the text of the coming parse.
+    void Reset(CString text);
+    // Acts on the characters between a tag's < and >.
+    void TakeTag(std::u16string_view inner);
+};
