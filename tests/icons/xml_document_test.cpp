@@ -1,0 +1,375 @@
+// Tests for the XML reader: tag kinds, attributes, text runs, navigation, entities, files, depth.
+#include "icons/xml_document.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "tests/icons/xml_test_support.h"
+#include "tests/test_printers.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+std::string ParseAndDump(const std::u16string& text)
+{
+    CXmlDocument doc;
+    EXPECT_EQ(doc.Parse(CString(text)), 1);
+    return DumpElement(*doc.GetRootElement());
+}
+
+struct TreeCase {
+    const char16_t* text;
+    const char* tree;
+};
+
+void ExpectTrees(const std::vector<TreeCase>& cases)
+{
+    for (const TreeCase& c : cases)
+        EXPECT_EQ(ParseAndDump(c.text), c.tree) << CString(c.text).ToUtf8();
+}
+
+}  // namespace
+
+TEST(XmlTagKinds, BuildTheTreeFromStartEndAndSelfClosingTags)
+{
+    ExpectTrees({
+        {u"", ""},
+        {u"no markup at all", ""},
+        {u"<a x=\"1\"><b/><c>t</c></a>", "a{x=1}(b c't')"},
+        {u"<br />", "br"},
+        {u"<a><b><c/></b><d/></a>", "a(b(c) d)"},
+        // An end tag closes whatever is open, whatever its name.
+        {u"<a><b></x>text</a>", "a'text'(b)"},
+        // Start tags after the root has closed become children of the root.
+        {u"<a/><b/>", "a(b)"},
+        {u"<a></a></a></a><b/>", "a(b)"},
+        // Missing end tags leave elements open.
+        {u"<a><b><c>", "a(b(c))"},
+        // A tag cut off by the end of the text is dropped.
+        {u"<a><b", "a"},
+    });
+}
+
+TEST(XmlTagKinds, SkipDeclarationsCommentsAndInstructions)
+{
+    ExpectTrees({
+        {u"<?xml version=\"1.0\"?><a/>", "a"},
+        {u"<?xml version=\"1.0\"?>\r\n<!DOCTYPE a SYSTEM \"a.dtd\">\r\n<a/>", "a"},
+        {u"<!-- note --><a><!-- inner --><b/></a>", "a(b)"},
+        {u"<a><![CDATA[x]]><b/></a>", "a(b)"},
+    });
+}
+
+// A skipped tag ends the tag like any other, so what follows it on the line is text and cannot
+// join the next tag (where a leading blank would leave that tag without a name).
+TEST(XmlTagKinds, SkippedTagLeavesTheFollowingCharactersAsText)
+{
+    ExpectTrees({
+        {u"<?xml version=\"1.0\"?> <a/>", "a"},
+        {u"<a><!-- c -->text</a>", "a'text'"},
+        {u"<a><?pi?> <b/></a>", "a(b)"},
+    });
+}
+
+// Text runs to the next < and a tag to the next >: a > in text is text, and a < in a tag is
+// part of the tag, so neither makes elements nor wipes text.
+TEST(XmlTagKinds, StrayAngleBracketsAreOrdinaryCharacters)
+{
+    ExpectTrees({
+        {u"<a>1 > 0</a>", "a'1 > 0'"},
+        {u"> <a/>", "a'>'"},
+        {u"<a><page name=\"x<y\" url=\"p.html\"/></a>", "a(page{name=x<y,url=p.html})"},
+        {u"<a>keep<b t=\"<\"/>", "a'keep'(b{t=<})"},
+        // A comment is still cut at its first >; the rest of it becomes text.
+        {u"<a><!-- x > y -->t</a>", "a'y -->t'"},
+    });
+}
+
+TEST(XmlAttributes, SplitNameValuePairs)
+{
+    ExpectTrees({
+        {u"<a x = \"1\"  y=\"two words\">", "a{x=1,y=two words}"},
+        // A repeated name keeps the last value in the first place.
+        {u"<a x=\"1\" y=\"2\" x=\"3\"/>", "a{x=3,y=2}"},
+        // Entity references stay as written.
+        {u"<glyph unicode=\"&#xf000;\" d=\"M0 0z\"/>", "glyph{unicode=&#xf000;,d=M0 0z}"},
+        // Only double quotes delimit: an unquoted value takes the next quoted one.
+        {u"<a x='1' y=\"2\" z=\"3\">", "a{x=2,z=3}"},
+        {u"<a x=1 y=\"2\">", "a{x=2}"},
+        {u"<a =\"v\">", "a{=v}"},
+        {u"<a justname>", "a"},
+    });
+}
+
+// A value with no closing quote ends the list and keeps the rest of the attribute text.
+TEST(XmlAttributes, UnclosedValueKeepsTheRestOfTheText)
+{
+    ExpectTrees({
+        {u"<a x=1>", "a{x=1}"},
+        {u"<a y=\"2\" x=1 z>", "a{y=2,x=1 z}"},
+        {u"<a x=\"abc>", "a{x=abc}"},
+        {u"<a x=  \"abc def >", "a{x=abc def}"},
+        {u"<a x=>", "a{x=}"},
+    });
+}
+
+TEST(XmlAttributes, RawTextAndNameSplitAtTheFirstBlank)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<page   name=\"Home\"  current_page=\"true\"  ><b/></page>");
+    CXmlElement* root = doc.GetRootElement();
+    EXPECT_EQ(root->m_strName, u"page");
+    EXPECT_EQ(root->m_strAttributes, u"name=\"Home\"  current_page=\"true\"");
+    EXPECT_EQ(root->GetAttribute(u"name"), u"Home");
+    EXPECT_EQ(root->GetAttribute(u"current_page"), u"true");
+    EXPECT_EQ(root->GetAttribute(u"Name"), u"");
+    EXPECT_EQ(root->GetAttribute(u"missing"), u"");
+
+    // Only a blank separates the name: within a line the tag splits, across a removed line
+    // break it does not.
+    doc.Parse(u"<page\tname=\"x\"/>");
+    EXPECT_EQ(doc.GetRootElement()->m_strName, u"page\tname=\"x\"");
+}
+
+TEST(XmlText, ValuesAreTrimmedAndTheLastRunWins)
+{
+    ExpectTrees({
+        {u"<a>  padded\r\n </a>", "a'padded'"},
+        {u"<a>one<b/>two</a>", "a'two'(b)"},
+        // An empty run is a run too.
+        {u"<a>one<b/></a>", "a(b)"},
+        {u"<a>x<b>y</b>z<c/></a>", "a(b'y' c)"},
+        // Text after the last tag belongs to no element.
+        {u"<a/>tail", "a"},
+        {u"<a>Tom &amp; Jerry</a>", "a'Tom &amp; Jerry'"},
+    });
+}
+
+TEST(XmlText, GetValueDecodesTheStoredText)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<a> Tom &amp; Jerry&#33; </a>");
+    EXPECT_EQ(doc.GetRootElement()->m_strValue, u"Tom &amp; Jerry&#33;");
+    EXPECT_EQ(doc.GetRootElement()->GetValue(), u"Tom & Jerry!");
+}
+
+TEST(XmlNavigation, CursorVisitsChildrenInOrderThenGivesNull)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<r><a/><b/><c/></r>");
+    CXmlElement* root = doc.GetRootElement();
+    std::vector<std::string> names;
+    for (CXmlElement* child = doc.GetFirstChild(root); child; child = doc.GetNextChild(root)) {
+        names.push_back(child->m_strName.ToUtf8());
+        EXPECT_EQ(child->m_pParent, root);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(doc.GetNextChild(root), nullptr);
+    // Starting again restarts the cursor.
+    ASSERT_NE(doc.GetFirstChild(root), nullptr);
+    EXPECT_EQ(doc.GetNextChild(root)->m_strName, u"b");
+}
+
+TEST(XmlNavigation, EmptyAndFreshCursorsGiveNull)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<r><leaf/><x/></r>");
+    CXmlElement* root = doc.GetRootElement();
+    EXPECT_EQ(doc.GetNextChild(root), nullptr);  // no iteration started
+    CXmlElement* leaf = doc.GetFirstChild(root);
+    ASSERT_NE(leaf, nullptr);
+    EXPECT_EQ(doc.GetFirstChild(leaf), nullptr);
+    EXPECT_EQ(doc.GetNextChild(leaf), nullptr);
+    EXPECT_EQ(doc.GetFirstChild(nullptr), nullptr);
+    EXPECT_EQ(doc.GetNextChild(nullptr), nullptr);
+    EXPECT_EQ(doc.GetNextChild(root)->m_strName, u"x");
+}
+
+namespace {
+
+// The site-structure walkers' pattern: each level iterates its own element's cursor.
+void WalkNames(CXmlDocument& doc, CXmlElement* element, std::string& out)
+{
+    for (CXmlElement* child = doc.GetFirstChild(element); child; child = doc.GetNextChild(element)) {
+        out += child->m_strName.ToUtf8() + ' ';
+        WalkNames(doc, child, out);
+    }
+}
+
+}  // namespace
+
+TEST(XmlNavigation, NestedIterationsOverDifferentElementsAreIndependent)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<site><folder><page/><page><bookmark/></page></folder><page/><folder/></site>");
+    std::string walked;
+    WalkNames(doc, doc.GetRootElement(), walked);
+    EXPECT_EQ(walked, "folder page page bookmark page folder ");
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "site(folder(page page(bookmark)) page folder)");
+}
+
+TEST(XmlNavigation, ReparsingReplacesTheWholeTree)
+{
+    CXmlDocument doc;
+    doc.Parse(u"lead<a x=\"1\"><b/>text</a>");
+    doc.Parse(u"<c/>");
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "c");
+    EXPECT_EQ(doc.m_strText, u"<c/>");
+    EXPECT_EQ(doc.m_pCurrent, doc.GetRootElement());
+    doc.Parse(u"");
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "");
+    EXPECT_STREQ(doc.GetRootElement()->GetRuntimeClass()->m_lpszClassName, "CXmlElement");
+}
+
+TEST(XmlEntities, EncodeEscapesMarkupAndWritesReferencesFromU0080)
+{
+    const struct {
+        const char16_t* text;
+        int flags;
+        const char16_t* encoded;
+    } cases[] = {
+        {u"a<b & \"c\"", 0, u"a&lt;b &amp; \"c\""},
+        {u"a<b & \"c\"", CXmlDocument::kEncodeQuotes, u"a&lt;b &amp; &quot;c&quot;"},
+        {u"it's > 2", 0, u"it's &gt; 2"},
+        {u"it's", CXmlDocument::kEncodeQuotes, u"it&apos;s"},
+        {u"caf\u00e9 \u20ac\u007f", 0, u"caf&#233; &#8364;\u007f"},
+        {u"\u0080\uffff", 0, u"&#128;&#65535;"},
+        // A surrogate pair is one character with one reference; a lone half keeps its own.
+        {u"\U0001F600!", 0, u"&#128512;!"},
+        {u"\xD83D-\xDE00", 0, u"&#55357;-&#56832;"},
+        {u"", 0, u""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CXmlDocument::EncodeEntities(c.text, c.flags), c.encoded) << CString(c.text).ToUtf8();
+}
+
+TEST(XmlEntities, DecodeResolvesNamesAndDecimalReferences)
+{
+    const struct {
+        const char16_t* text;
+        std::u16string decoded;
+    } cases[] = {
+        {u"Tom &amp; Jerry&#33;", u"Tom & Jerry!"},
+        {u"&lt;&GT;&Quot;&apos;[&NBSP;]", u"<>\"'[ ]"},
+        // Hexadecimal references vanish up to their semicolon.
+        {u"a&#x21;b", u"ab"},
+        {u"a&b", u"a&b"},
+        {u"&amp", u"&amp"},
+        {u"x&#65y", u"xA"},
+        {u"x&#;y", u"xy"},
+        {u"end&", u"end"},
+        {u"end&#", u"end"},
+        {u"&#233;&#8364;", u"\u00e9\u20ac"},
+        // Beyond the basic plane a reference gives its surrogate pair; old pairs of references
+        // to the halves still join up; beyond Unicode the code is cut to 16 bits.
+        {u"&#128512;", u"\U0001F600"},
+        {u"&#55357;&#56832;", u"\U0001F600"},
+        {u"&#1179713;", u"A"},
+        {u"&#99999999999999999999;", u"\uffff"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CXmlDocument::DecodeEntities(c.text), CString(c.decoded)) << CString(c.text).ToUtf8();
+}
+
+TEST(XmlEntities, DecodeUndoesEncode)
+{
+    const CString text(u"<a href=\"x\">Caf\u00e9 & \U0001F600 'q'</a>\u00a0");
+    EXPECT_EQ(CXmlDocument::DecodeEntities(CXmlDocument::EncodeEntities(text, CXmlDocument::kEncodeQuotes)), text);
+    EXPECT_EQ(CXmlDocument::DecodeEntities(CXmlDocument::EncodeEntities(text, 0)), text);
+}
+
+TEST(XmlLoad, RemovesLineBreaksAndTabsBeforeParsing)
+{
+    TempFile file("<site>\r\n\t<page\r\nname=\"x\">\r\n\t\t<bookmark name=\"b\"/>\n</page>\n<page name=\"y\"/></site>");
+    CXmlDocument doc;
+    ASSERT_EQ(doc.Load(file.Path()), 1);
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "site(pagename=\"x\"(bookmark{name=b}) page{name=y})");
+}
+
+// The file's bytes are UTF-8; a byte that is not valid UTF-8 is the one character of its value.
+TEST(XmlLoad, ReadsUtf8AndKeepsInvalidBytesAsOneCharacterEach)
+{
+    TempFile file("<a t=\"\xE9\xFF\xC3\">caf\xC3\xA9 \xE2\x82\xAC</a>\0<b/>"s);
+    CXmlDocument doc;
+    ASSERT_EQ(doc.Load(file.Path()), 1);
+    CXmlElement* root = doc.GetRootElement();
+    EXPECT_EQ(root->GetAttribute(u"t"), CString(u"\u00e9\u00ff\u00c3"));
+    EXPECT_EQ(root->m_strValue, CString(u"caf\u00e9 \u20ac"));
+    EXPECT_TRUE(root->GetChildren().empty());  // nothing after the zero byte is read
+}
+
+TEST(XmlLoad, UnreadableFileLeavesTheTreeAlone)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<kept><child/></kept>");
+    EXPECT_EQ(doc.Load(u"/nonexistent/folder/site.xml"), 0);
+    EXPECT_EQ(doc.Load(CString::FromUtf8(TRELLIS_SOURCE_DIR)), 0);
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "kept(child)");
+}
+
+// A real SVG font from the system, written by no one here.
+TEST(XmlLoad, FindsTheGlyphsOfTheFontAwesomeSvgFont)
+{
+    const CString path(u"/usr/share/fonts-font-awesome/fonts/fontawesome-webfont.svg");
+    if (!FileExists(path.ToUtf8()))
+        GTEST_SKIP() << "fonts-font-awesome is not installed";
+    CXmlDocument doc;
+    ASSERT_EQ(doc.Load(path), 1);
+    CXmlElement* svg = doc.GetRootElement();
+    ASSERT_EQ(svg->m_strName, u"svg");
+    CXmlElement* font = nullptr;
+    for (CXmlElement* defs = doc.GetFirstChild(svg); defs; defs = doc.GetNextChild(svg)) {
+        if (defs->m_strName == u"defs")
+            font = doc.GetFirstChild(defs);
+    }
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(font->m_strName, u"font");
+    EXPECT_EQ(font->GetAttribute(u"id"), u"FontAwesome");
+    int glyphs = 0, withCode = 0;
+    const CXmlElement* glass = nullptr;
+    for (const CXmlElement& child : font->GetChildren()) {
+        if (child.m_strName != u"glyph")
+            continue;
+        ++glyphs;
+        if (!child.GetAttribute(u"unicode").IsEmpty())
+            ++withCode;
+        if (child.GetAttribute(u"glyph-name") == u"glass")
+            glass = &child;
+    }
+    EXPECT_EQ(glyphs, 707);
+    EXPECT_EQ(withCode, 704);
+    ASSERT_NE(glass, nullptr);
+    EXPECT_EQ(glass->GetAttribute(u"unicode"), u"&#xf000;");
+    EXPECT_EQ(glass->GetAttribute(u"d").Left(6), u"M1699 ");
+}
+
+TEST(XmlDepth, MillionNestedElementsParseAndDeleteWithoutRecursion)
+{
+    constexpr int kDepth = 1000000;
+    std::u16string text;
+    text.reserve(kDepth * 7 + 8);
+    for (int i = 0; i < kDepth; ++i)
+        text += u"<a>";
+    text += u"x";
+    for (int i = 0; i < kDepth; ++i)
+        text += u"</a>";
+    {
+        CXmlDocument doc;
+        doc.Parse(CString(text));
+        int depth = 1;
+        const CXmlElement* element = doc.GetRootElement();
+        while (!element->GetChildren().empty()) {
+            element = &element->GetChildren().front();
+            ++depth;
+        }
+        EXPECT_EQ(depth, kDepth);
+        EXPECT_EQ(element->m_strValue, u"x");
+        // Reparsing deletes the deep tree too.
+        doc.Parse(CString(text.substr(0, kDepth * 3)));
+        EXPECT_EQ(doc.m_pCurrent->m_strName, u"a");
+    }  // and so does the destructor
+}
