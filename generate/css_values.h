@@ -1,0 +1,18 @@
+// Value fragments shared by the stylesheets: pixel lists and colours that may be transparent.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "platform/cstring.h"
+#include "platform/geometry.h"
+
+// "Apx Bpx ... Zpx;\r\n": the values of a shorthand such as padding, closing the line.
+void AppendPixelList(CString& out, std::initializer_list<int32_t> values);
+
+// A font size in points as "Npx;\r\n" through the point-to-pixel table.
+void AppendFontPixels(CString& out, int32_t points);
+
+// "transparent" for the transparent value, else "#RRGGBB": only the two background colours may
+// hold the transparent value.
+void AppendBackgroundColor(CString& out, COLORREF color);

@@ -1,0 +1,114 @@
+// Helpers for the generator tests: a menu with its icon library, tree builders, rules and golden files.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "generate/generators.h"
+#include "icons/icon_library.h"
+#include "model/menu_settings.h"
+#include "platform/files.h"
+#include "../test_printers.h"
+
+// A menu object's settings with the icon library bound to them, as the extension object holds them.
+struct TestMenu {
+    CMenuSettings menu;
+    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder, menu.m_mapGlyphCache};
+
+    std::string CssV2() { return GetCSSSecondGeneration(menu, icons).ToUtf8(); }
+    std::string HtmlV2() { return GetHtmlSecondGeneration(menu, icons).ToUtf8(); }
+    std::string CssV1() { return GetCSSFirstGeneration(menu, icons).ToUtf8(); }
+    std::string HtmlV1() { return GetHtmlFirstGeneration(menu, icons).ToUtf8(); }
+};
+
+inline CMenuItem Link(const char16_t* text, const char16_t* url = u"https://example.com/",
+                      const char16_t* target = u"", const char16_t* icon = u"")
+{
+    CMenuItem link;
+    link.m_strText = text;
+    link.m_strURL = url;
+    link.m_strTarget = target;
+    link.m_strIcon = icon;
+    return link;
+}
+
+inline CMenuItem Group(const char16_t* title, std::initializer_list<CMenuItem> links)
+{
+    CMenuItem group;
+    group.m_strText = title;
+    group.m_strURL = u"PARENT";
+    for (const CMenuItem& link : links)
+        group.m_arrItems.Add(link);
+    return group;
+}
+
+inline CMenuItem Button(const char16_t* caption, const char16_t* columns, std::initializer_list<CMenuItem> groups,
+                        const char16_t* icon = u"")
+{
+    CMenuItem button;
+    button.m_strText = caption;
+    button.m_strURL = columns;
+    button.m_strIcon = icon;
+    for (const CMenuItem& group : groups)
+        button.m_arrItems.Add(group);
+    return button;
+}
+
+inline void SetButtons(CMenuSettings& menu, std::initializer_list<CMenuItem> buttons)
+{
+    menu.m_arrButtons.RemoveAll();
+    for (const CMenuItem& button : buttons)
+        menu.m_arrButtons.Add(button);
+}
+
+// The lines of a generated text, each without its CR LF.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The declaration lines of the first rule whose selector line is exactly `selector`; empty when
+// there is none.
+inline std::vector<std::string> RuleBody(const std::string& css, const std::string& selector)
+{
+    const std::vector<std::string> lines = Lines(css);
+    std::vector<std::string> body;
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] != selector || lines[i + 1] != "{")
+            continue;
+        for (size_t j = i + 2; j < lines.size() && lines[j] != "}"; ++j)
+            body.push_back(lines[j]);
+        break;
+    }
+    return body;
+}
+
+inline size_t CountOf(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
+inline std::string GoldenPath(const std::string& name)
+{
+    return std::string(TRELLIS_SOURCE_DIR) + "/tests/data/generate/" + name;
+}
+
+inline std::string ReadGolden(const std::string& name)
+{
+    std::string bytes;
+    ReadWholeFile(GoldenPath(name), bytes);
+    return bytes;
+}
