@@ -1,0 +1,94 @@
+// CIconLibrary::GetIconFontMap: a library's icons as "name|code" entries, from the first source that has any.
+#include "icons/icon_library.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "icons/builtin_glyph_lists.h"
+#include "icons/builtin_icon_tables.h"
+#include "icons/xml_document.h"
+#include "platform/files.h"
+
+namespace {
+
+// "%04x": lower-case hexadecimal, at least four digits.
+CString HexCode(char16_t code)
+{
+    static constexpr char16_t kDigits[] = u"0123456789abcdef";
+    std::u16string text(4, u'0');
+    for (int i = 3; i >= 0; --i) {
+        text[static_cast<size_t>(i)] = kDigits[code & 0xF];
+        code = static_cast<char16_t>(code >> 4);
+    }
+    return CString(std::move(text));
+}
+
+void AppendTable(std::span<const BuiltinIconRow> table, CStringArray& map)
+{
+    for (const BuiltinIconRow& row : table)
+        map.Add(CString(row.name) + u"|" + HexCode(row.code));
+}
+
+void AppendGlyphiconsHalflings(CStringArray& map)
+{
+    for (char16_t code : GlyphiconsHalflingsCodes())
+        map.Add(HexCode(code) + u"|" + HexCode(code));
+}
+
+void AppendPrintableCharacters(CStringArray& map)
+{
+    for (char16_t ch : PrintableCharacters())
+        map.Add(CString(ch) + u"|" + CString(ch));
+}
+
+// The first map file of the library folder: a *.json file, or only when there is none at all,
+// an *.ijmap file. Empty when there is neither.
+CString FindMapFile(const CString& folder)
+{
+    std::string native = NativePath(folder);
+    for (const char* extension : {"json", "ijmap"}) {
+        std::vector<std::string> found = FindFilesByExtension(native, extension);
+        if (!found.empty())
+            return CString::FromUtf8(found.front());
+    }
+    return CString();
+}
+
+// A map file is {"icons": {"<code>": {"<field>": "<text>", ...}, ...}}: one entry per field,
+// its text as the name and the glyph's key as the code.
+void AppendMapFile(const CString& path, CStringArray& map)
+{
+    CXmlDocument document;
+    if (document.LoadJson(path) != 0)
+        return;
+    for (const CXmlElement& icons : document.GetRootElement()->GetChildren()) {
+        if (icons.m_strName.CompareNoCase(CString(u"icons")) != 0)
+            continue;
+        for (const CXmlElement& glyph : icons.GetChildren()) {
+            for (const CXmlElement& field : glyph.GetChildren())
+                map.Add(field.GetValue() + u"|" + glyph.m_strName);
+        }
+    }
+}
+
+}  // namespace
+
+void CIconLibrary::GetIconFontMap(const CString& library, CStringArray& map) const
+{
+    if (library == u"Font Awesome") {
+        AppendTable(FontAwesomeTable(), map);
+    } else if (library == u"Material Icons") {
+        AppendTable(MaterialIconsTable(), map);
+    } else if (IsGlyphiconsHalflings(library)) {
+        AppendGlyphiconsHalflings(map);
+    } else {
+        CString mapFile = FindMapFile(m_fontLibraryFolder + library);
+        if (!mapFile.IsEmpty())
+            AppendMapFile(mapFile, map);
+    }
+    // Fonts without a usable map draw their icons on ordinary characters.
+    if (map.IsEmpty())
+        AppendPrintableCharacters(map);
+}

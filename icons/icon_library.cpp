@@ -1,0 +1,50 @@
+// CIconLibrary: font files of the libraries, the cached name-to-glyph lookup, the Font Awesome font file.
+#include "icons/icon_library.h"
+
+#include <string>
+#include <vector>
+
+#include "icons/glyph_map_entry.h"
+#include "platform/files.h"
+
+CIconLibrary::CIconLibrary(const CString& fontLibraryFolder, const CString& fontAwesomeFolder,
+                           CMapStringToString& glyphCache)
+    : m_fontLibraryFolder(fontLibraryFolder), m_fontAwesomeFolder(fontAwesomeFolder), m_glyphCache(glyphCache)
+{
+}
+
+CString CIconLibrary::GetIconFontFileName(const CString& library) const
+{
+    // The folders are joined as given: the host ends the library folder with a separator.
+    std::vector<std::string> fonts = FindFilesByExtension(NativePath(m_fontLibraryFolder + library), "ttf");
+    return fonts.empty() ? CString() : CString::FromUtf8(fonts.front());
+}
+
+CString CIconLibrary::GetIconFontGlyph(const CString& library, const CString& icon)
+{
+    // The key keeps the icon name as asked, so "Home" and "home" are cached apart.
+    const CString key = library + u"|" + icon;
+    CString glyph;
+    if (m_glyphCache.Lookup(key, glyph))
+        return glyph;
+
+    CStringArray map;
+    GetIconFontMap(library, map);
+    for (const CString& entry : map) {
+        if (GlyphMapName(entry).CompareNoCase(icon) != 0)
+            continue;
+        char16_t code = GlyphFromCode(GlyphMapCode(entry));
+        // A code of zero names no character; such an entry finds nothing.
+        if (code == 0)
+            return CString();
+        glyph = CString(code);
+        m_glyphCache.SetAt(key, glyph);
+        return glyph;
+    }
+    return CString();
+}
+
+CString CIconLibrary::GetFontAwesomeFileName() const
+{
+    return m_fontAwesomeFolder + u"fontawesome-webfont.ttf";
+}
