@@ -1,6 +1,8 @@
 // CCorvaneExtension: construction, the host-set values and the operations that answer constants.
 #include "extension/corvane_extension.h"
 
+#include "generate/style_format.h"
+#include "icons/builtin_icons.h"
 #include "model/storage_layout.h"
 #include "platform/archive.h"
 
@@ -40,7 +42,7 @@ void CCorvaneExtension::GetMinimumSize(int& width, int& height)
     height = 10;
 }
 
-void CCorvaneExtension::SetSiteStructure(const char16_t*) {}
+void CCorvaneExtension::SetSiteStructure(const char16_t* xml) { m_xmlSiteStructure.Parse(CString(xml)); }
 
 void CCorvaneExtension::SetID(int id) { m_nID = id; }
 
@@ -59,9 +61,11 @@ void CCorvaneExtension::IncludeFonts(CStringArray& fonts) { AddUnique(fonts, m_s
 
 void CCorvaneExtension::IncludeResource(CStringArray& resources)
 {
-    if (m_bInlineSVG == 0 && (m_strIconFont == u"Font Awesome" || m_strIconFont == u"FontAwesome"))
+    if (m_bInlineSVG == 0 && IsFontAwesome(m_strIconFont))
         AddUnique(resources, CString(u"fontawesome-webfont.ttf"));
 }
+
+CString CCorvaneExtension::GetEasing() const { return ::GetEasing(m_nEasing); }
 
 int CCorvaneExtension::GetDisplayMode() { return m_nDisplayMode; }
 

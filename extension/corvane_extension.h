@@ -5,6 +5,7 @@
 
 #include "extension/generation.h"
 #include "extension/host_types.h"
+#include "icons/xml_document.h"
 #include "model/menu_settings.h"
 #include "platform/arrays.h"
 #include "platform/cstring.h"
@@ -65,9 +66,14 @@ public:
     CMenuItem* GetMenuItem(int index, int& counter, CMenuItem* parent);
     int GetURLCountMenu(CMenuItem* node);
 
+    // The transition easing as CSS.
+    CString GetEasing() const;
+
     const Generation& GetGeneration() const { return m_generation; }
 
     RECT m_rcBounds;
+    // The host's site structure, kept for the page picker and the link editor.
+    CXmlDocument m_xmlSiteStructure;
 
 private:
     const Generation& m_generation;

@@ -27,3 +27,4 @@ extern const char* const kModuleOptionsHelp;
 std::vector<Command> BlockCommands();
 std::vector<Command> InfoCommands();
 std::vector<Command> LinkCommands();
+std::vector<Command> SiteCommands();

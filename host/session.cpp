@@ -36,6 +36,17 @@ int ParseInt(const std::string& text, const std::string& what)
 Session OpenSession(const ParsedArguments& args)
 {
     Session session{PluginModule(args.Value("--plugin", "Trellisv2")), {nullptr, nullptr}};
+    session.object = session.module.CreateObject();
+    try {
+        ApplyHostSettings(*session.object, args);
+    } catch (const CException& e) {
+        throw CommandError(session.module.Path() + ": the module failed to take the host's settings: " + e.Describe());
+    }
+    return session;
+}
+
+void ApplyHostSettings(CCorvaneExtension& object, const ParsedArguments& args)
+{
     int id = args.Has("--id") ? ParseInt(args.Value("--id"), "--id") : 0;
     std::string siteText;
     if (args.Has("--site")) {
@@ -48,28 +59,39 @@ Session OpenSession(const ParsedArguments& args)
             throw CommandError(args.Value(folderOption) + ": no such folder (" + folderOption + ")");
     }
 
-    session.object = session.module.CreateObject();
-    CCorvaneExtension& object = *session.object;
-    try {
-        if (args.Has("--id"))
-            object.SetID(id);
-        if (args.Has("--site"))
-            object.SetSiteStructure(Utf8ToUtf16(siteText).c_str());
-        if (args.Has("--fonts") || args.Has("--fa")) {
-            std::u16string fonts = WithTrailingSlash(args.Value("--fonts"));
-            std::u16string fontAwesome = WithTrailingSlash(args.Value("--fa"));
-            object.SetFontLibraryFolder(fonts.c_str(), fontAwesome.c_str());
-        }
-        if (args.Has("--publish-folder")) {
-            CStringArray table;
-            for (const std::string& entry : args.Values("--publish-folder"))
-                table.Add(CString::FromUtf8(entry));
-            object.SetPublishFolders(table);
-        }
-    } catch (const CException& e) {
-        throw CommandError(session.module.Path() + ": the module failed to take the host's settings: " + e.Describe());
+    if (args.Has("--id"))
+        object.SetID(id);
+    if (args.Has("--site"))
+        object.SetSiteStructure(Utf8ToUtf16(siteText).c_str());
+    if (args.Has("--fonts") || args.Has("--fa")) {
+        std::u16string fonts = WithTrailingSlash(args.Value("--fonts"));
+        std::u16string fontAwesome = WithTrailingSlash(args.Value("--fa"));
+        object.SetFontLibraryFolder(fonts.c_str(), fontAwesome.c_str());
     }
-    return session;
+    if (args.Has("--publish-folder")) {
+        CStringArray table;
+        for (const std::string& entry : args.Values("--publish-folder"))
+            table.Add(CString::FromUtf8(entry));
+        object.SetPublishFolders(table);
+    }
+}
+
+std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments& args)
+{
+    std::string plugin = args.Value("--plugin", "Trellisv2");
+    // A path names its generation by the module's file name.
+    std::string stem = plugin.substr(plugin.rfind('/') + 1);
+    stem = stem.substr(0, stem.find('.'));
+    const Generation* generation = nullptr;
+    if (stem == "Trellis")
+        generation = &FirstGeneration();
+    else if (stem == "Trellisv2")
+        generation = &SecondGeneration();
+    else
+        throw UsageError("--plugin must name Trellis or Trellisv2 (or a module file of that name), not '" + plugin + "'");
+    auto object = std::make_unique<CCorvaneExtension>(*generation);
+    ApplyHostSettings(*object, args);
+    return object;
 }
 
 void LoadBlock(CCorvaneExtension& object, const std::string& path)

@@ -12,8 +12,16 @@ struct Session {
     PluginModule::ObjectPtr object;
 };
 
-// Creates the object and applies, in this order: --id, --site, --fonts/--fa, --publish-folder.
+// Creates the object through the module and gives it the host-set values.
 Session OpenSession(const ParsedArguments& args);
+
+// Gives an object, in this order: --id, --site, --fonts/--fa, --publish-folder. Files and folders
+// are checked first, so a bad option fails before the object is touched.
+void ApplyHostSettings(CCorvaneExtension& object, const ParsedArguments& args);
+
+// For inspection commands, which reach what the virtual operations do not: an object of the
+// generation that --plugin names, built from the core library, with the host-set values given.
+std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments& args);
 
 // Loads a stored block into the object; a block that cannot be read is a CommandError naming the file.
 void LoadBlock(CCorvaneExtension& object, const std::string& path);

@@ -114,6 +114,18 @@ TEST_P(Extension, KeepsWhatTheHostSets)
     EXPECT_EQ(object.m_arrPublishFolders[0], CString(u"pdf|docs"));
 }
 
+TEST_P(Extension, KeepsTheLatestSiteStructure)
+{
+    object.SetSiteStructure(u"<site><page name=\"a\" url=\"a.html\"/></site>");
+    object.SetSiteStructure(u"<site><folder name=\"f\"><page name=\"b\"/></folder></site>");
+    const CXmlElement* root = object.m_xmlSiteStructure.GetRootElement();
+    EXPECT_EQ(root->m_strName, CString(u"site"));
+    ASSERT_EQ(root->GetChildren().size(), 1u);
+    EXPECT_EQ(root->GetChildren().front().GetAttribute(CString(u"name")), CString(u"f"));
+    object.SetSiteStructure(nullptr);
+    EXPECT_TRUE(object.m_xmlSiteStructure.GetRootElement()->m_strName.IsEmpty());
+}
+
 TEST_P(Extension, NamesFontsAndResourcesToPublish)
 {
     CStringArray fonts;

@@ -114,11 +114,35 @@ TEST_F(TrellisCli, UsageErrorsAndModuleErrorsHaveTheirExitStatus)
     EXPECT_EQ(Run({"new", "--fonts", Path("missing-folder"), "-o", Path("x")}).status, 1);
 }
 
+TEST_F(TrellisCli, SiteShowsTheKeptStructure)
+{
+    Write("site.xml", "<?xml version=\"1.0\"?>\n<site>\n <folder name=\"A\">\n  <page name=\"P\" url=\"p.html\" "
+                      "current_page=\"true\"><bookmark name=\"top\"/></page>\n </folder>\n <page name=\"Q\">text</page>\n</site>");
+    RunResult r = Run({"site", "--plugin", "Trellis", "--site", Path("site.xml")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "site\n"
+                     "  folder name=\"A\"\n"
+                     "    page name=\"P\" url=\"p.html\" current_page=\"true\"\n"
+                     "      bookmark name=\"top\"\n"
+                     "  page name=\"Q\" : text\n");
+    // Nesting far deeper than any site is printed without trouble.
+    std::string deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "<f>";
+    Write("deep.xml", deep);
+    RunResult d = Run({"site", "--site", Path("deep.xml")});
+    EXPECT_EQ(d.status, 0) << d.err;
+    EXPECT_EQ(std::count(d.out.begin(), d.out.end(), '\n'), 100000);
+    EXPECT_EQ(Run({"site"}).status, 2);
+    EXPECT_EQ(Run({"site", "--site", Path("absent.xml")}).status, 1);
+    EXPECT_EQ(Run({"site", "--plugin", "Other", "--site", Path("site.xml")}).status, 2);
+}
+
 TEST_F(TrellisCli, EveryCommandHasHelp)
 {
     RunResult all = Run({"--help"});
     EXPECT_EQ(all.status, 0);
-    for (std::string command : {"info", "new", "roundtrip", "urlcount", "url", "set-url"}) {
+    for (std::string command : {"info", "new", "roundtrip", "urlcount", "url", "set-url", "site"}) {
         EXPECT_NE(all.out.find("  " + command + " "), std::string::npos) << command;
         RunResult help = Run({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
