@@ -3,8 +3,8 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
-#include "platform/arrays.h"
 #include "platform/object.h"
 
 // Token kinds.
@@ -44,4 +44,4 @@ public:
 // Tokenises the text up to its first zero character into `tokens` (emptied first). Accepts
 // comments from / to the end of the line and bare words of printable ASCII; validates string
 // escapes without decoding them. Returns 0, JSON_ERROR_INVAL or JSON_ERROR_PART.
-int TokenizeJson(std::u16string_view text, CArray<CJsonToken>& tokens);
+int TokenizeJson(std::u16string_view text, std::vector<CJsonToken>& tokens);

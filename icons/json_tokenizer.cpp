@@ -1,6 +1,7 @@
 // The lenient JSON tokeniser: one pass over the text, tokens linked to their parents.
 #include "icons/json_token.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -20,7 +21,15 @@ bool IsHexDigit(char16_t ch)
 // The tokeniser's state between characters.
 class Tokenizer {
 public:
-    Tokenizer(std::u16string_view text, CArray<CJsonToken>& tokens) : m_text(text), m_tokens(tokens) {}
+    Tokenizer(std::u16string_view text, std::vector<CJsonToken>& tokens) : m_text(text), m_tokens(tokens)
+    {
+        // Real maps spend more than four characters on a token; reserving for that saves
+        // copying the array as it grows. Pages of the reserve that are never used cost no
+        // memory, but the address space is capped all the same.
+        const size_t expected = std::min<size_t>(text.size() / 4 + 1, size_t{1} << 22);
+        m_tokens.reserve(expected);
+        m_top.reserve(expected);
+    }
 
     int Run();
 
@@ -32,7 +41,7 @@ private:
     size_t ScanPrimitive(size_t first, int& result);
 
     std::u16string_view m_text;
-    CArray<CJsonToken>& m_tokens;
+    std::vector<CJsonToken>& m_tokens;
     int32_t m_super = -1;  // the enclosing token
     // Objects and arrays not closed yet, outermost first. They always form one chain of
     // ancestors of the newest token, so the innermost is the one a closing bracket finds.
@@ -43,21 +52,21 @@ private:
 
 int32_t Tokenizer::MakeToken(int32_t type, size_t start, size_t end)
 {
-    const int32_t index = m_tokens.GetSize();
+    const int32_t index = static_cast<int32_t>(m_tokens.size());
     const int32_t endIndex = end == std::u16string_view::npos ? -1 : static_cast<int32_t>(end);
-    m_tokens.Add(CJsonToken(type, static_cast<int32_t>(start), endIndex, m_super));
+    m_tokens.emplace_back(type, static_cast<int32_t>(start), endIndex, m_super);
     if (m_super != -1)
-        ++m_tokens[m_super].m_nSize;
+        ++m_tokens[static_cast<size_t>(m_super)].m_nSize;
     m_top.push_back(m_super == -1 ? index : m_top[static_cast<size_t>(m_super)]);
     return index;
 }
 
 int Tokenizer::Close(int32_t type, size_t pos)
 {
-    if (m_tokens.IsEmpty())
+    if (m_tokens.empty())
         return JSON_ERROR_INVAL;
     if (!m_open.empty()) {
-        CJsonToken& open = m_tokens[m_open.back()];
+        CJsonToken& open = m_tokens[static_cast<size_t>(m_open.back())];
         if (open.m_nType != type)
             return JSON_ERROR_INVAL;
         open.m_nEnd = static_cast<int32_t>(pos + 1);
@@ -67,7 +76,7 @@ int Tokenizer::Close(int32_t type, size_t pos)
     }
     // Everything is closed: a bracket that matches the kind of the newest token's topmost
     // token is ignored while something still encloses; otherwise it is a mismatch.
-    const CJsonToken& top = m_tokens[m_top.back()];
+    const CJsonToken& top = m_tokens[static_cast<size_t>(m_top.back())];
     if (top.m_nType != type || m_super == -1)
         return JSON_ERROR_INVAL;
     return 0;
@@ -153,11 +162,14 @@ int Tokenizer::Run()
         case u' ':
             break;
         case u':':
-            m_super = m_tokens.GetSize() - 1;
+            m_super = static_cast<int32_t>(m_tokens.size()) - 1;
             break;
         case u',':
-            if (m_super != -1 && m_tokens[m_super].m_nType != JSON_OBJECT && m_tokens[m_super].m_nType != JSON_ARRAY)
-                m_super = m_tokens[m_super].m_nParent;
+            if (m_super != -1) {
+                const CJsonToken& super = m_tokens[static_cast<size_t>(m_super)];
+                if (super.m_nType != JSON_OBJECT && super.m_nType != JSON_ARRAY)
+                    m_super = super.m_nParent;
+            }
             break;
         case u'/':
             comment = true;
@@ -174,9 +186,9 @@ int Tokenizer::Run()
 
 }  // namespace
 
-int TokenizeJson(std::u16string_view text, CArray<CJsonToken>& tokens)
+int TokenizeJson(std::u16string_view text, std::vector<CJsonToken>& tokens)
 {
-    tokens.RemoveAll();
+    tokens.clear();
     text = text.substr(0, text.find(u'\0'));
     // Token positions are 32-bit.
     if (text.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))

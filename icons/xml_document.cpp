@@ -46,8 +46,16 @@ TagKind ClassifyTag(std::u16string_view inner, std::u16string_view& content)
     return kind;
 }
 
+// Replaces the string's text, keeping its buffer when it is large enough.
+void Assign(CString& target, std::u16string_view text)
+{
+    target.Empty();
+    target += text;
+}
+
 // Splits `name="value"` pairs. Only double quotes delimit values, and values stay as written.
-void ParseAttributes(std::u16string_view text, CMapStringToString& attributes)
+// The scratch strings carry each pair to the map without allocating for it.
+void ParseAttributes(std::u16string_view text, CMapStringToString& attributes, CString& name, CString& value)
 {
     constexpr size_t npos = std::u16string_view::npos;
     size_t pos = 0;
@@ -55,7 +63,7 @@ void ParseAttributes(std::u16string_view text, CMapStringToString& attributes)
         size_t equals = text.find(u'=', pos);
         if (equals == npos)
             return;
-        CString name(TrimSpace(text.substr(pos, equals - pos)));
+        Assign(name, TrimSpace(text.substr(pos, equals - pos)));
         size_t open = text.find(u'"', equals + 1);
         size_t close = open == npos ? npos : text.find(u'"', open + 1);
         if (close == npos) {
@@ -64,27 +72,14 @@ void ParseAttributes(std::u16string_view text, CMapStringToString& attributes)
             std::u16string_view rest = TrimSpace(text.substr(equals + 1));
             while (!rest.empty() && rest.front() == u'"')
                 rest.remove_prefix(1);
-            attributes.SetAt(name, CString(rest));
+            Assign(value, rest);
+            attributes.SetAt(name, value);
             return;
         }
-        attributes.SetAt(name, CString(text.substr(open + 1, close - open - 1)));
+        Assign(value, text.substr(open + 1, close - open - 1));
+        attributes.SetAt(name, value);
         pos = close + 1;
     }
-}
-
-// Gives an element the name and attributes of a start tag's content.
-void TakeTagContent(CXmlElement& element, std::u16string_view content)
-{
-    size_t space = content.find(u' ');
-    if (space == std::u16string_view::npos) {
-        element.m_strName = CString(content);
-        element.m_strAttributes.Empty();
-        return;
-    }
-    element.m_strName = CString(content.substr(0, space));
-    std::u16string_view attributes = TrimSpace(content.substr(space + 1));
-    element.m_strAttributes = CString(attributes);
-    ParseAttributes(attributes, element.m_attributes);
 }
 
 }  // namespace
@@ -95,7 +90,7 @@ CXmlDocument::~CXmlDocument() = default;
 
 void CXmlDocument::Reset(CString text)
 {
-    m_root.RemoveAllChildren();
+    m_root.MoveDescendantsTo(m_spare);
     m_pCurrent = &m_root;
     m_root.m_pParent = nullptr;
     m_root.m_strName.Empty();
@@ -133,13 +128,14 @@ int CXmlDocument::Parse(CString text)
         if (open == npos)
             break;  // text after the last tag belongs to no element
         // The last text run before a tag wins, even an empty one.
-        m_pCurrent->m_strValue = CString(TrimSpace(all.substr(pos, open - pos)));
+        Assign(m_pCurrent->m_strValue, TrimSpace(all.substr(pos, open - pos)));
         size_t close = all.find(u'>', open + 1);
         if (close == npos)
             break;  // a tag cut off by the end of the text is dropped
         TakeTag(all.substr(open + 1, close - open - 1));
         pos = close + 1;
     }
+    DropSpare();
     return 1;
 }
 
@@ -150,12 +146,19 @@ void CXmlDocument::TakeTag(std::u16string_view inner)
     if (kind == TagKind::Skip)
         return;
     if (kind == TagKind::Start || kind == TagKind::SelfClosing) {
-        if (m_root.m_strName.IsEmpty()) {
-            TakeTagContent(m_root, content);
+        CXmlElement* element = &m_root;
+        if (!m_root.m_strName.IsEmpty()) {
+            element = &m_pCurrent->AddChild(m_spare);
+            m_pCurrent = element;
+        }
+        // Taking the tag: the name runs to the first blank, the rest is the attribute text.
+        size_t space = content.find(u' ');
+        Assign(element->m_strName, content.substr(0, space));
+        if (space == std::u16string_view::npos) {
+            element->m_strAttributes.Empty();
         } else {
-            CXmlElement& child = m_pCurrent->AddChild();
-            TakeTagContent(child, content);
-            m_pCurrent = &child;
+            Assign(element->m_strAttributes, TrimSpace(content.substr(space + 1)));
+            ParseAttributes(element->m_strAttributes, element->m_attributes, m_strScratchName, m_strScratchValue);
         }
     }
     // End tags are not matched against the open element: any end tag closes it, and a surplus

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <list>
+#include <string_view>
 
 #include "platform/cstring.h"
 #include "platform/object.h"
@@ -34,8 +35,13 @@ public:
 
     // Appends an empty child named `name` whose parent is this element.
     CXmlElement& AddChild(const CString& name = CString());
+    // The same, reusing an element of `spare` (see MoveDescendantsTo) when there is one.
+    CXmlElement& AddChild(CXmlElementList& spare, std::u16string_view name = {});
     // Deletes every child with its subtree and ends any child iteration.
     void RemoveAllChildren();
+    // Moves every descendant to the end of `spare` as a flat list of childless elements, so a
+    // new tree can reuse them and their string buffers instead of freeing and allocating again.
+    void MoveDescendantsTo(CXmlElementList& spare);
 
     CString m_strName;
     CString m_strAttributes;
@@ -96,8 +102,16 @@ public:
     CXmlElement* m_pCurrent;
 
 private:
-    // Empties the tree and keeps the text of the coming parse.
+    // Empties the tree, keeping its elements in m_spare, and keeps the text of the coming parse.
     void Reset(CString text);
+    // Frees the elements the new tree did not reuse.
+    void DropSpare() { m_spare.clear(); }
     // Acts on the characters between a tag's < and >.
     void TakeTag(std::u16string_view inner);
+
+    // Elements of the previous tree during a parse; empty between parses.
+    CXmlElementList m_spare;
+    // Reused for each attribute name and value, so splitting allocates only what the map keeps.
+    CString m_strScratchName;
+    CString m_strScratchValue;
 };

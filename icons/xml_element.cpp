@@ -28,16 +28,44 @@ CXmlElement& CXmlElement::AddChild(const CString& name)
     return child;
 }
 
+CXmlElement& CXmlElement::AddChild(CXmlElementList& spare, std::u16string_view name)
+{
+    if (spare.empty()) {
+        CXmlElement& child = m_children.emplace_back();
+        child.m_strName += name;
+        child.m_pParent = this;
+        return child;
+    }
+    m_children.splice(m_children.end(), spare, spare.begin());
+    CXmlElement& child = m_children.back();
+    // Emptying keeps each string's buffer for the text the new element will take.
+    child.m_strName.Empty();
+    child.m_strName += name;
+    child.m_strAttributes.Empty();
+    child.m_attributes.RemoveAll();
+    child.m_pParent = this;
+    child.m_posChild = child.m_children.end();
+    child.m_strValue.Empty();
+    return child;
+}
+
+void CXmlElement::MoveDescendantsTo(CXmlElementList& spare)
+{
+    CXmlElementList flat;
+    flat.splice(flat.end(), m_children);
+    // Each element's children go right behind it, so the list ends up in document order: the
+    // order in which the next tree takes the elements again, which keeps neighbours in memory.
+    for (auto element = flat.begin(); element != flat.end(); ++element)
+        flat.splice(std::next(element), element->m_children);
+    spare.splice(spare.end(), flat);
+    m_posChild = m_children.end();
+}
+
 void CXmlElement::RemoveAllChildren()
 {
     // Hostile files nest elements a million deep: instead of letting each destructor delete its
-    // own children recursively, move every grandchild list onto one queue before its parent
-    // dies, so that each element is destroyed with no children left.
+    // own children recursively, flatten the subtree first, so that each element is destroyed
+    // with no children left.
     CXmlElementList doomed;
-    doomed.splice(doomed.end(), m_children);
-    while (!doomed.empty()) {
-        doomed.splice(doomed.end(), doomed.front().m_children);
-        doomed.pop_front();
-    }
-    m_posChild = m_children.end();
+    MoveDescendantsTo(doomed);
 }

@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tests/icons/xml_test_support.h"
 #include "tests/test_printers.h"
@@ -138,7 +139,7 @@ TEST(JsonResults, ErrorEmptiesAnEarlierTree)
 
 TEST(JsonTokens, LinkValuesToKeysAndKeysToObjects)
 {
-    CArray<CJsonToken> tokens;
+    std::vector<CJsonToken> tokens;
     ASSERT_EQ(TokenizeJson(u"{\"a\": [1, \"x\"], \"b\": {}}", tokens), 0);
     const struct {
         int type, start, end, size, parent;
@@ -147,8 +148,8 @@ TEST(JsonTokens, LinkValuesToKeysAndKeysToObjects)
         {JSON_PRIMITIVE, 7, 8, 0, 2}, {JSON_STRING, 11, 12, 0, 2}, {JSON_STRING, 17, 18, 1, 0},
         {JSON_OBJECT, 21, 23, 0, 5},
     };
-    ASSERT_EQ(tokens.GetSize(), 7);
-    for (int i = 0; i < tokens.GetSize(); ++i) {
+    ASSERT_EQ(tokens.size(), 7u);
+    for (size_t i = 0; i < tokens.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(tokens[i].m_nType, expected[i].type);
         EXPECT_EQ(tokens[i].m_nStart, expected[i].start);
