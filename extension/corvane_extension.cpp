@@ -1,12 +1,16 @@
 // CCorvaneExtension: construction, the host-set values and the operations that answer constants.
 #include "extension/corvane_extension.h"
 
+#include "generate/generators.h"
 #include "generate/style_format.h"
 #include "icons/builtin_icons.h"
 #include "model/storage_layout.h"
 #include "platform/archive.h"
 
-CCorvaneExtension::CCorvaneExtension(const Generation& generation) : m_rcBounds{}, m_generation(generation)
+CCorvaneExtension::CCorvaneExtension(const Generation& generation)
+    : m_rcBounds{},
+      m_generation(generation),
+      m_iconLibrary(m_strFontLibraryFolder, m_strFontAwesomeFolder, m_mapGlyphCache)
 {
     // CMenuSettings has set the current breakpoint to -1 and applied the defaults.
 }
@@ -19,12 +23,7 @@ void CCorvaneExtension::Draw(HDC, const RECT*) {}
 
 void CCorvaneExtension::Properties(HWND) {}
 
-CString CCorvaneExtension::GetHtml(const char16_t*)
-{
-    return m_generation.markup ? m_generation.markup(*this) : CString();
-}
-
-int CCorvaneExtension::CopyFiles(const char16_t*, const char16_t*) { return 1; }
+CString CCorvaneExtension::GetHtml(const char16_t*) { return m_generation.markup(*this, m_iconLibrary); }
 
 void CCorvaneExtension::Move(const RECT* bounds)
 {
@@ -52,18 +51,7 @@ void CCorvaneExtension::SetPublishFolders(CStringArray& table)
     m_arrPublishFolders.Copy(table);
 }
 
-CString CCorvaneExtension::GetCSS()
-{
-    return m_generation.stylesheet ? m_generation.stylesheet(*this) : CString();
-}
-
-void CCorvaneExtension::IncludeFonts(CStringArray& fonts) { AddUnique(fonts, m_strFontName); }
-
-void CCorvaneExtension::IncludeResource(CStringArray& resources)
-{
-    if (m_bInlineSVG == 0 && IsFontAwesome(m_strIconFont))
-        AddUnique(resources, CString(u"fontawesome-webfont.ttf"));
-}
+CString CCorvaneExtension::GetCSS() { return m_generation.stylesheet(*this, m_iconLibrary); }
 
 CString CCorvaneExtension::GetEasing() const { return ::GetEasing(m_nEasing); }
 
@@ -74,15 +62,16 @@ void CCorvaneExtension::LoadBreakpointData(int breakpoint, int)
     CMenuSettings::LoadBreakpointData(breakpoint);
 }
 
-CString CCorvaneExtension::GetBreakPointCSS(int, int, int, int) { return CString(); }
+CString CCorvaneExtension::GetBreakPointCSS(int a, int b, int breakpoint, int d)
+{
+    return ::GetBreakPointCSS(*this, a, b, breakpoint, d);
+}
 
 void CCorvaneExtension::SetFontLibraryFolder(const char16_t* libraryFolder, const char16_t* fontAwesomeFolder)
 {
     m_strFontLibraryFolder = CString(libraryFolder);
     m_strFontAwesomeFolder = CString(fontAwesomeFolder);
 }
-
-CString CCorvaneExtension::GetFontLibrary() { return m_bInlineSVG == 0 ? m_strIconFont : CString(); }
 
 // The operations this menu has no use for: empty text, zero, or nothing done.
 CString CCorvaneExtension::GetBeginOfBodyHTML() { return CString(); }

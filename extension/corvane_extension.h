@@ -5,6 +5,7 @@
 
 #include "extension/generation.h"
 #include "extension/host_types.h"
+#include "icons/icon_library.h"
 #include "icons/xml_document.h"
 #include "model/menu_settings.h"
 #include "platform/arrays.h"
@@ -66,8 +67,29 @@ public:
     CMenuItem* GetMenuItem(int index, int& counter, CMenuItem* parent);
     int GetURLCountMenu(CMenuItem* node);
 
+    CString GetRealURL(const char16_t* url) const;
+
+    // Publishing assets.
+    CString GetPublishSubFolder(const char16_t* path) const;
+    // Creates the publish subfolder of the file's type below the destination; returns it with a
+    // trailing "/", or empty text.
+    CString PrepareImagesFolder(const char16_t* destination, const char16_t* path) const;
+    CString GetFontAwesomeFileName() const;
+    // Opens the help document beside the module with the desktop's viewer; failures are ignored.
+    void OpenHelpDocument() const;
+
     // The transition easing as CSS.
     CString GetEasing() const;
+
+    // The icon engine, over the folders the host gave and the object's glyph cache.
+    CString GetIconFontFileName(const CString& library) const;
+    void GetIconFontMap(const CString& library, CStringArray& map) const;
+    CString GetIconFontGlyph(const CString& library, const CString& icon);
+    CString GetFamilyName(const CString& library) const;
+    CString GetIconSVG(const CString& icon, const CString& cssClass);
+    CString GetFontAwesomeSVG(const CString& icon, int& unitsPerEm, int& advance) const;
+    CString GetMaterialIconSVG(const CString& icon, int& unitsPerEm, int& advance) const;
+    CString GetIconCSS(const CStringArray& names, int size, int margin) const;
 
     const Generation& GetGeneration() const { return m_generation; }
 
@@ -77,4 +99,5 @@ public:
 
 private:
     const Generation& m_generation;
+    CIconLibrary m_iconLibrary;
 };

@@ -5,7 +5,8 @@
 
 #include "platform/cstring.h"
 
-class CCorvaneExtension;
+class CIconLibrary;
+class CMenuSettings;
 struct StoredField;
 
 struct Generation {
@@ -14,9 +15,9 @@ struct Generation {
     const char16_t* toolbarText;   // GetToolbarText
     const char16_t* sheetCaption;  // caption of the properties sheet
     std::span<const StoredField> (*storageLayout)();
-    // The published stylesheet and markup; null where a generation has none yet gives empty text.
-    CString (*stylesheet)(const CCorvaneExtension& menu);
-    CString (*markup)(const CCorvaneExtension& menu);
+    // The published stylesheet and markup.
+    CString (*stylesheet)(CMenuSettings& menu, CIconLibrary& icons);
+    CString (*markup)(CMenuSettings& menu, CIconLibrary& icons);
 };
 
 // Trellis: list-based markup.

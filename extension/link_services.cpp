@@ -1,5 +1,6 @@
 // Link services: the whole tree as a flat list of link slots, numbered in pre-order.
 #include "extension/corvane_extension.h"
+#include "model/publish_paths.h"
 
 int CCorvaneExtension::GetURLCountMenu(CMenuItem* node)
 {
@@ -45,3 +46,5 @@ void CCorvaneExtension::SetURL(int index, const char16_t* text)
     if (CMenuItem* node = GetMenuItem(index, counter, nullptr))
         node->m_strURL = CString(text);
 }
+
+CString CCorvaneExtension::GetRealURL(const char16_t* url) const { return ::GetRealURL(m_arrPublishFolders, CString(url)); }

@@ -28,3 +28,6 @@ std::vector<Command> BlockCommands();
 std::vector<Command> InfoCommands();
 std::vector<Command> LinkCommands();
 std::vector<Command> SiteCommands();
+std::vector<Command> GenerateCommands();
+std::vector<Command> PublishCommands();
+std::vector<Command> SampleCommands();

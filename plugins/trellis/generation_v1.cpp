@@ -1,5 +1,6 @@
 // The first generation (Trellis): its texts, its storage layout and its list-based generators.
 #include "extension/generation.h"
+#include "generate/generators.h"
 #include "model/storage_layout.h"
 
 const Generation& FirstGeneration()
@@ -10,8 +11,8 @@ const Generation& FirstGeneration()
         u"Trellis",
         u"Trellis",
         FirstGenerationLayout,
-        nullptr,
-        nullptr,
+        GetCSSFirstGeneration,
+        GetHtmlFirstGeneration,
     };
     return generation;
 }

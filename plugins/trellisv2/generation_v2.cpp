@@ -1,5 +1,6 @@
 // The second generation (Trellisv2): its texts, its storage layout and its flex-bar generators.
 #include "extension/generation.h"
+#include "generate/generators.h"
 #include "model/storage_layout.h"
 
 const Generation& SecondGeneration()
@@ -10,8 +11,8 @@ const Generation& SecondGeneration()
         u"Trellis v2",
         u"Trellis v2",
         SecondGenerationLayout,
-        nullptr,
-        nullptr,
+        GetCSSSecondGeneration,
+        GetHtmlSecondGeneration,
     };
     return generation;
 }

@@ -1,0 +1,19 @@
+// What the host adds around a published menu: the page, the icon font rules, the identifier check.
+#pragma once
+
+#include <string>
+
+// True for a CSS identifier that is safe in an id, a class and a selector: a letter, "_" or a
+// non-ASCII character first (after an optional "-"), then those, digits and "-".
+bool IsCssIdentifier(const std::string& name);
+
+// The rules that make Font Awesome icons show: the font face, the "fa" base class and one
+// "fa-NAME:before" rule per row of the built-in table.
+std::string FontAwesomeStylesheet(const std::string& fontFile);
+
+// The font face of another icon library, under the family name its icon rules use.
+std::string IconFontFace(const std::string& family, const std::string& fontFile);
+
+// A complete page: the menu inside <div id="cv_NAME">, the stylesheet linked, sample content below.
+std::string PublishedPage(const std::string& name, const std::string& title, const std::string& stylesheetFile,
+                          const std::string& menuMarkup);
