@@ -1,6 +1,7 @@
 // Runs the built trellis program with arguments and collects its exit status and output.
 #pragma once
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,7 +1,6 @@
 // trellis as a user runs it: module information, stored blocks, links, and how errors end.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 
 #include "run_trellis.h"
 
