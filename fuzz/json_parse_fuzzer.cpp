@@ -1,0 +1,50 @@
+// libFuzzer target: any bytes, read as a JSON map file would be, must give a result code and a
+// consistent tree without fault.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "icons/json_token.h"
+#include "icons/xml_document.h"
+
+namespace {
+
+void CheckTree(CXmlDocument& doc, int result)
+{
+    const CXmlElement* root = doc.GetRootElement();
+    if (result != 0 && result != JSON_ERROR_INVAL && result != JSON_ERROR_PART)
+        std::abort();
+    // Every failure leaves an empty tree.
+    if (result != 0 && (!root->m_strName.IsEmpty() || !root->GetChildren().empty()))
+        std::abort();
+    int depth = 0;
+    std::vector<std::pair<const CXmlElement*, int>> stack{{root, 0}};
+    while (!stack.empty()) {
+        auto [element, level] = stack.back();
+        stack.pop_back();
+        depth = level > depth ? level : depth;
+        for (const CXmlElement& child : element->GetChildren()) {
+            if (child.m_pParent != element)
+                std::abort();
+            stack.push_back({&child, level + 1});
+        }
+    }
+    if (depth > CXmlDocument::kMaxJsonNesting)
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const CString text = CString::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+    CXmlDocument doc;
+    int result = doc.ParseJson(text);
+    CheckTree(doc, result);
+    // Again into the same document, which reuses the elements of the first tree.
+    result = doc.ParseJson(text);
+    CheckTree(doc, result);
+    return 0;
+}

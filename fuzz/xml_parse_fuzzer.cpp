@@ -1,0 +1,54 @@
+// libFuzzer target: any bytes, read as a file would be, must parse into a tree without fault.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "icons/xml_document.h"
+
+namespace {
+
+// Visits every element through the cursors, as the site-structure walkers do, and decodes
+// every text and attribute value.
+void Walk(CXmlDocument& doc)
+{
+    std::vector<CXmlElement*> stack{doc.GetRootElement()};
+    while (!stack.empty()) {
+        CXmlElement* element = stack.back();
+        stack.pop_back();
+        element->GetValue();
+        for (const auto& pair : element->m_attributes.Pairs())
+            CXmlDocument::DecodeEntities(pair.second);
+        for (CXmlElement* child = doc.GetFirstChild(element); child; child = doc.GetNextChild(element)) {
+            if (child->m_pParent != element)
+                std::abort();
+            stack.push_back(child);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const CString text = CString::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+    CXmlDocument doc;
+    doc.Parse(text);
+    Walk(doc);
+
+    // Parse again into the same document as a file would be read, without line breaks and tabs:
+    // the new tree reuses the old one's elements.
+    std::u16string flat = text.str();
+    std::erase_if(flat, [](char16_t ch) { return ch == u'\r' || ch == u'\n' || ch == u'\t'; });
+    doc.Parse(CString(flat));
+    Walk(doc);
+
+    // Escaping is undone exactly by unescaping, whatever the text holds.
+    for (int flags : {0, CXmlDocument::kEncodeQuotes}) {
+        if (!(CXmlDocument::DecodeEntities(CXmlDocument::EncodeEntities(text, flags)) == text))
+            std::abort();
+    }
+    return 0;
+}
