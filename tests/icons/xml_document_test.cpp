@@ -225,6 +225,28 @@ TEST(XmlNavigation, ReparsingReplacesTheWholeTree)
     EXPECT_STREQ(doc.GetRootElement()->GetRuntimeClass()->m_lpszClassName, "CXmlElement");
 }
 
+// A reparse takes the old tree's elements back for the new one: nothing of the old names,
+// attributes, text, children or cursors may show through.
+TEST(XmlNavigation, ReparsedElementsKeepNothingOfTheEarlierTree)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<r><a x=\"1\" y=\"2\">t<deep><deeper/></deep><other/></a><b z=\"3\"/><extra/></r>");
+    CXmlElement* root = doc.GetRootElement();
+    doc.GetFirstChild(doc.GetFirstChild(root));  // cursors left in the middle of two lists
+    doc.Parse(u"<r><a/><b>u</b><c w=\"4\"><d/></c></r>");
+    EXPECT_EQ(DumpElement(*root), "r(a b'u' c{w=4}(d))");
+    EXPECT_EQ(doc.GetNextChild(root), nullptr);
+    for (CXmlElement& child : root->m_children) {
+        EXPECT_EQ(child.m_pParent, root);
+        EXPECT_EQ(doc.GetNextChild(&child), nullptr);
+    }
+    // A larger tree after a smaller one, and JSON after XML.
+    doc.Parse(u"<r><a/><b/><c/><d/><e/></r>");
+    EXPECT_EQ(DumpElement(*root), "r(a b c d e)");
+    ASSERT_EQ(doc.ParseJson(u"{\"k\": {\"v\": \"1\"}, \"n\": [2]}"), 0);
+    EXPECT_EQ(DumpElement(*root), "JSON(k(v'1') n'2')");
+}
+
 TEST(XmlEntities, EncodeEscapesMarkupAndWritesReferencesFromU0080)
 {
     const struct {
