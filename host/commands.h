@@ -31,3 +31,4 @@ std::vector<Command> SiteCommands();
 std::vector<Command> GenerateCommands();
 std::vector<Command> PublishCommands();
 std::vector<Command> SampleCommands();
+std::vector<Command> IconCommands();

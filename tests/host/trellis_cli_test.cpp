@@ -141,7 +141,7 @@ TEST_F(TrellisCli, EveryCommandHasHelp)
 {
     RunResult all = Run({"--help"});
     EXPECT_EQ(all.status, 0);
-    for (std::string command : {"info", "new", "roundtrip", "urlcount", "url", "set-url", "site"}) {
+    for (std::string command : {"info", "new", "roundtrip", "urlcount", "url", "set-url", "site", "sample", "css", "html", "bpcss", "publish", "icons", "icon-svg"}) {
         EXPECT_NE(all.out.find("  " + command + " "), std::string::npos) << command;
         RunResult help = Run({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
