@@ -92,9 +92,26 @@ void BM_FirstGenerationLargeMenu(benchmark::State& state)
     RunGenerators(state, menu, GetCSSFirstGeneration, GetHtmlFirstGeneration);
 }
 
+// The two halves of the large menu apart, to show where its time goes.
+void BM_SecondGenerationLargeMenuStylesheet(benchmark::State& state)
+{
+    CMenuSettings menu;
+    MakeLargeMenu(menu);
+    RunGenerators(state, menu, GetCSSSecondGeneration, [](CMenuSettings&, CIconLibrary&) { return CString(); });
+}
+
+void BM_SecondGenerationLargeMenuMarkup(benchmark::State& state)
+{
+    CMenuSettings menu;
+    MakeLargeMenu(menu);
+    RunGenerators(state, menu, [](CMenuSettings&, CIconLibrary&) { return CString(); }, GetHtmlSecondGeneration);
+}
+
 }  // namespace
 
 BENCHMARK(BM_SecondGenerationDefaultMenu);
 BENCHMARK(BM_FirstGenerationDefaultMenu);
 BENCHMARK(BM_SecondGenerationLargeMenu)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstGenerationLargeMenu)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SecondGenerationLargeMenuStylesheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SecondGenerationLargeMenuMarkup)->Unit(benchmark::kMillisecond);
