@@ -188,17 +188,6 @@ TEST_F(InlineSvgTest, NarrowGlyphsAreCentredAndWideOnesStay)
     EXPECT_GT(wide.right, 130);
 }
 
-TEST_F(InlineSvgTest, SquareIconFillsTheMiddleOfTheFrame)
-{
-    SKIP_WITHOUT_FILE(kFontAwesomeTtf);
-    // Font Awesome "square" is a rounded square 111.4 pixels wide at 10 points.
-    Box box = PathBox(PathData(Svg("Font Awesome", "square")));
-    EXPECT_NEAR(box.left, 9.5, 1);
-    EXPECT_NEAR(box.top, 9.5, 1);
-    EXPECT_NEAR(box.right, 120.5, 1);
-    EXPECT_NEAR(box.bottom, 120.5, 1);
-}
-
 TEST_F(InlineSvgTest, GoldenOutputs)
 {
     SKIP_WITHOUT_FILE(kFontAwesomeTtf);
