@@ -1,0 +1,63 @@
+// Publishes menus with the trellis program into a work folder, as the site-design application would.
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+export const FONT_AWESOME_DIR = '/usr/share/fonts-font-awesome/fonts';
+export const MATERIAL_ICONS_TTF =
+  '/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf';
+
+// The local file the sample menus link to, and where publishing must put it.
+export const LINKED_FILE = 'brochure.pdf';
+export const LINKED_SUBFOLDER = 'docs';
+
+function trellis(program, args) {
+  try {
+    return execFileSync(program, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
+  } catch (error) {
+    throw new Error(`trellis ${args.join(' ')} failed (${error.status}):\n${error.stdout}${error.stderr}`);
+  }
+}
+
+// A font library folder as the icon engine expects it: one subfolder per library holding its font.
+function materialIconsLibrary(workDir) {
+  const library = path.join(workDir, 'fontlib');
+  const folder = path.join(library, 'Material Icons');
+  fs.mkdirSync(folder, { recursive: true });
+  fs.copyFileSync(MATERIAL_ICONS_TTF, path.join(folder, path.basename(MATERIAL_ICONS_TTF)));
+  return library;
+}
+
+// Stores the menu a case describes and publishes it to <workDir>/<id>/site.
+// Returns the published folder, the page's file URL and the menu's identifier.
+export function publishMenu(program, workDir, menu) {
+  const caseDir = path.join(workDir, menu.id);
+  fs.rmSync(caseDir, { recursive: true, force: true });
+  fs.mkdirSync(caseDir, { recursive: true });
+  const block = path.join(caseDir, 'menu.blk');
+  const outDir = path.join(caseDir, 'site');
+
+  const common = ['--plugin', menu.plugin, '--fa', FONT_AWESOME_DIR, '--publish-folder', `pdf|${LINKED_SUBFOLDER}`];
+  if (menu.library && menu.library !== 'Font Awesome') common.push('--fonts', materialIconsLibrary(caseDir));
+
+  let linkedSource = null;
+  if (menu.make === 'sample') {
+    linkedSource = path.join(caseDir, LINKED_FILE);
+    fs.writeFileSync(linkedSource, `%PDF-1.4\n% brochure linked from the ${menu.id} menu\n`);
+    const args = ['sample', ...common, '--file-link', linkedSource, '-o', block];
+    if (menu.library) args.push('--library', menu.library);
+    if (menu.icons === 'svg') args.push('--inline-svg');
+    trellis(program, args);
+  } else {
+    trellis(program, ['new', ...common, '-o', block]);
+  }
+
+  const log = trellis(program, ['publish', ...common, block, '--out', outDir, '--name', menu.name]);
+  return {
+    outDir,
+    linkedSource,
+    log,
+    url: pathToFileURL(path.join(outDir, 'index.html')).href,
+  };
+}
