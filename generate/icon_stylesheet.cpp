@@ -1,6 +1,9 @@
 // GetIconCSS: the icon rules of a published stylesheet, for font icons or inline SVG; and IconClassName.
 #include "generate/icon_stylesheet.h"
 
+#include <string>
+#include <unordered_map>
+
 #include "generate/style_format.h"
 #include "icons/builtin_icons.h"
 #include "icons/glyph_map_entry.h"
@@ -42,19 +45,20 @@ void AppendFontIconRules(CString& css, const CMenuSettings& menu, const CIconLib
     css += u"}\r\n";
 
     // The map is the same for every icon, so it is read once (for a foreign library that is a
-    // folder search and a file parse).
+    // folder search and a file parse) and indexed by name: every entry of a name, exactly as the
+    // map spells it, gives its code, in map order (normally there is one).
     CStringArray map;
     icons.GetIconFontMap(menu.m_strIconFont, map);
+    std::unordered_map<std::u16string, CString> codesByName;
+    for (const CString& entry : map)
+        codesByName[GlyphMapName(entry).str()] += GlyphMapCode(entry);
     for (const CString& name : names) {
         css += u"#cv_$ID$ .";
         css += IconClassName(name);
         css += u":before\r\n{\r\n";
         css += u"   content: \"\\";
-        // Every entry of that name, exactly as the map spells it: normally one.
-        for (const CString& entry : map) {
-            if (GlyphMapName(entry) == name)
-                css += GlyphMapCode(entry);
-        }
+        if (auto codes = codesByName.find(name.str()); codes != codesByName.end())
+            css += codes->second;
         css += u"\";\r\n";
         css += u"}\r\n";
     }
