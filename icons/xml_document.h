@@ -39,8 +39,9 @@ public:
     CXmlElement& AddChild(CXmlElementList& spare, std::u16string_view name = {});
     // Deletes every child with its subtree and ends any child iteration.
     void RemoveAllChildren();
-    // Moves every descendant to the end of `spare` as a flat list of childless elements, so a
-    // new tree can reuse them and their string buffers instead of freeing and allocating again.
+    // Moves every descendant to the end of `spare`, in document order, as a flat list of
+    // childless elements, so that a new tree can reuse them and their string buffers instead of
+    // freeing and allocating again. Works without recursion at any depth.
     void MoveDescendantsTo(CXmlElementList& spare);
 
     CString m_strName;
