@@ -200,7 +200,7 @@ TEST(XmlNavigation, NestedIterationsOverDifferentElementsAreIndependent)
 TEST(XmlNavigation, ReparsedElementsKeepNothingOfTheEarlierTree)
 {
     CXmlDocument doc;
-    doc.Parse(u"<r><a x=\"1\" y=\"2\">t<deep><deeper/></deep><other/></a><b z=\"3\"/><extra/></r>");
+    doc.Parse(u"<r k=\"old\"><a x=\"1\" y=\"2\">t<deep><deeper/></deep><other/></a><b z=\"3\"/><extra/></r>");
     CXmlElement* root = doc.GetRootElement();
     doc.GetFirstChild(doc.GetFirstChild(root));  // cursors left in the middle of two lists
     doc.Parse(u"<r><a/><b>u</b><c w=\"4\"><d/></c></r>");
