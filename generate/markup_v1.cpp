@@ -1,9 +1,10 @@
 // The first generation's markup: a list of items, each drop-down a mega-menu panel of floated lists.
 #include "generate/button_kind.h"
-#include "generate/caption_encoding.h"
 #include "generate/generators.h"
+#include "generate/group_title.h"
 #include "generate/icon_markup.h"
 #include "generate/link_markup.h"
+#include "icons/xml_document.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ CString GetHtmlFirstGeneration(CMenuSettings& menu, CIconLibrary& icons)
         }
         if (!button.m_strIcon.IsEmpty())
             AppendIconMarkup(html, menu, icons, button.m_strIcon);
-        AppendEncodedCaption(html, button.m_strText);
+        html += CXmlDocument::EncodeEntities(button.m_strText, 0);
         if (kind == ButtonKind::DropDown)
             html += u" <b class=\"caret\"></b>";
         html += u"</a>\r\n";

@@ -1,9 +1,10 @@
 // The second generation's markup: a flex bar of links and drop-down buttons with panels of columns.
 #include "generate/button_kind.h"
-#include "generate/caption_encoding.h"
 #include "generate/generators.h"
+#include "generate/group_title.h"
 #include "generate/icon_markup.h"
 #include "generate/link_markup.h"
+#include "icons/xml_document.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ CString GetHtmlSecondGeneration(CMenuSettings& menu, CIconLibrary& icons)
         }
         if (!button.m_strIcon.IsEmpty())
             AppendIconMarkup(html, menu, icons, button.m_strIcon);
-        AppendEncodedCaption(html, button.m_strText);
+        html += CXmlDocument::EncodeEntities(button.m_strText, 0);
         if (kind == ButtonKind::DropDown) {
             html += u" <b class=\"caret\"></b></button>\r\n";
             AppendDropDownPanel(html, menu, icons, button);

@@ -9,9 +9,6 @@
 
 namespace {
 
-bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
-bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
-
 void AppendReference(std::u16string& out, uint32_t code)
 {
     std::array<char, 16> digits{};
@@ -66,8 +63,7 @@ CString CXmlDocument::EncodeEntities(const CString& text, int flags)
     const std::u16string_view in = text.view();
     std::u16string out;
     out.reserve(in.size() + in.size() / 8);
-    for (size_t i = 0; i < in.size(); ++i) {
-        const char16_t ch = in[i];
+    for (const char16_t ch : in) {
         switch (ch) {
         case u'&': out += u"&amp;"; continue;
         case u'<': out += u"&lt;"; continue;
@@ -76,16 +72,12 @@ CString CXmlDocument::EncodeEntities(const CString& text, int flags)
         case u'\'': out += quotes ? u"&apos;" : u"'"; continue;
         default: break;
         }
-        if (ch < 0x80) {
+        // Every UTF-16 unit is a character of its own here, so a character outside the basic
+        // plane gives two references, one per half of its pair, as published pages always had.
+        if (ch < 0x80)
             out += ch;
-        } else if (IsHighSurrogate(ch) && i + 1 < in.size() && IsLowSurrogate(in[i + 1])) {
-            // A reference to half a surrogate pair is no character: browsers show U+FFFD for
-            // it. The pair is one character and gets one reference.
-            AppendReference(out, 0x10000 + ((static_cast<uint32_t>(ch) - 0xD800) << 10) + (in[i + 1] - 0xDC00));
-            ++i;
-        } else {
+        else
             AppendReference(out, ch);
-        }
     }
     return CString(std::move(out));
 }

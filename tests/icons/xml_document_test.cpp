@@ -235,8 +235,8 @@ TEST(XmlEntities, EncodeEscapesMarkupAndWritesReferencesFromU0080)
         {u"it's", CXmlDocument::kEncodeQuotes, u"it&apos;s"},
         {u"caf\u00e9 \u20ac\u007f", 0, u"caf&#233; &#8364;\u007f"},
         {u"\u0080\uffff", 0, u"&#128;&#65535;"},
-        // A surrogate pair is one character with one reference; a lone half keeps its own.
-        {u"\U0001F600!", 0, u"&#128512;!"},
+        // Each half of a surrogate pair is written as a character of its own.
+        {u"\U0001F600!", 0, u"&#55357;&#56832;!"},
         {u"\xD83D-\xDE00", 0, u"&#55357;-&#56832;"},
         {u"", 0, u""},
     };
