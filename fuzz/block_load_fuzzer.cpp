@@ -1,9 +1,11 @@
-// Loads arbitrary bytes as a stored menu block of either generation; only the archive exception may leave.
+// Loads arbitrary bytes as a stored menu block of either generation; only the archive exception may
+// leave, and the records and tree that loaded must switch, store and reload cleanly.
 #include <cstddef>
 #include <cstdint>
 
 #include "extension/corvane_extension.h"
 #include "platform/archive.h"
+#include "platform/numbers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -18,6 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const CArchiveException&) {
         return 0;
     }
+    // Every breakpoint record the block brought can be switched to.
+    std::vector<CString> keys;
+    for (const auto& pair : object.m_mapBreakpoints.Pairs())
+        keys.push_back(pair.first);
+    for (const CString& key : keys)
+        object.LoadBreakpointData(TextToInt(key.view()), 0);
+
     // A block that loaded stores again and loads back to the same bytes.
     std::vector<uint8_t> first;
     CArchive storing(first);
