@@ -26,6 +26,8 @@ public:
     friend bool operator==(const CMapStringToString& a, const CMapStringToString& b) { return a.m_pairs == b.m_pairs; }
 
 private:
+    const Pair* Find(const CString& key) const;
+
     std::vector<Pair> m_pairs;
     std::unordered_map<std::u16string, size_t> m_index;
 };

@@ -98,6 +98,27 @@ TEST(OrderedMap, KeepsInsertionOrderAndReplacesInPlace)
     EXPECT_FALSE(map.Lookup(CString(u"76"), value));
 }
 
+TEST(OrderedMap, StaysCorrectWhenItGrowsLarge)
+{
+    CMapStringToString map;
+    for (int i = 0; i < 100; ++i)
+        map.SetAt(FormatInt(i), FormatInt(i * 2));
+    for (int i = 0; i < 100; i += 3)
+        map.SetAt(FormatInt(i), CString(u"x"));
+    ASSERT_EQ(map.GetCount(), 100);
+    CString value;
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(map.Lookup(FormatInt(i), value)) << i;
+        EXPECT_EQ(value, i % 3 == 0 ? CString(u"x") : FormatInt(i * 2));
+        EXPECT_EQ(map.Pairs()[static_cast<size_t>(i)].first, FormatInt(i));
+    }
+    EXPECT_FALSE(map.Lookup(CString(u"100"), value));
+    map.RemoveAll();
+    EXPECT_FALSE(map.Lookup(CString(u"1"), value));
+    map.SetAt(CString(u"1"), CString(u"one"));
+    EXPECT_TRUE(map.Lookup(CString(u"1"), value));
+}
+
 TEST(Arrays, CheckIndicesAndAddUniqueComparesExactly)
 {
     CStringArray list;
