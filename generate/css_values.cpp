@@ -1,4 +1,4 @@
-// Value fragments shared by the stylesheets: pixel lists and colours that may be transparent.
+// Fragments shared by the stylesheets: pixel lists, colours that may be transparent, the caret.
 #include "generate/css_values.h"
 
 #include "generate/style_format.h"
@@ -25,4 +25,26 @@ void AppendBackgroundColor(CString& out, COLORREF color)
         out += u"transparent";
     else
         out += ColorToHex(color);
+}
+
+void AppendCaretRule(CString& css, const CMenuSettings& menu)
+{
+    css += u"#$ID$ .caret \r\n";
+    css += u"{\r\n";
+    css += u"   display: inline-block;\r\n";
+    css += u"   width: 0;\r\n";
+    css += u"   height: 0;\r\n";
+    css += u"   margin-left: ";
+    css += IntToString(menu.m_nArrowOffset);
+    css += u"px;\r\n";
+    css += u"   vertical-align: middle;\r\n";
+    css += u"   border-right: 4px solid transparent;\r\n";
+    css += u"   border-left: 4px solid transparent;\r\n";
+    css += u"   border-top: 4px solid ";
+    css += ColorToHex(menu.m_crMenuText);
+    css += u";\r\n";
+    css += u"   border-bottom: 0 dotted ";
+    css += ColorToHex(menu.m_crMenuText);
+    css += u";\r\n";
+    css += u"}\r\n";
 }

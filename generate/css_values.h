@@ -1,9 +1,10 @@
-// Value fragments shared by the stylesheets: pixel lists and colours that may be transparent.
+// Fragments shared by the stylesheets: pixel lists, colours that may be transparent, the caret.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
 
+#include "model/menu_settings.h"
 #include "platform/cstring.h"
 #include "platform/geometry.h"
 
@@ -16,3 +17,7 @@ void AppendFontPixels(CString& out, int32_t points);
 // "transparent" for the transparent value, else "#RRGGBB": only the two background colours may
 // hold the transparent value.
 void AppendBackgroundColor(CString& out, COLORREF color);
+
+// The drop-down arrow, drawn as a border triangle in the menu text colour: the same rule in both
+// generations.
+void AppendCaretRule(CString& css, const CMenuSettings& menu);

@@ -177,24 +177,7 @@ CString GetCSSSecondGeneration(CMenuSettings& menu, CIconLibrary& icons)
     css += u"   display: table;\r\n";
     css += u"}\r\n";
 
-    css += u"#$ID$ .caret \r\n";
-    css += u"{\r\n";
-    css += u"   display: inline-block;\r\n";
-    css += u"   width: 0;\r\n";
-    css += u"   height: 0;\r\n";
-    css += u"   margin-left: ";
-    css += IntToString(menu.m_nArrowOffset);
-    css += u"px;\r\n";
-    css += u"   vertical-align: middle;\r\n";
-    css += u"   border-right: 4px solid transparent;\r\n";
-    css += u"   border-left: 4px solid transparent;\r\n";
-    css += u"   border-top: 4px solid ";
-    css += ColorToHex(menu.m_crMenuText);
-    css += u";\r\n";
-    css += u"   border-bottom: 0 dotted ";
-    css += ColorToHex(menu.m_crMenuText);
-    css += u";\r\n";
-    css += u"}\r\n";
+    AppendCaretRule(css, menu);
 
     css += u"#$ID$ > a:hover .caret\r\n";
     css += u"{\r\n";

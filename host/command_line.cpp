@@ -39,29 +39,29 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::
                 hasInlineValue = true;
             }
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const OptionSpec& option : options) {
             if (option.name == name || (!option.shortName.empty() && option.shortName == name))
-                spec = &option;
+                known = &option;
         }
-        if (!spec)
+        if (!known)
             throw UsageError("unknown option '" + name + "'");
         std::string value;
-        if (spec->takesValue) {
+        if (known->takesValue) {
             if (hasInlineValue) {
                 value = inlineValue;
             } else {
                 // The next argument is the value even when it begins with "-".
                 if (i + 1 >= args.size())
-                    throw UsageError("option '" + spec->name + "' needs a value");
+                    throw UsageError("option '" + known->name + "' needs a value");
                 value = args[++i];
             }
         } else if (hasInlineValue) {
-            throw UsageError("option '" + spec->name + "' takes no value");
+            throw UsageError("option '" + known->name + "' takes no value");
         }
-        std::vector<std::string>& values = parsed.m_values[spec->name];
-        if (!values.empty() && !spec->repeatable)
-            throw UsageError("option '" + spec->name + "' given more than once");
+        std::vector<std::string>& values = parsed.m_values[known->name];
+        if (!values.empty() && !known->repeatable)
+            throw UsageError("option '" + known->name + "' given more than once");
         values.push_back(value);
     }
     return parsed;
