@@ -48,3 +48,16 @@ void AppendCaretRule(CString& css, const CMenuSettings& menu)
     css += u";\r\n";
     css += u"}\r\n";
 }
+
+void AppendCaretHoverRule(CString& css, const CMenuSettings& menu, std::u16string_view selector)
+{
+    css += selector;
+    css += u"{\r\n";
+    css += u"   border-top-color: ";
+    css += ColorToHex(menu.m_crMenuTextHover);
+    css += u";\r\n";
+    css += u"   border-bottom-color:  ";
+    css += ColorToHex(menu.m_crMenuTextHover);
+    css += u";\r\n";
+    css += u"}\r\n";
+}

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string_view>
 
 #include "model/menu_settings.h"
 #include "platform/cstring.h"
@@ -21,3 +22,7 @@ void AppendBackgroundColor(CString& out, COLORREF color);
 // The drop-down arrow, drawn as a border triangle in the menu text colour: the same rule in both
 // generations.
 void AppendCaretRule(CString& css, const CMenuSettings& menu);
+
+// The arrow in the hover text colour, under the given selector line; the second colour line has
+// two blanks before its value in both generations.
+void AppendCaretHoverRule(CString& css, const CMenuSettings& menu, std::u16string_view selector);

@@ -206,15 +206,7 @@ CString GetCSSFirstGeneration(CMenuSettings& menu, CIconLibrary& icons)
 
     AppendCaretRule(css, menu);
 
-    css += u"#$ID$ > li:hover .caret\r\n";
-    css += u"{\r\n";
-    css += u"   border-top-color: ";
-    css += ColorToHex(menu.m_crMenuTextHover);
-    css += u";\r\n";
-    css += u"   border-bottom-color:  ";
-    css += ColorToHex(menu.m_crMenuTextHover);
-    css += u";\r\n";
-    css += u"}\r\n";
+    AppendCaretHoverRule(css, menu, u"#$ID$ > li:hover .caret\r\n");
 
     css += u"#$ID$ .dropdown-megamenu .divider \r\n";
     css += u"{\r\n";

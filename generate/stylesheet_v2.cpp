@@ -179,15 +179,7 @@ CString GetCSSSecondGeneration(CMenuSettings& menu, CIconLibrary& icons)
 
     AppendCaretRule(css, menu);
 
-    css += u"#$ID$ > a:hover .caret\r\n";
-    css += u"{\r\n";
-    css += u"   border-top-color: ";
-    css += ColorToHex(menu.m_crMenuTextHover);
-    css += u";\r\n";
-    css += u"   border-bottom-color:  ";
-    css += ColorToHex(menu.m_crMenuTextHover);
-    css += u";\r\n";
-    css += u"}\r\n";
+    AppendCaretHoverRule(css, menu, u"#$ID$ > a:hover .caret\r\n");
 
     css += u"#$ID$ .divider \r\n";
     css += u"{\r\n";
