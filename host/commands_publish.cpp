@@ -8,6 +8,7 @@
 #include "host/commands.h"
 #include "host/page_assets.h"
 #include "host/session.h"
+#include "icons/builtin_icons.h"
 #include "icons/icon_library.h"
 #include "platform/files.h"
 #include "platform/text_convert.h"
@@ -101,7 +102,7 @@ int RunPublish(const ParsedArguments& args)
     CString fontsFolder = CString::FromUtf8(args.Value("--fonts").empty() ? "" : args.Value("--fonts") + "/");
     CMapStringToString cache;
     CIconLibrary icons(fontsFolder, noFolder, cache);
-    if (!library.IsEmpty() && library != u"Font Awesome" && library != u"FontAwesome") {
+    if (!library.IsEmpty() && !IsFontAwesome(library)) {
         std::string source = icons.GetIconFontFileName(library).ToUtf8();
         if (source.empty()) {
             notes.push_back("note: no font file for the icon library '" + library.ToUtf8() + "' in the --fonts folder; icons will not show");
