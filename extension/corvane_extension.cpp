@@ -1,6 +1,8 @@
 // CCorvaneExtension: construction, the host-set values and the operations that answer constants.
 #include "extension/corvane_extension.h"
 
+#include "extension/properties_editor.h"
+
 #include "generate/generators.h"
 #include "generate/style_format.h"
 #include "icons/builtin_icons.h"
@@ -9,8 +11,7 @@
 
 CCorvaneExtension::CCorvaneExtension(const Generation& generation)
     : m_rcBounds{},
-      m_generation(generation),
-      m_iconLibrary(m_strFontLibraryFolder, m_strFontAwesomeFolder, m_mapGlyphCache)
+      m_generation(generation)
 {
     // CMenuSettings has set the current breakpoint to -1 and applied the defaults.
 }
@@ -21,9 +22,17 @@ int CCorvaneExtension::GetVersion() { return 11; }
 
 void CCorvaneExtension::Draw(HDC, const RECT*) {}
 
-void CCorvaneExtension::Properties(HWND) {}
+void CCorvaneExtension::Properties(HWND parent)
+{
+    PropertiesEditor editor = InstalledPropertiesEditor();
+    if (!editor)
+        return;
+    // The editor has written the edited values back; the current breakpoint's record takes them.
+    if (editor(parent, m_generation.sheetCaption, m_generation.number, *this, m_xmlSiteStructure))
+        StoreBreakpointData();
+}
 
-CString CCorvaneExtension::GetHtml(const char16_t*) { return m_generation.markup(*this, m_iconLibrary); }
+CString CCorvaneExtension::GetHtml(const char16_t*) { return m_generation.markup(*this, IconLibrary()); }
 
 void CCorvaneExtension::Move(const RECT* bounds)
 {
@@ -51,7 +60,7 @@ void CCorvaneExtension::SetPublishFolders(CStringArray& table)
     m_arrPublishFolders.Copy(table);
 }
 
-CString CCorvaneExtension::GetCSS() { return m_generation.stylesheet(*this, m_iconLibrary); }
+CString CCorvaneExtension::GetCSS() { return m_generation.stylesheet(*this, IconLibrary()); }
 
 CString CCorvaneExtension::GetEasing() const { return ::GetEasing(m_nEasing); }
 

@@ -4,14 +4,15 @@
 #include <cstdint>
 
 #include "extension/generation.h"
-#include "extension/host_types.h"
 #include "icons/icon_library.h"
 #include "icons/xml_document.h"
 #include "model/menu_settings.h"
 #include "platform/arrays.h"
 #include "platform/cstring.h"
+#include "platform/device_context.h"
 #include "platform/exceptions.h"
 #include "platform/geometry.h"
+#include "platform/window_handle.h"
 
 class CArchive;
 
@@ -98,6 +99,8 @@ public:
     CXmlDocument m_xmlSiteStructure;
 
 private:
+    // The icon libraries under the folders the host gave last.
+    CIconLibrary IconLibrary() const { return CIconLibrary(m_strFontLibraryFolder, m_strFontAwesomeFolder); }
+
     const Generation& m_generation;
-    CIconLibrary m_iconLibrary;
 };

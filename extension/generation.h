@@ -14,10 +14,11 @@ struct Generation {
     const char16_t* description;   // GetDescription
     const char16_t* toolbarText;   // GetToolbarText
     const char16_t* sheetCaption;  // caption of the properties sheet
+    int number;                    // 1 or 2: the properties editor lays out its Style page by it
     std::span<const StoredField> (*storageLayout)();
-    // The published stylesheet and markup.
-    CString (*stylesheet)(CMenuSettings& menu, CIconLibrary& icons);
-    CString (*markup)(CMenuSettings& menu, CIconLibrary& icons);
+    // The published stylesheet and markup; they only read the menu.
+    CString (*stylesheet)(const CMenuSettings& menu, const CIconLibrary& icons);
+    CString (*markup)(const CMenuSettings& menu, const CIconLibrary& icons);
 };
 
 // Trellis: list-based markup.

@@ -10,6 +10,7 @@ const Generation& FirstGeneration()
         u"Responsive Trellis",
         u"Trellis",
         u"Trellis",
+        1,
         FirstGenerationLayout,
         GetCSSFirstGeneration,
         GetHtmlFirstGeneration,

@@ -10,6 +10,7 @@ const Generation& SecondGeneration()
         u"Implements a responsive Mega Menu using CSS only.",
         u"Trellis v2",
         u"Trellis v2",
+        2,
         SecondGenerationLayout,
         GetCSSSecondGeneration,
         GetHtmlSecondGeneration,

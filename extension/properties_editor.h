@@ -1,0 +1,17 @@
+// The seam between the menu object and the properties editor, which only the modules link.
+#pragma once
+
+#include "icons/xml_document.h"
+#include "model/menu_settings.h"
+#include "platform/window_handle.h"
+
+// Runs the modal properties sheet over the menu: the pages edit copies, and only OK writes the
+// buttons, the icon settings and the style values back into the menu. Returns true on OK.
+// `generation` is 1 for the first generation and 2 for the second: their Style pages differ.
+using PropertiesEditor = bool (*)(HWND parent, const char16_t* caption, int generation, CMenuSettings& menu,
+                                  const CXmlDocument& siteStructure);
+
+// Each module's entry installs its editor before it creates objects; with none installed,
+// Properties does nothing (the core's tests, the benchmarks and the fuzz targets have none).
+void InstallPropertiesEditor(PropertiesEditor editor);
+PropertiesEditor InstalledPropertiesEditor();
