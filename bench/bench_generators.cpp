@@ -50,11 +50,11 @@ void MakeLargeMenu(CMenuSettings& menu)
     }
 }
 
-using Generator = CString (*)(CMenuSettings&, CIconLibrary&);
+using Generator = CString (*)(const CMenuSettings&, const CIconLibrary&);
 
 void RunGenerators(benchmark::State& state, CMenuSettings& menu, Generator css, Generator html)
 {
-    CIconLibrary icons(menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder, menu.m_mapGlyphCache);
+    CIconLibrary icons(menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder);
     int64_t bytes = 0;
     for (auto _ : state) {
         CString stylesheet = css(menu, icons);
@@ -97,14 +97,14 @@ void BM_SecondGenerationLargeMenuStylesheet(benchmark::State& state)
 {
     CMenuSettings menu;
     MakeLargeMenu(menu);
-    RunGenerators(state, menu, GetCSSSecondGeneration, [](CMenuSettings&, CIconLibrary&) { return CString(); });
+    RunGenerators(state, menu, GetCSSSecondGeneration, [](const CMenuSettings&, const CIconLibrary&) { return CString(); });
 }
 
 void BM_SecondGenerationLargeMenuMarkup(benchmark::State& state)
 {
     CMenuSettings menu;
     MakeLargeMenu(menu);
-    RunGenerators(state, menu, [](CMenuSettings&, CIconLibrary&) { return CString(); }, GetHtmlSecondGeneration);
+    RunGenerators(state, menu, [](const CMenuSettings&, const CIconLibrary&) { return CString(); }, GetHtmlSecondGeneration);
 }
 
 }  // namespace

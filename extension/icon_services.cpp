@@ -5,39 +5,39 @@
 
 CString CCorvaneExtension::GetIconFontFileName(const CString& library) const
 {
-    return m_iconLibrary.GetIconFontFileName(library);
+    return IconLibrary().GetIconFontFileName(library);
 }
 
 void CCorvaneExtension::GetIconFontMap(const CString& library, CStringArray& map) const
 {
-    m_iconLibrary.GetIconFontMap(library, map);
+    IconLibrary().GetIconFontMap(library, map);
 }
 
 CString CCorvaneExtension::GetIconFontGlyph(const CString& library, const CString& icon)
 {
-    return m_iconLibrary.GetIconFontGlyph(library, icon);
+    return IconLibrary().GetIconFontGlyph(library, icon, m_mapGlyphCache);
 }
 
-CString CCorvaneExtension::GetFamilyName(const CString& library) const { return m_iconLibrary.GetFamilyName(library); }
+CString CCorvaneExtension::GetFamilyName(const CString& library) const { return IconLibrary().GetFamilyName(library); }
 
 CString CCorvaneExtension::GetIconSVG(const CString& icon, const CString& cssClass)
 {
-    return ::GetIconSVG(*this, m_iconLibrary, icon, cssClass);
+    return ::GetIconSVG(*this, IconLibrary(), icon, cssClass);
 }
 
 CString CCorvaneExtension::GetFontAwesomeSVG(const CString& icon, int& unitsPerEm, int& advance) const
 {
-    return m_iconLibrary.GetFontAwesomeSVG(icon, unitsPerEm, advance);
+    return IconLibrary().GetFontAwesomeSVG(icon, unitsPerEm, advance);
 }
 
 CString CCorvaneExtension::GetMaterialIconSVG(const CString& icon, int& unitsPerEm, int& advance) const
 {
-    return m_iconLibrary.GetMaterialIconSVG(icon, unitsPerEm, advance);
+    return IconLibrary().GetMaterialIconSVG(icon, unitsPerEm, advance);
 }
 
 CString CCorvaneExtension::GetIconCSS(const CStringArray& names, int size, int margin) const
 {
-    return ::GetIconCSS(*this, m_iconLibrary, names, size, margin);
+    return ::GetIconCSS(*this, IconLibrary(), names, size, margin);
 }
 
-CString CCorvaneExtension::GetFontAwesomeFileName() const { return m_iconLibrary.GetFontAwesomeFileName(); }
+CString CCorvaneExtension::GetFontAwesomeFileName() const { return IconLibrary().GetFontAwesomeFileName(); }

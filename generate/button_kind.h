@@ -1,7 +1,5 @@
-// How a top-level button is published, decided by its first group, and its columns' width class.
+// How a top-level button is published, decided by its first group.
 #pragma once
-
-#include <string_view>
 
 #include "model/menu_item.h"
 #include "platform/cstring.h"
@@ -14,8 +12,3 @@ enum class ButtonKind {
 
 // Only the first group counts; the others are published only inside a drop-down panel.
 ButtonKind ClassifyButton(const CMenuItem& button);
-
-// The width class of a drop-down's columns, "col-100" for one column through "col-16" for six,
-// from the button's column setting read as a decimal integer (text that is no number reads as
-// 0); empty for any other count.
-std::u16string_view ColumnWidthClass(const CString& columns);

@@ -1,5 +1,7 @@
-// The six column width classes both stylesheets define, one for each column count.
+// The six column width classes both stylesheets define, and the class a button's columns take.
 #include "generate/column_widths.h"
+
+#include "platform/numbers.h"
 
 void AppendColumnWidthRules(CString& css)
 {
@@ -19,4 +21,14 @@ void AppendColumnWidthRules(CString& css)
         css += rule.width;
         css += u"}\r\n";
     }
+}
+
+std::u16string_view ColumnWidthClass(const CString& columns)
+{
+    static constexpr std::u16string_view kClasses[] = {u"col-100", u"col-50", u"col-33",
+                                                       u"col-25",  u"col-20", u"col-16"};
+    const int32_t setting = TextToInt(columns.view());
+    if (setting < 0 || setting >= static_cast<int32_t>(std::size(kClasses)))
+        return {};
+    return kClasses[setting];
 }

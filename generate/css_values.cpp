@@ -27,6 +27,17 @@ void AppendBackgroundColor(CString& out, COLORREF color)
         out += ColorToHex(color);
 }
 
+void AppendTextAlign(CString& css, int32_t alignment)
+{
+    static constexpr const char16_t* kLines[3] = {
+        u"   text-align: left;\r\n",
+        u"   text-align: center;\r\n",
+        u"   text-align: right;\r\n",
+    };
+    if (alignment >= 0 && alignment <= 2)
+        css += kLines[alignment];
+}
+
 void AppendCaretRule(CString& css, const CMenuSettings& menu)
 {
     css += u"#$ID$ .caret \r\n";

@@ -19,6 +19,9 @@ void AppendFontPixels(CString& out, int32_t points);
 // hold the transparent value.
 void AppendBackgroundColor(CString& out, COLORREF color);
 
+// "   text-align: left|center|right;\r\n" for alignment 0, 1 or 2; any other value writes no line.
+void AppendTextAlign(CString& css, int32_t alignment);
+
 // The drop-down arrow, drawn as a border triangle in the menu text colour: the same rule in both
 // generations.
 void AppendCaretRule(CString& css, const CMenuSettings& menu);

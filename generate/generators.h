@@ -9,12 +9,12 @@
 // icon library is the one bound to the menu's folders and glyph cache. The menu is only read.
 
 // Trellisv2: a flex bar of links and drop-down buttons with panels of floated columns.
-CString GetCSSSecondGeneration(CMenuSettings& menu, CIconLibrary& icons);
-CString GetHtmlSecondGeneration(CMenuSettings& menu, CIconLibrary& icons);
+CString GetCSSSecondGeneration(const CMenuSettings& menu, const CIconLibrary& icons);
+CString GetHtmlSecondGeneration(const CMenuSettings& menu, const CIconLibrary& icons);
 
 // Trellis: a list of inline-block items with hidden mega-menu panels.
-CString GetCSSFirstGeneration(CMenuSettings& menu, CIconLibrary& icons);
-CString GetHtmlFirstGeneration(CMenuSettings& menu, CIconLibrary& icons);
+CString GetCSSFirstGeneration(const CMenuSettings& menu, const CIconLibrary& icons);
+CString GetHtmlFirstGeneration(const CMenuSettings& menu, const CIconLibrary& icons);
 
 // The font sizes and paddings that hold at one breakpoint: its stored record over the current
 // settings. Only the third argument is read; the others belong to the host's call.

@@ -5,7 +5,7 @@
 #include "generate/inline_svg.h"
 #include "icons/builtin_icons.h"
 
-void AppendIconMarkup(CString& out, const CMenuSettings& menu, CIconLibrary& icons, const CString& icon)
+void AppendIconMarkup(CString& out, const CMenuSettings& menu, const CIconLibrary& icons, const CString& icon)
 {
     if (menu.m_bInlineSVG) {
         out += GetIconSVG(menu, icons, icon, CString(kInlineIconClass));

@@ -10,4 +10,4 @@ inline constexpr const char16_t* kInlineIconClass = u"$ID$-icon";
 
 // Inline SVG when the menu publishes icons so, else an empty "i" element: "fa fa-NAME" for
 // Font Awesome, the icon's class name for any other library.
-void AppendIconMarkup(CString& out, const CMenuSettings& menu, CIconLibrary& icons, const CString& icon);
+void AppendIconMarkup(CString& out, const CMenuSettings& menu, const CIconLibrary& icons, const CString& icon);

@@ -78,7 +78,7 @@ std::vector<PathPointF> CentreInSquare(const std::vector<OutlinePoint>& outline,
 
 }  // namespace
 
-CString GetIconSVG(const CMenuSettings& menu, CIconLibrary& icons, const CString& icon, const CString& cssClass)
+CString GetIconSVG(const CMenuSettings& menu, const CIconLibrary& icons, const CString& icon, const CString& cssClass)
 {
     // Ten times the menu's pixel font size, whose fraction is dropped ("9.3" counts as 9).
     const int side = WrapMul(TextToInt(PointsToPixels(menu.m_nFontSize).view()), 10);

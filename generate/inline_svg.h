@@ -5,4 +5,4 @@
 #include "model/menu_settings.h"
 
 // The svg element of the icon in the menu's icon library, at ten times the menu's pixel font size.
-CString GetIconSVG(const CMenuSettings& menu, CIconLibrary& icons, const CString& icon, const CString& cssClass);
+CString GetIconSVG(const CMenuSettings& menu, const CIconLibrary& icons, const CString& icon, const CString& cssClass);

@@ -21,7 +21,7 @@ void AppendLinkAddress(CString& out, const CMenuSettings& menu, const CMenuItem&
     out += u'>';
 }
 
-void AppendLinkContent(CString& out, const CMenuSettings& menu, CIconLibrary& icons, const CMenuItem& link)
+void AppendLinkContent(CString& out, const CMenuSettings& menu, const CIconLibrary& icons, const CMenuItem& link)
 {
     const bool iconAfterText = menu.m_nDropDownTextAlignment == 2;
     if (!link.m_strIcon.IsEmpty() && !iconAfterText)

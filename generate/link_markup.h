@@ -14,7 +14,7 @@ void AppendLinkAddress(CString& out, const CMenuSettings& menu, const CMenuItem&
 
 // The icon and the text of a drop-down link, the icon after the text when the panel's text is
 // right-aligned. The text is the author's own markup and is written as stored.
-void AppendLinkContent(CString& out, const CMenuSettings& menu, CIconLibrary& icons, const CMenuItem& link);
+void AppendLinkContent(CString& out, const CMenuSettings& menu, const CIconLibrary& icons, const CMenuItem& link);
 
 // Characters to reserve for the markup of a menu, so the text grows without copying for
 // ordinary menus (inline SVG icons may still grow it).

@@ -1,5 +1,6 @@
 // The first generation's markup: a list of items, each drop-down a mega-menu panel of floated lists.
 #include "generate/button_kind.h"
+#include "generate/column_widths.h"
 #include "generate/generators.h"
 #include "generate/group_title.h"
 #include "generate/icon_markup.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-void AppendMegaMenu(CString& html, const CMenuSettings& menu, CIconLibrary& icons, const CMenuItem& button)
+void AppendMegaMenu(CString& html, const CMenuSettings& menu, const CIconLibrary& icons, const CMenuItem& button)
 {
     html += u"         <div class=\"dropdown-megamenu\">\r\n";
     html += u"         <div class=\"container clearfix\">\r\n";
@@ -40,7 +41,7 @@ void AppendMegaMenu(CString& html, const CMenuSettings& menu, CIconLibrary& icon
 
 }  // namespace
 
-CString GetHtmlFirstGeneration(CMenuSettings& menu, CIconLibrary& icons)
+CString GetHtmlFirstGeneration(const CMenuSettings& menu, const CIconLibrary& icons)
 {
     CString html;
     html.Preallocate(EstimateMarkupLength(menu));
@@ -67,7 +68,7 @@ CString GetHtmlFirstGeneration(CMenuSettings& menu, CIconLibrary& icons)
         }
         if (!button.m_strIcon.IsEmpty())
             AppendIconMarkup(html, menu, icons, button.m_strIcon);
-        html += CXmlDocument::EncodeEntities(button.m_strText, 0);
+        html += CXmlDocument::EncodeEntities(button.m_strText, CXmlDocument::kEncodeDefault);
         if (kind == ButtonKind::DropDown)
             html += u" <b class=\"caret\"></b>";
         html += u"</a>\r\n";

@@ -1,5 +1,6 @@
 // The second generation's markup: a flex bar of links and drop-down buttons with panels of columns.
 #include "generate/button_kind.h"
+#include "generate/column_widths.h"
 #include "generate/generators.h"
 #include "generate/group_title.h"
 #include "generate/icon_markup.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-void AppendDropDownPanel(CString& html, const CMenuSettings& menu, CIconLibrary& icons, const CMenuItem& button)
+void AppendDropDownPanel(CString& html, const CMenuSettings& menu, const CIconLibrary& icons, const CMenuItem& button)
 {
     html += u"         <div class=\"dropdown-content\">\r\n";
     html += u"            <div class=\"row\">\r\n";
@@ -44,7 +45,7 @@ void AppendDropDownPanel(CString& html, const CMenuSettings& menu, CIconLibrary&
 
 }  // namespace
 
-CString GetHtmlSecondGeneration(CMenuSettings& menu, CIconLibrary& icons)
+CString GetHtmlSecondGeneration(const CMenuSettings& menu, const CIconLibrary& icons)
 {
     CString html;
     html.Preallocate(EstimateMarkupLength(menu));
@@ -68,7 +69,7 @@ CString GetHtmlSecondGeneration(CMenuSettings& menu, CIconLibrary& icons)
         }
         if (!button.m_strIcon.IsEmpty())
             AppendIconMarkup(html, menu, icons, button.m_strIcon);
-        html += CXmlDocument::EncodeEntities(button.m_strText, 0);
+        html += CXmlDocument::EncodeEntities(button.m_strText, CXmlDocument::kEncodeDefault);
         if (kind == ButtonKind::DropDown) {
             html += u" <b class=\"caret\"></b></button>\r\n";
             AppendDropDownPanel(html, menu, icons, button);

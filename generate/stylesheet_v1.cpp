@@ -9,18 +9,6 @@
 
 namespace {
 
-// Out-of-range values write no line at all.
-void AppendTextAlign(CString& css, int32_t alignment)
-{
-    static constexpr const char16_t* kLines[3] = {
-        u"   text-align: left;\r\n",
-        u"   text-align: center;\r\n",
-        u"   text-align: right;\r\n",
-    };
-    if (alignment >= 0 && alignment <= 2)
-        css += kLines[alignment];
-}
-
 // An easing index out of range leaves the blank before the semicolon.
 void AppendTransition(CString& css, const CMenuSettings& menu)
 {
@@ -33,7 +21,7 @@ void AppendTransition(CString& css, const CMenuSettings& menu)
 
 }  // namespace
 
-CString GetCSSFirstGeneration(CMenuSettings& menu, CIconLibrary& icons)
+CString GetCSSFirstGeneration(const CMenuSettings& menu, const CIconLibrary& icons)
 {
     CString css;
     css.Preallocate(4096);

@@ -22,15 +22,9 @@ constexpr const char16_t* kJustifyContent[3] = {
     u"   justify-content: flex-end;\r\n",
 };
 
-constexpr const char16_t* kTextAlign[3] = {
-    u"   text-align: left;\r\n",
-    u"   text-align: center;\r\n",
-    u"   text-align: right;\r\n",
-};
-
 }  // namespace
 
-CString GetCSSSecondGeneration(CMenuSettings& menu, CIconLibrary& icons)
+CString GetCSSSecondGeneration(const CMenuSettings& menu, const CIconLibrary& icons)
 {
     CString css;
     css.Preallocate(4096);
@@ -156,7 +150,7 @@ CString GetCSSSecondGeneration(CMenuSettings& menu, CIconLibrary& icons)
     css += u"   padding: ";
     AppendPixelList(css, {menu.m_nDropDownPaddingTop, menu.m_nDropDownPaddingRight, menu.m_nDropDownPaddingBottom,
                           menu.m_nDropDownPaddingLeft});
-    AppendAlignment(css, menu.m_nDropDownTextAlignment, kTextAlign);
+    AppendTextAlign(css, menu.m_nDropDownTextAlignment);
     css += u"   text-decoration: none;\r\n";
     css += u"}\r\n";
 

@@ -7,9 +7,8 @@
 #include "icons/glyph_map_entry.h"
 #include "platform/files.h"
 
-CIconLibrary::CIconLibrary(const CString& fontLibraryFolder, const CString& fontAwesomeFolder,
-                           CMapStringToString& glyphCache)
-    : m_fontLibraryFolder(fontLibraryFolder), m_fontAwesomeFolder(fontAwesomeFolder), m_glyphCache(glyphCache)
+CIconLibrary::CIconLibrary(const CString& fontLibraryFolder, const CString& fontAwesomeFolder)
+    : m_fontLibraryFolder(fontLibraryFolder), m_fontAwesomeFolder(fontAwesomeFolder)
 {
 }
 
@@ -20,12 +19,13 @@ CString CIconLibrary::GetIconFontFileName(const CString& library) const
     return fonts.empty() ? CString() : CString::FromUtf8(fonts.front());
 }
 
-CString CIconLibrary::GetIconFontGlyph(const CString& library, const CString& icon)
+CString CIconLibrary::GetIconFontGlyph(const CString& library, const CString& icon,
+                                       CMapStringToString& glyphCache) const
 {
     // The key keeps the icon name as asked, so "Home" and "home" are cached apart.
     const CString key = library + u"|" + icon;
     CString glyph;
-    if (m_glyphCache.Lookup(key, glyph))
+    if (glyphCache.Lookup(key, glyph))
         return glyph;
 
     CStringArray map;
@@ -38,7 +38,7 @@ CString CIconLibrary::GetIconFontGlyph(const CString& library, const CString& ic
         if (code == 0)
             return CString();
         glyph = CString(code);
-        m_glyphCache.SetAt(key, glyph);
+        glyphCache.SetAt(key, glyph);
         return glyph;
     }
     return CString();

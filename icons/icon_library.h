@@ -5,18 +5,18 @@
 #include "platform/cstring.h"
 #include "platform/string_map.h"
 
-// Bound to the folders the host gave the menu object and to the object's glyph cache, which
-// outlives any one library object.
+// Bound to copies of the folders the host gave the menu object. It only reads: the glyph cache
+// the lookups fill belongs to the caller and is passed to the one lookup that uses it.
 class CIconLibrary {
 public:
-    CIconLibrary(const CString& fontLibraryFolder, const CString& fontAwesomeFolder, CMapStringToString& glyphCache);
+    CIconLibrary(const CString& fontLibraryFolder, const CString& fontAwesomeFolder);
 
     // The full path of the library's font file (the first *.ttf of its folder), or empty text.
     CString GetIconFontFileName(const CString& library) const;
     // Appends the library's glyph map, entries "name|code", to the array.
     void GetIconFontMap(const CString& library, CStringArray& map) const;
-    // The icon's glyph as one character, or empty text; found glyphs are cached.
-    CString GetIconFontGlyph(const CString& library, const CString& icon);
+    // The icon's glyph as one character, or empty text; found glyphs are kept in the cache.
+    CString GetIconFontGlyph(const CString& library, const CString& icon, CMapStringToString& glyphCache) const;
     // The font family the library's glyphs are drawn under.
     CString GetFamilyName(const CString& library) const;
 
@@ -30,7 +30,6 @@ public:
     const CString& FontAwesomeFolder() const { return m_fontAwesomeFolder; }
 
 private:
-    const CString& m_fontLibraryFolder;
-    const CString& m_fontAwesomeFolder;
-    CMapStringToString& m_glyphCache;
+    CString m_fontLibraryFolder;
+    CString m_fontAwesomeFolder;
 };
