@@ -56,8 +56,10 @@ public:
 
 class CXmlDocument {
 public:
-    // EncodeEntities flag: also escape the double and the single quote. Off by default, since
-    // the markup generators escape element text, where quotes may stay.
+    // EncodeEntities flags. The default escapes & < > and every character from U+0080 up; the
+    // markup generators use it for element text, where quotes may stay.
+    static constexpr int kEncodeDefault = 0x0;
+    // Also escape the double and the single quote.
     static constexpr int kEncodeQuotes = 0x1;
 
     // JSON nesting beyond this many objects and arrays is refused as an invalid text, so that
