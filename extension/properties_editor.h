@@ -8,8 +8,9 @@
 // Runs the modal properties sheet over the menu: the pages edit copies, and only OK writes the
 // buttons, the icon settings and the style values back into the menu. Returns true on OK.
 // `generation` is 1 for the first generation and 2 for the second: their Style pages differ.
+// The page picker may change the case of the site structure's element names, nothing else.
 using PropertiesEditor = bool (*)(HWND parent, const char16_t* caption, int generation, CMenuSettings& menu,
-                                  const CXmlDocument& siteStructure);
+                                  CXmlDocument& siteStructure);
 
 // Each module's entry installs its editor before it creates objects; with none installed,
 // Properties does nothing (the core's tests, the benchmarks and the fuzz targets have none).
