@@ -1,6 +1,7 @@
 // CCorvaneExtension: construction, the host-set values and the operations that answer constants.
 #include "extension/corvane_extension.h"
 
+#include "extension/help_document.h"
 #include "extension/properties_editor.h"
 
 #include "generate/generators.h"
@@ -28,7 +29,7 @@ void CCorvaneExtension::Properties(HWND parent)
     if (!editor)
         return;
     // The editor has written the edited values back; the current breakpoint's record takes them.
-    if (editor(parent, m_generation.sheetCaption, m_generation.number, *this, m_xmlSiteStructure))
+    if (editor(parent, m_generation.sheetCaption, m_generation.number, *this, m_xmlSiteStructure, ::OpenHelpDocument))
         StoreBreakpointData();
 }
 

@@ -25,7 +25,9 @@ std::string HelpDocumentPath(std::string modulePath)
     return modulePath;
 }
 
-void CCorvaneExtension::OpenHelpDocument() const
+void CCorvaneExtension::OpenHelpDocument() const { ::OpenHelpDocument(); }
+
+void OpenHelpDocument()
 {
     std::string path = HelpDocumentPath(ModulePathOf(reinterpret_cast<const void*>(&HelpDocumentPath)));
     if (path.empty())

@@ -9,8 +9,9 @@
 // buttons, the icon settings and the style values back into the menu. Returns true on OK.
 // `generation` is 1 for the first generation and 2 for the second: their Style pages differ.
 // The page picker may change the case of the site structure's element names, nothing else.
+// The sheet's Help button calls `openHelp`, which opens the module's help document.
 using PropertiesEditor = bool (*)(HWND parent, const char16_t* caption, int generation, CMenuSettings& menu,
-                                  CXmlDocument& siteStructure);
+                                  CXmlDocument& siteStructure, void (*openHelp)());
 
 // Each module's entry installs its editor before it creates objects; with none installed,
 // Properties does nothing (the core's tests, the benchmarks and the fuzz targets have none).
