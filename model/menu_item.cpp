@@ -53,18 +53,22 @@ void CMenuItem::SerializeAt(CArchive& ar, int depth)
     if (depth > kMaxDepth)
         throw CArchiveException(CArchiveException::generic, "menu nested too deeply");
     ar >> m_strText >> m_strURL >> m_strTarget >> m_strIcon >> m_bActive;
-    uint64_t count = ar.ReadCount();
-    CheckNodeCount(ar, count);
-    m_arrItems.SetSize(static_cast<int>(count));
-    for (CMenuItem& child : m_arrItems)
-        child.SerializeAt(ar, depth + 1);
+    LoadMenuItems(ar, m_arrItems, depth + 1);
 }
 
-void CheckNodeCount(CArchive& ar, uint64_t count)
+void LoadMenuItems(CArchive& ar, CArray<CMenuItem>& nodes, int depth)
 {
-    // The smallest node takes ten bytes (four empty 8-bit strings, the flag, a zero count), so a
-    // count the remaining data cannot hold is refused before any node is allocated.
+    // The smallest node takes ten bytes (four empty 8-bit strings, the flag, a zero count).
     constexpr uint64_t kSmallestNode = 10;
+    uint64_t count = ar.ReadCount();
     if (count > ar.GetRemaining() / kSmallestNode || count > static_cast<uint64_t>(INT32_MAX))
         throw CArchiveException(CArchiveException::endOfFile, "more menu items announced than the data holds");
+    // Each level may still announce as many nodes as the rest of the block could hold; sizing
+    // the array to that count at every level of a deep tree would cost far more than the block.
+    nodes.RemoveAll();
+    for (uint64_t i = 0; i < count; ++i) {
+        CMenuItem node;
+        node.SerializeAt(ar, depth);
+        nodes.Add(std::move(node));
+    }
 }

@@ -37,8 +37,12 @@ public:
     static constexpr int kMaxDepth = 1000;
 
 private:
+    friend void LoadMenuItems(CArchive& ar, CArray<CMenuItem>& nodes, int depth);
     void SerializeAt(CArchive& ar, int depth);
 };
 
-// Refuses a node count that the archive's remaining bytes cannot hold (end-of-file exception).
-void CheckNodeCount(CArchive& ar, uint64_t count);
+// Reads a stored count, then that many nodes at the given depth (1 for buttons) into the array.
+// A count the remaining bytes cannot hold is refused with the end-of-file archive exception
+// before anything is read; below that, the array grows only with the nodes actually read, so a
+// hostile count costs no memory before the data runs short.
+void LoadMenuItems(CArchive& ar, CArray<CMenuItem>& nodes, int depth);

@@ -39,11 +39,7 @@ void LoadField(CMenuSettings& s, CArchive& ar, const StoredField& field)
     case StoredField::Kind::Colour: ar >> s.*field.colour; break;
     case StoredField::Kind::Text: ar >> s.*field.text; break;
     case StoredField::Kind::Tree: {
-        uint64_t count = ar.ReadCount();
-        CheckNodeCount(ar, count);
-        s.m_arrButtons.SetSize(static_cast<int>(count));
-        for (CMenuItem& button : s.m_arrButtons)
-            button.Serialize(ar);
+        LoadMenuItems(ar, s.m_arrButtons, 1);
         break;
     }
     case StoredField::Kind::Breakpoints: {
