@@ -8,6 +8,8 @@ struct RECT {
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
+
+    friend bool operator==(const RECT&, const RECT&) = default;
 };
 
 // Red in the low byte, then green, then blue; 0xFF000000 stands for transparent.
