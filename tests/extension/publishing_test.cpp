@@ -7,6 +7,7 @@
 #include "../test_printers.h"
 #include "extension/corvane_extension.h"
 #include "extension/help_document.h"
+#include "tests/support/temporary_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -16,18 +17,14 @@ class Publishing : public testing::Test {
 protected:
     Publishing() : object(SecondGeneration())
     {
-        std::string pattern = (fs::temp_directory_path() / "trellis-publish-XXXXXX").string();
-        root = mkdtemp(pattern.data());
-        fs::create_directories(root / "src");
         for (const char* name : {"b.pdf", "photo.JPG", "button.pdf", "deep.pdf", "plain"})
-            std::ofstream(root / "src" / name) << name;
+            root.Write(std::string("src/") + name, name);
     }
-    ~Publishing() override { fs::remove_all(root); }
 
     CString Link(const char* name) const { return CString::FromUtf8("file://" + (root / "src" / name).string()); }
     CString Destination() const { return CString::FromUtf8((root / "out").string() + "/"); }
 
-    fs::path root;
+    TemporaryFolder root{"trellis-publish"};
     CCorvaneExtension object;
 };
 
@@ -67,8 +64,7 @@ TEST_F(Publishing, CopiesLinkedFilesOfGroupsAndLinksIntoTheirSubfolders)
 TEST_F(Publishing, CopiesToTheDestinationItselfWithoutATableEntryAndReplacesOldCopies)
 {
     object.m_arrButtons[0].m_arrItems[0].m_arrItems[0].m_strURL = Link("b.pdf");
-    fs::create_directories(root / "out");
-    std::ofstream(root / "out" / "b.pdf") << "old";
+    root.Write("out/b.pdf", "old");
     object.CopyFiles(Destination().GetString(), u"");
     std::ifstream copy(root / "out" / "b.pdf");
     std::string text;

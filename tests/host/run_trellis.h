@@ -1,17 +1,19 @@
-// Runs the built trellis program with arguments and collects its exit status and output.
+// Runs the built trellis program with arguments in a work folder and collects its exit status and output.
 #pragma once
 
 #include <fcntl.h>
+#include <link.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/temporary_folder.h"
 
 extern char** environ;
 
@@ -42,6 +44,8 @@ inline RunResult RunTrellis(const std::vector<std::string>& args, const std::fil
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    // The program runs in the work folder, so that relative output paths land there too.
+    posix_spawn_file_actions_addchdir_np(&actions, workFolder.c_str());
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
@@ -57,14 +61,23 @@ inline RunResult RunTrellis(const std::vector<std::string>& args, const std::fil
     return result;
 }
 
-// A fresh folder under the system's temporary folder, removed with the object.
-struct TempFolder {
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "trellis-test-XXXXXX").string();
-        path = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path operator/(const std::string& name) const { return path / name; }
-    std::filesystem::path path;
-};
+// The path of a shared library this program has loaded whose file name begins with `prefix`
+// ("libm.so"), wherever the system keeps it; empty when none is loaded.
+inline std::string LoadedLibraryPath(const std::string& prefix)
+{
+    struct Search {
+        const std::string* prefix;
+        std::string found;
+    } search{&prefix, {}};
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            auto* s = static_cast<Search*>(data);
+            const std::string path = info->dlpi_name ? info->dlpi_name : "";
+            if (std::filesystem::path(path).filename().string().rfind(*s->prefix, 0) != 0)
+                return 0;
+            s->found = path;
+            return 1;
+        },
+        &search);
+    return search.found;
+}

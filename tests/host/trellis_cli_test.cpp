@@ -8,13 +8,13 @@ namespace {
 
 class TrellisCli : public testing::Test {
 protected:
-    RunResult Run(std::vector<std::string> args) { return RunTrellis(args, work.path); }
+    RunResult Run(std::vector<std::string> args) { return RunTrellis(args, work.Path()); }
     std::string Path(const std::string& name) { return (work / name).string(); }
     void Write(const std::string& name, const std::string& bytes)
     {
         std::ofstream(work / name, std::ios::binary) << bytes;
     }
-    TempFolder work;
+    TemporaryFolder work;
 };
 
 TEST_F(TrellisCli, InfoPrintsEachModulesTexts)
@@ -63,7 +63,7 @@ TEST_F(TrellisCli, ReadsAndRewritesLinkSlots)
 
     // A value beginning with "-" is still the option's value; "--" ends the options.
     ASSERT_EQ(Run({"set-url", "-o", "--weird.blk", "--", Path("m.blk"), "2", "-x"}).status, 0);
-    std::filesystem::rename("--weird.blk", work / "w.blk");
+    std::filesystem::rename(work / "--weird.blk", work / "w.blk");
     EXPECT_EQ(Run({"url", Path("w.blk"), "2"}).out, "-x");
 
     // An empty text is a valid text; non-ASCII and CR LF come back byte for byte.
@@ -107,7 +107,10 @@ TEST_F(TrellisCli, UsageErrorsAndModuleErrorsHaveTheirExitStatus)
     EXPECT_NE(absent.err.find("Nothing.cvx64"), std::string::npos);
     Write("fake.cvx64", "not a shared object");
     EXPECT_EQ(Run({"info", "--plugin", Path("fake.cvx64")}).status, 1);
-    RunResult noExports = Run({"info", "--plugin", "/lib/x86_64-linux-gnu/libm.so.6"});
+    // A real shared library of the system that is no module.
+    const std::string mathLibrary = LoadedLibraryPath("libm.so");
+    ASSERT_FALSE(mathLibrary.empty());
+    RunResult noExports = Run({"info", "--plugin", mathLibrary});
     EXPECT_EQ(noExports.status, 1);
     EXPECT_NE(noExports.err.find("CreateExtensionObject"), std::string::npos) << noExports.err;
     EXPECT_EQ(Run({"new", "--fonts", Path("missing-folder"), "-o", Path("x")}).status, 1);

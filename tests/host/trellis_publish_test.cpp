@@ -8,10 +8,10 @@ namespace {
 
 class TrellisPublish : public testing::Test {
 protected:
-    RunResult Run(std::vector<std::string> args) { return RunTrellis(args, work.path); }
+    RunResult Run(std::vector<std::string> args) { return RunTrellis(args, work.Path()); }
     std::string Path(const std::string& name) { return (work / name).string(); }
     std::string Read(const std::string& name) { return ReadFileBytes(work / name); }
-    TempFolder work;
+    TemporaryFolder work;
 };
 
 TEST_F(TrellisPublish, RawTextsAreTheModulesOwn)

@@ -2,13 +2,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/cstring.h"
+#include "tests/support/temporary_folder.h"
 
 // Icon fonts from the Debian font packages that scripts/setup installs.
 inline constexpr const char* kFontAwesomeTtf = "/usr/share/fonts/truetype/font-awesome/fontawesome-webfont.ttf";
@@ -33,45 +32,32 @@ class TempFontLibrary {
 public:
     TempFontLibrary()
     {
-        char name[] = "/tmp/trellis-icons-XXXXXX";
-        if (mkdtemp(name))
-            m_root = name;
-        std::filesystem::create_directories(m_root / "fonts");
-        std::filesystem::create_directories(m_root / "fa");
+        m_root.MakeFolder("fonts");
+        m_root.MakeFolder("fa");
     }
-    ~TempFontLibrary()
-    {
-        std::error_code ec;
-        if (!m_root.empty())
-            std::filesystem::remove_all(m_root, ec);
-    }
-    TempFontLibrary(const TempFontLibrary&) = delete;
-    TempFontLibrary& operator=(const TempFontLibrary&) = delete;
 
     CString Folder() const { return CString::FromUtf8((m_root / "fonts").string() + "/"); }
     CString FontAwesomeFolder() const { return CString::FromUtf8((m_root / "fa").string() + "/"); }
-    std::filesystem::path LibraryPath(const std::string& library) const { return m_root / "fonts" / library; }
+    std::filesystem::path LibraryPath(const std::string& library) const { return m_root / ("fonts/" + library); }
 
     // A library folder holding a symbolic link to a system font file under the given name.
     void LinkFont(const std::string& library, const std::string& target, const std::string& name)
     {
-        std::filesystem::create_directories(LibraryPath(library));
-        std::filesystem::create_symlink(target, LibraryPath(library) / name);
+        std::filesystem::create_symlink(target, m_root.MakeFolder("fonts/" + library) / name);
     }
     void LinkFontAwesome(const std::string& target, const std::string& name)
     {
-        std::filesystem::create_symlink(target, m_root / "fa" / name);
+        std::filesystem::create_symlink(target, m_root / ("fa/" + name));
     }
     void WriteFile(const std::string& library, const std::string& name, const std::string& bytes)
     {
-        std::filesystem::create_directories(LibraryPath(library));
-        std::ofstream(LibraryPath(library) / name, std::ios::binary) << bytes;
+        m_root.Write("fonts/" + library + "/" + name, bytes);
     }
     void MakeFolder(const std::string& library, const std::string& name)
     {
-        std::filesystem::create_directories(LibraryPath(library) / name);
+        m_root.MakeFolder("fonts/" + library + "/" + name);
     }
 
 private:
-    std::filesystem::path m_root;
+    TemporaryFolder m_root{"trellis-icons"};
 };

@@ -235,7 +235,7 @@ TEST(JsonLoad, ReadsUtf8WithInvalidBytesAsOneCharacterEach)
     CXmlDocument doc;
     TempFile valid("{\"a\": \"caf\xC3\xA9 \xE9\xFF\"}\r\n");
     ASSERT_EQ(doc.LoadJson(valid.Path()), 0);
-    EXPECT_EQ(doc.GetRootElement()->GetChildren().front().m_strValue, CString(u"caf\u00e9 \u00e9\u00ff"));
+    EXPECT_EQ(ChildAt(*doc.GetRootElement()).m_strValue, CString(u"caf\u00e9 \u00e9\u00ff"));
     TempFile marked("\xEF\xBB\xBF{\"a\": 1}");
     EXPECT_EQ(doc.LoadJson(marked.Path()), 0);
     EXPECT_EQ(DumpElement(*doc.GetRootElement()), "JSON(a'1')");
@@ -276,7 +276,7 @@ TEST(JsonLoad, MaterialIconsMapGivesOneElementPerGlyph)
     }
     EXPECT_EQ(icons->GetChildren().size(), 932u);
     EXPECT_EQ(codes.size(), 932u);
-    const CXmlElement& first = icons->GetChildren().front();
+    const CXmlElement& first = ChildAt(*icons);
     EXPECT_EQ(first.m_strName, u"e84d");
-    EXPECT_EQ(first.GetChildren().front().GetValue(), u"3d Rotation");
+    EXPECT_EQ(ChildAt(first).GetValue(), u"3d Rotation");
 }

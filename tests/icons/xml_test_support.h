@@ -1,12 +1,13 @@
 // Helpers for the XML and JSON reader tests: a one-line picture of an element tree, and temporary files.
 #pragma once
 
-#include <unistd.h>
+#include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "icons/xml_document.h"
+#include "tests/support/temporary_folder.h"
 
 // name{key=value,...}'text'(child child ...), each part only when present.
 inline std::string DumpElement(const CXmlElement& element)
@@ -35,35 +36,29 @@ inline std::string DumpElement(const CXmlElement& element)
     return out;
 }
 
-// A file with the given bytes that is removed again when the object goes.
+// The child at `index` of an element, in document order. A missing child fails the test, naming
+// the element and the index, and reads as an empty element instead of past the end of the list.
+inline const CXmlElement& ChildAt(const CXmlElement& parent, size_t index = 0)
+{
+    size_t at = 0;
+    for (const CXmlElement& child : parent.GetChildren()) {
+        if (at++ == index)
+            return child;
+    }
+    ADD_FAILURE() << "element \"" << parent.m_strName.ToUtf8() << "\" has " << parent.GetChildren().size()
+                  << " children, no child " << index;
+    static const CXmlElement kMissing;
+    return kMissing;
+}
+
+// A file with the given bytes in a temporary folder of its own, removed again when the object goes.
 class TempFile {
 public:
-    explicit TempFile(const std::string& bytes)
-    {
-        char name[] = "/tmp/trellis-reader-XXXXXX";
-        int fd = mkstemp(name);
-        if (fd >= 0) {
-            size_t written = 0;
-            while (written < bytes.size()) {
-                ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
-                if (n <= 0)
-                    break;
-                written += static_cast<size_t>(n);
-            }
-            close(fd);
-            m_path = name;
-        }
-    }
-    ~TempFile()
-    {
-        if (!m_path.empty())
-            std::remove(m_path.c_str());
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    explicit TempFile(const std::string& bytes) : m_path(m_folder.Write("file", bytes)) {}
 
-    CString Path() const { return CString::FromUtf8(m_path); }
+    CString Path() const { return CString::FromUtf8(m_path.string()); }
 
 private:
-    std::string m_path;
+    TemporaryFolder m_folder{"trellis-reader"};
+    std::filesystem::path m_path;
 };
