@@ -1,6 +1,8 @@
 // Helpers for the generator tests: a menu with its icon library, tree builders, rules and golden files.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -62,10 +64,32 @@ inline void SetButtons(CMenuSettings& menu, std::initializer_list<CMenuItem> but
         menu.m_arrButtons.Add(button);
 }
 
+// Lines of a generated text or of one rule's body. A line asked for that is not there reads as a
+// text naming what is missing, so the comparison that asked fails with it instead of reading past
+// the end; in every other respect this is the vector of lines.
+class TextLines : public std::vector<std::string> {
+public:
+    TextLines() = default;
+    explicit TextLines(std::string source) : m_source(std::move(source)) {}
+
+    std::string operator[](size_t index) const
+    {
+        if (index < size())
+            return std::vector<std::string>::operator[](index);
+        return "<no line " + std::to_string(index + 1) + " in " + m_source + " of " + std::to_string(size()) +
+               " lines>";
+    }
+    std::string front() const { return (*this)[0]; }
+    std::string back() const { return empty() ? (*this)[0] : (*this)[size() - 1]; }
+
+private:
+    std::string m_source = "the text";
+};
+
 // The lines of a generated text, each without its CR LF.
-inline std::vector<std::string> Lines(const std::string& text)
+inline TextLines Lines(const std::string& text)
 {
-    std::vector<std::string> lines;
+    TextLines lines;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find("\r\n", start);
@@ -77,19 +101,20 @@ inline std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-// The declaration lines of the first rule whose selector line is exactly `selector`; empty when
-// there is none.
-inline std::vector<std::string> RuleBody(const std::string& css, const std::string& selector)
+// The declaration lines of the first rule whose selector line is exactly `selector`. A stylesheet
+// without that rule fails the test, naming the selector, and gives no lines.
+inline TextLines RuleBody(const std::string& css, const std::string& selector)
 {
-    const std::vector<std::string> lines = Lines(css);
-    std::vector<std::string> body;
+    const TextLines lines = Lines(css);
+    TextLines body("the rule \"" + selector + "\"");
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         if (lines[i] != selector || lines[i + 1] != "{")
             continue;
         for (size_t j = i + 2; j < lines.size() && lines[j] != "}"; ++j)
             body.push_back(lines[j]);
-        break;
+        return body;
     }
+    ADD_FAILURE() << "the stylesheet has no rule \"" << selector << "\"";
     return body;
 }
 

@@ -30,8 +30,8 @@ TEST(Markup, OnlyTheFirstGroupDecidesTheButtonKind)
     for (const auto& c : cases) {
         TestMenu t;
         SetButtons(t.menu, {c.button});
-        const std::vector<std::string> v2 = Lines(t.HtmlV2());
-        const std::vector<std::string> v1 = Lines(t.HtmlV1());
+        const TextLines v2 = Lines(t.HtmlV2());
+        const TextLines v1 = Lines(t.HtmlV1());
         EXPECT_EQ(v2[1], c.v2);
         EXPECT_EQ(v1[2], c.v1);
         // Only a drop-down writes its groups, and then all of them.
@@ -95,11 +95,11 @@ TEST(Markup, OnlyExactlyThreeHyphensMakeADivider)
     TestMenu t;
     SetButtons(t.menu, {Button(u"B", u"0", {Group(u"", {Link(u"---", u"/with-address"), Link(u" ---", u"/x"),
                                                         Link(u"----", u"/y")})})});
-    const std::vector<std::string> v2 = Lines(t.HtmlV2());
+    const TextLines v2 = Lines(t.HtmlV2());
     EXPECT_EQ(v2[6], "                  <div class=\"divider\"></div>");
     EXPECT_EQ(v2[7], "                  <a href=\"/x\"> ---</a>");
     EXPECT_EQ(v2[8], "                  <a href=\"/y\">----</a>");
-    const std::vector<std::string> v1 = Lines(t.HtmlV1());
+    const TextLines v1 = Lines(t.HtmlV1());
     EXPECT_EQ(v1[6], "                  <li class=\"divider\"></li>");
     EXPECT_EQ(v1[7], "                  <li><a href=\"/x\"> ---</a></li>");
 }

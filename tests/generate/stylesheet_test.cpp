@@ -165,10 +165,10 @@ TEST(Stylesheets, AlignmentsOutsideTheirRangeWriteNoLine)
         TestMenu t;
         t.menu.m_nMenuAlignment = c.alignment;
         t.menu.m_nDropDownTextAlignment = c.alignment;
-        const Body bar = RuleBody(t.CssV2(), "#$ID$");
-        const Body column = RuleBody(t.CssV2(), "#$ID$ .column a");
-        const Body list = RuleBody(t.CssV1(), "#$ID$");
-        const Body panel = RuleBody(t.CssV1(), "#$ID$ .dropdown-megamenu ");
+        const TextLines bar = RuleBody(t.CssV2(), "#$ID$");
+        const TextLines column = RuleBody(t.CssV2(), "#$ID$ .column a");
+        const TextLines list = RuleBody(t.CssV1(), "#$ID$");
+        const TextLines panel = RuleBody(t.CssV1(), "#$ID$ .dropdown-megamenu ");
         if (c.justify) {
             EXPECT_EQ(bar.back(), c.justify);
             EXPECT_EQ(column[4], c.text);
@@ -214,7 +214,7 @@ TEST(StylesheetFirstGeneration, FontStyleSplitsIntoWeightAndStyle)
     for (const auto& c : cases) {
         TestMenu t;
         t.menu.m_nFontStyle = c.style;
-        const Body body = RuleBody(t.CssV1(), "#$ID$");
+        const TextLines body = RuleBody(t.CssV1(), "#$ID$");
         EXPECT_EQ(body[3], std::string("   font-weight: ") + c.weight + ";") << c.style;
         EXPECT_EQ(body[4], std::string("   font-style: ") + c.italic + ";") << c.style;
     }
