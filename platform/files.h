@@ -26,8 +26,18 @@ bool CreateOneFolder(const std::string& path);
 bool FileExists(const std::string& path);
 bool IsFolder(const std::string& path);
 
-// The files in a folder whose names end with the given extension ("ttf", no dot), compared
-// without case; symbolic links are followed; full paths sorted by name in byte order.
+// One match of a folder search: its full path, and whether it is a folder (links followed).
+struct FoundEntry {
+    std::string path;
+    bool isFolder = false;
+};
+
+// The files and folders in a folder whose names end with the given extension ("json", no dot),
+// compared without case; symbolic links are followed; sorted by name in byte order. Broken links,
+// pipes and devices are not matches.
+std::vector<FoundEntry> FindEntriesByExtension(const std::string& folder, const std::string& extension);
+
+// The same search, files only: their full paths.
 std::vector<std::string> FindFilesByExtension(const std::string& folder, const std::string& extension);
 
 // The full path of the shared object (or program) that holds the given address.
