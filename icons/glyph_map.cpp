@@ -43,15 +43,21 @@ void AppendPrintableCharacters(CStringArray& map)
         map.Add(CString(ch) + u"|" + CString(ch));
 }
 
-// The first map file of the library folder: a *.json file, or only when there is none at all,
-// an *.ijmap file. Empty when there is neither.
+// The map file of the library folder: the first *.json file, or, only when nothing at all is named
+// *.json, the first *.ijmap file. Folders named like that count as found, so a library whose
+// *.json matches are all folders has no map file and its *.ijmap files are not looked at.
 CString FindMapFile(const CString& folder)
 {
-    std::string native = NativePath(folder);
+    const std::string native = NativePath(folder);
     for (const char* extension : {"json", "ijmap"}) {
-        std::vector<std::string> found = FindFilesByExtension(native, extension);
-        if (!found.empty())
-            return CString::FromUtf8(found.front());
+        const std::vector<FoundEntry> found = FindEntriesByExtension(native, extension);
+        if (found.empty())
+            continue;
+        for (const FoundEntry& entry : found) {
+            if (!entry.isFolder)
+                return CString::FromUtf8(entry.path);
+        }
+        return CString();
     }
     return CString();
 }

@@ -134,6 +134,35 @@ TEST_F(IconLibraryTest, MapFilePrecedence)
     }
 }
 
+TEST_F(IconLibraryTest, FoldersNamedLikeMapFilesAreFoundButNeverRead)
+{
+    const std::string json = R"({"icons": {"e900": {"name": "from json"}}})";
+    const std::string ijmap = R"({"icons": {"e901": {"name": "from ijmap"}}})";
+    // Only folders match *.json: that still ends the search, so there is no map file at all and
+    // the .ijmap beside them is not read.
+    fonts.MakeFolder("FoldersOnly", "sub.json");
+    fonts.MakeFolder("FoldersOnly", "more.JSON");
+    fonts.WriteFile("FoldersOnly", "map.ijmap", ijmap);
+    CStringArray map = Map(u"FoldersOnly");
+    ASSERT_EQ(map.GetSize(), 94);
+    EXPECT_EQ(map[0], CString(u"a|a"));
+
+    // Among the matches the first file by name is the map, folders before it passed over.
+    fonts.MakeFolder("FolderFirst", "a.json");
+    fonts.WriteFile("FolderFirst", "b.json", json);
+    fonts.WriteFile("FolderFirst", "map.ijmap", ijmap);
+    map = Map(u"FolderFirst");
+    ASSERT_EQ(map.GetSize(), 1);
+    EXPECT_EQ(map[0], CString(u"from json|e900"));
+
+    // The same for the .ijmap search when nothing is named *.json.
+    fonts.MakeFolder("IjmapFolder", "a.ijmap");
+    fonts.WriteFile("IjmapFolder", "b.ijmap", ijmap);
+    map = Map(u"IjmapFolder");
+    ASSERT_EQ(map.GetSize(), 1);
+    EXPECT_EQ(map[0], CString(u"from ijmap|e901"));
+}
+
 TEST_F(IconLibraryTest, ReadsThePublishedMaterialIconsMap)
 {
     const std::string ijmap = SourceFile("icons/data/MaterialIcons-Regular.ijmap");
