@@ -77,6 +77,20 @@ TEST(IntegerText, FollowsTheCLibraryRuleAndWraps)
     };
     for (const Case& c : cases)
         EXPECT_EQ(TextToInt(c.text), c.value) << CString(c.text).ToUtf8();
+    // Decimal knows no "0x" and no letters.
+    EXPECT_EQ(TextToInt(u"0x1F"), 0);
+    EXPECT_EQ(TextToInt(u"12ab"), 12);
+
+    // Hexadecimal as a map's glyph codes are read: "0x" only before a digit, letters in either
+    // case, and values past 32 bits held at the limit.
+    const Case hex[] = {
+        {u"\t 0XaB", 0xAB}, {u"-0x10", -16}, {u"0x", 0}, {u"0xg", 0}, {u"fFz", 0xFF},
+        {u"7fffffff", INT32_MAX}, {u"80000000", INT32_MAX}, {u"-80000000", INT32_MIN},
+        {u"-80000001", INT32_MIN}, {u"100000001", INT32_MAX},
+    };
+    for (const Case& c : hex)
+        EXPECT_EQ(TextToInteger(c.text, 16, IntegerOverflow::Saturate), c.value) << CString(c.text).ToUtf8();
+    EXPECT_EQ(TextToInteger(u"100000001", 16, IntegerOverflow::Wrap), 1);
     EXPECT_EQ(FormatInt(INT32_MIN), CString(u"-2147483648"));
     EXPECT_EQ(FormatInt(768), CString(u"768"));
     EXPECT_EQ(WrapAdd(INT32_MAX, 1), INT32_MIN);
