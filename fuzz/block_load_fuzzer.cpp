@@ -6,6 +6,7 @@
 #include "extension/corvane_extension.h"
 #include "platform/archive.h"
 #include "platform/numbers.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -37,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<uint8_t> second;
     CArchive storingAgain(second);
     again.Serialize(storingAgain);
-    if (first != second)
-        __builtin_trap();
+    FuzzRequire(first == second);
     return 0;
 }

@@ -2,23 +2,20 @@
 // consistent tree without fault.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <string_view>
 #include <vector>
 
 #include "icons/json_token.h"
 #include "icons/xml_document.h"
+#include "fuzz_support.h"
 
 namespace {
 
 void CheckTree(CXmlDocument& doc, int result)
 {
     const CXmlElement* root = doc.GetRootElement();
-    if (result != 0 && result != JSON_ERROR_INVAL && result != JSON_ERROR_PART)
-        std::abort();
+    FuzzRequire(result == 0 || result == JSON_ERROR_INVAL || result == JSON_ERROR_PART);
     // Every failure leaves an empty tree.
-    if (result != 0 && (!root->m_strName.IsEmpty() || !root->GetChildren().empty()))
-        std::abort();
+    FuzzRequire(result == 0 || (root->m_strName.IsEmpty() && root->GetChildren().empty()));
     int depth = 0;
     std::vector<std::pair<const CXmlElement*, int>> stack{{root, 0}};
     while (!stack.empty()) {
@@ -26,20 +23,18 @@ void CheckTree(CXmlDocument& doc, int result)
         stack.pop_back();
         depth = level > depth ? level : depth;
         for (const CXmlElement& child : element->GetChildren()) {
-            if (child.m_pParent != element)
-                std::abort();
+            FuzzRequire(child.m_pParent == element);
             stack.push_back({&child, level + 1});
         }
     }
-    if (depth > CXmlDocument::kMaxJsonNesting)
-        std::abort();
+    FuzzRequire(depth <= CXmlDocument::kMaxJsonNesting);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const CString text = CString::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+    const CString text = FuzzTextFromUtf8(data, size);
     CXmlDocument doc;
     int result = doc.ParseJson(text);
     CheckTree(doc, result);

@@ -1,12 +1,11 @@
 // libFuzzer target: any bytes, read as a file would be, must parse into a tree without fault.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "icons/xml_document.h"
+#include "fuzz_support.h"
 
 namespace {
 
@@ -22,8 +21,7 @@ void Walk(CXmlDocument& doc)
         for (const auto& pair : element->m_attributes.Pairs())
             CXmlDocument::DecodeEntities(pair.second);
         for (CXmlElement* child = doc.GetFirstChild(element); child; child = doc.GetNextChild(element)) {
-            if (child->m_pParent != element)
-                std::abort();
+            FuzzRequire(child->m_pParent == element);
             stack.push_back(child);
         }
     }
@@ -33,7 +31,7 @@ void Walk(CXmlDocument& doc)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const CString text = CString::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+    const CString text = FuzzTextFromUtf8(data, size);
     CXmlDocument doc;
     doc.Parse(text);
     Walk(doc);
@@ -46,9 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Walk(doc);
 
     // Escaping is undone exactly by unescaping, whatever the text holds.
-    for (int flags : {0, CXmlDocument::kEncodeQuotes}) {
-        if (!(CXmlDocument::DecodeEntities(CXmlDocument::EncodeEntities(text, flags)) == text))
-            std::abort();
-    }
+    for (int flags : {CXmlDocument::kEncodeDefault, CXmlDocument::kEncodeQuotes})
+        FuzzRequire(CXmlDocument::DecodeEntities(CXmlDocument::EncodeEntities(text, flags)) == text);
     return 0;
 }
