@@ -9,6 +9,7 @@
 #include "icons/builtin_icons.h"
 #include "model/storage_layout.h"
 #include "platform/archive.h"
+#include "preview/design_view.h"
 
 CCorvaneExtension::CCorvaneExtension(const Generation& generation)
     : m_rcBounds{},
@@ -21,7 +22,11 @@ CCorvaneExtension::~CCorvaneExtension() = default;
 
 int CCorvaneExtension::GetVersion() { return 11; }
 
-void CCorvaneExtension::Draw(HDC, const RECT*) {}
+void CCorvaneExtension::Draw(HDC dc, const RECT* bounds)
+{
+    if (dc && bounds)
+        DrawDesignView(*this, IconLibrary(), *dc, *bounds);
+}
 
 void CCorvaneExtension::Properties(HWND parent)
 {
@@ -47,8 +52,7 @@ int CCorvaneExtension::UseDIV() { return 1; }
 
 void CCorvaneExtension::GetMinimumSize(int& width, int& height)
 {
-    width = 10;
-    height = 10;
+    GetDesignViewMinimumSize(*this, CreateScreenDeviceContext().get(), width, height);
 }
 
 void CCorvaneExtension::SetSiteStructure(const char16_t* xml) { m_xmlSiteStructure.Parse(CString(xml)); }
