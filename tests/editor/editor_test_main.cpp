@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <cstdlib>
 
@@ -11,6 +12,10 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication application(argc, argv);
+    // The URL history and the page picker's state go to a test area, never the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName(QStringLiteral("TrellisTests"));
+    QApplication::setApplicationName(QStringLiteral("test_editor"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,87 @@
+// CItemsTree: the button editor's tree of groups and links, its one move primitive, and drag and drop.
+#pragma once
+
+#include <QPoint>
+#include <QTreeWidget>
+
+#include "model/menu_item.h"
+#include "platform/arrays.h"
+
+class QLabel;
+
+class CItemsTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit CItemsTree(QWidget* parent = nullptr);
+    ~CItemsTree() override;
+
+    // Where Move puts the item among the new parent's children.
+    struct InsertAfter {
+        enum Kind { First, Last, Item };
+        Kind kind = Last;
+        QTreeWidgetItem* item = nullptr;
+
+        static InsertAfter AtFirst() { return {First, nullptr}; }
+        static InsertAfter AtLast() { return {Last, nullptr}; }
+        static InsertAfter After(QTreeWidgetItem* sibling) { return {Item, sibling}; }
+    };
+    // A drop puts an item that stays under its own parent first; a command puts it where it is told.
+    enum class MoveKind { Command, Drop };
+
+    // Replaces the tree by the records, depth first, every item expanded.
+    void Fill(const CArray<CMenuItem>& children);
+    // Copies of the records with their children rebuilt from the tree's hierarchy.
+    CArray<CMenuItem> Children() const;
+
+    // The record an item owns (text, URL, target and icon; its children are the tree's).
+    static CMenuItem& Record(QTreeWidgetItem* item);
+    static const CMenuItem& Record(const QTreeWidgetItem* item);
+    static bool IsGroup(const QTreeWidgetItem* item);
+
+    // Appends a group at the end of the root level; appends a link as the last child of a parent.
+    QTreeWidgetItem* AppendGroup(const CString& name);
+    QTreeWidgetItem* AppendLink(QTreeWidgetItem* parent, const CMenuItem& link);
+    // Sets the item's text and its record's text.
+    static void SetItemText(QTreeWidgetItem* item, const CString& text);
+
+    // The selected item, or null when nothing is selected.
+    QTreeWidgetItem* SelectedItem() const;
+
+    // Re-creates the item (collapsed, with its children) under the new parent (the invisible root
+    // item for the root level). Returns the new item, or null when the move is refused: links go
+    // only under groups, groups only to the root level, and nothing under itself.
+    QTreeWidgetItem* Move(QTreeWidgetItem* item, QTreeWidgetItem* newParent, InsertAfter after, MoveKind kind);
+
+    // The commands of the button editor; each selects the moved item when it moved.
+    void MoveSelectedUp();
+    void MoveSelectedDown();
+    void RemoveSelected();
+
+    // Drag and drop, driven by the mouse; public so that tests can follow a drag's state.
+    bool IsDragging() const { return m_dragging; }
+    bool HasDragImage() const { return m_dragImage != nullptr; }
+    QTreeWidgetItem* DropTarget() const { return m_dropTarget; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QTreeWidgetItem* InsertItem(QTreeWidgetItem* parent, int index, const CMenuItem& record);
+    QTreeWidgetItem* ParentOf(QTreeWidgetItem* item) const;
+    void FillUnder(QTreeWidgetItem* parent, const CArray<CMenuItem>& records);
+    void BeginDrag(QTreeWidgetItem* item, const QPoint& viewportPos);
+    void DragTo(const QPoint& viewportPos);
+    void Drop(const QPoint& viewportPos);
+    void SetDropTarget(QTreeWidgetItem* item);
+    void DiscardDragImage();
+
+    QTreeWidgetItem* m_pressedItem = nullptr;
+    QPoint m_pressPos;
+    bool m_dragStarted = false;   // the press has turned into a drag attempt (refused or not)
+    bool m_dragging = false;
+    QTreeWidgetItem* m_draggedItem = nullptr;
+    QTreeWidgetItem* m_dropTarget = nullptr;
+    QLabel* m_dragImage = nullptr;
+};
