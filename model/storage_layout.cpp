@@ -6,50 +6,59 @@ namespace {
 using K = StoredField::Kind;
 using S = CMenuSettings;
 
-constexpr StoredField Num(int32_t S::* field) { return {K::Number, field, nullptr, nullptr}; }
-constexpr StoredField Col(COLORREF S::* field) { return {K::Colour, nullptr, field, nullptr}; }
-constexpr StoredField Str(CString S::* field) { return {K::Text, nullptr, nullptr, field}; }
+constexpr StoredField Number(const char* name, int32_t S::* field) { return {K::Number, name, field, nullptr, nullptr}; }
+constexpr StoredField Colour(const char* name, COLORREF S::* field) { return {K::Colour, name, nullptr, field, nullptr}; }
+constexpr StoredField Text(const char* name, CString S::* field) { return {K::Text, name, nullptr, nullptr, field}; }
 constexpr StoredField kVersion{K::Version};
 constexpr StoredField kTree{K::Tree};
 constexpr StoredField kBreakpoints{K::Breakpoints};
 
+// Each field named once, by the member itself, so the name and the member cannot drift apart.
+#define Num(field) Number(#field, &S::field)
+#define Col(field) Colour(#field, &S::field)
+#define Str(field) Text(#field, &S::field)
+
 const StoredField kSecondGeneration[] = {
-    kVersion, Num(&S::m_nID), kTree, Str(&S::m_strFontName),
-    Num(&S::m_nFontSize), Num(&S::m_nDropDownFontSize), Num(&S::m_nHeaderFontSize),
-    Col(&S::m_crMenuText), Col(&S::m_crMenuTextHover), Col(&S::m_crMenuBackground),
-    Col(&S::m_crMenuBackgroundHover), Col(&S::m_crDropDownText), Col(&S::m_crDropDownBackground),
-    Col(&S::m_crDropDownBackgroundHover), Col(&S::m_crDropDownTextHover),
-    Num(&S::m_nFontStyle), Num(&S::m_nReserved), Num(&S::m_nBarBorder),
-    Num(&S::m_nDropDownPaddingLeft), Num(&S::m_nDropDownPaddingTop),
-    Num(&S::m_nDropDownPaddingRight), Num(&S::m_nDropDownPaddingBottom),
-    Num(&S::m_nMenuPaddingLeft), Num(&S::m_nMenuPaddingTop),
-    Num(&S::m_nMenuPaddingRight), Num(&S::m_nMenuPaddingBottom),
-    Num(&S::m_nBreakpoint), Str(&S::m_strMaxWidth), Num(&S::m_nBarHeight), Num(&S::m_nDisplayMode),
-    Num(&S::m_nDropDownTextAlignment), Num(&S::m_nArrowOffset), Num(&S::m_nIconOffset),
-    Num(&S::m_nMenuAlignment), Col(&S::m_crHeader), Num(&S::m_nDropDownMargin),
-    Str(&S::m_strIconFont), Num(&S::m_bInlineSVG), Num(&S::m_nEasing), Num(&S::m_nDuration),
-    Col(&S::m_crShadow), Num(&S::m_nShadowOffsetX), Num(&S::m_nShadowOffsetY),
-    Num(&S::m_nBlurRadius), Num(&S::m_nShadowAlpha),
+    kVersion, Num(m_nID), kTree, Str(m_strFontName),
+    Num(m_nFontSize), Num(m_nDropDownFontSize), Num(m_nHeaderFontSize),
+    Col(m_crMenuText), Col(m_crMenuTextHover), Col(m_crMenuBackground),
+    Col(m_crMenuBackgroundHover), Col(m_crDropDownText), Col(m_crDropDownBackground),
+    Col(m_crDropDownBackgroundHover), Col(m_crDropDownTextHover),
+    Num(m_nFontStyle), Num(m_nReserved), Num(m_nBarBorder),
+    Num(m_nDropDownPaddingLeft), Num(m_nDropDownPaddingTop),
+    Num(m_nDropDownPaddingRight), Num(m_nDropDownPaddingBottom),
+    Num(m_nMenuPaddingLeft), Num(m_nMenuPaddingTop),
+    Num(m_nMenuPaddingRight), Num(m_nMenuPaddingBottom),
+    Num(m_nBreakpoint), Str(m_strMaxWidth), Num(m_nBarHeight), Num(m_nDisplayMode),
+    Num(m_nDropDownTextAlignment), Num(m_nArrowOffset), Num(m_nIconOffset),
+    Num(m_nMenuAlignment), Col(m_crHeader), Num(m_nDropDownMargin),
+    Str(m_strIconFont), Num(m_bInlineSVG), Num(m_nEasing), Num(m_nDuration),
+    Col(m_crShadow), Num(m_nShadowOffsetX), Num(m_nShadowOffsetY),
+    Num(m_nBlurRadius), Num(m_nShadowAlpha),
     kBreakpoints,
 };
 
 const StoredField kFirstGeneration[] = {
-    kVersion, Num(&S::m_nID), kTree, Str(&S::m_strFontName),
-    Num(&S::m_nFontSize), Num(&S::m_nDropDownFontSize), Num(&S::m_nHeaderFontSize),
-    Col(&S::m_crMenuText), Col(&S::m_crMenuTextHover), Col(&S::m_crMenuBackground),
-    Col(&S::m_crMenuBackgroundHover), Col(&S::m_crDropDownText), Col(&S::m_crDropDownBackground),
-    Col(&S::m_crDropDownTextHover),
-    Num(&S::m_nFontStyle), Num(&S::m_nReserved), Num(&S::m_nBarBorder),
-    Num(&S::m_nDropDownPaddingLeft), Num(&S::m_nDropDownPaddingTop),
-    Num(&S::m_nDropDownPaddingRight), Num(&S::m_nDropDownPaddingBottom),
-    Num(&S::m_nMenuPaddingLeft), Num(&S::m_nMenuPaddingTop),
-    Num(&S::m_nMenuPaddingRight), Num(&S::m_nMenuPaddingBottom),
-    Num(&S::m_nBreakpoint), Str(&S::m_strMaxWidth), Num(&S::m_nBarHeight), Num(&S::m_nDisplayMode),
-    Num(&S::m_nDropDownTextAlignment), Num(&S::m_nArrowOffset), Num(&S::m_nIconOffset),
-    Num(&S::m_nMenuAlignment), Col(&S::m_crHeader), Col(&S::m_crDivider), Num(&S::m_nDropDownMargin),
-    Str(&S::m_strIconFont), Num(&S::m_bInlineSVG), Num(&S::m_nEasing), Num(&S::m_nDuration),
+    kVersion, Num(m_nID), kTree, Str(m_strFontName),
+    Num(m_nFontSize), Num(m_nDropDownFontSize), Num(m_nHeaderFontSize),
+    Col(m_crMenuText), Col(m_crMenuTextHover), Col(m_crMenuBackground),
+    Col(m_crMenuBackgroundHover), Col(m_crDropDownText), Col(m_crDropDownBackground),
+    Col(m_crDropDownTextHover),
+    Num(m_nFontStyle), Num(m_nReserved), Num(m_nBarBorder),
+    Num(m_nDropDownPaddingLeft), Num(m_nDropDownPaddingTop),
+    Num(m_nDropDownPaddingRight), Num(m_nDropDownPaddingBottom),
+    Num(m_nMenuPaddingLeft), Num(m_nMenuPaddingTop),
+    Num(m_nMenuPaddingRight), Num(m_nMenuPaddingBottom),
+    Num(m_nBreakpoint), Str(m_strMaxWidth), Num(m_nBarHeight), Num(m_nDisplayMode),
+    Num(m_nDropDownTextAlignment), Num(m_nArrowOffset), Num(m_nIconOffset),
+    Num(m_nMenuAlignment), Col(m_crHeader), Col(m_crDivider), Num(m_nDropDownMargin),
+    Str(m_strIconFont), Num(m_bInlineSVG), Num(m_nEasing), Num(m_nDuration),
     kBreakpoints,
 };
+
+#undef Num
+#undef Col
+#undef Str
 
 }  // namespace
 
