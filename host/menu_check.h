@@ -1,0 +1,13 @@
+// The menu check: what people who build menus trip over, found before they publish.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CCorvaneExtension;
+
+// One line per finding, each starting with the path of what it is about, as the JSON form names
+// it ("buttons[1].groups[0].links[2]", "settings.m_crMenuText"), then the caption in brackets and
+// the problem. Empty when there is nothing to say. Icon lookups use the folders the object was
+// given; local file links are looked up from the current folder, as publishing copies them.
+std::vector<std::string> CheckMenu(CCorvaneExtension& menu);

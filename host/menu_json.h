@@ -1,0 +1,38 @@
+// The menu as JSON: a whole menu object (settings, tree, breakpoint records) as readable text and back.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+struct Generation;
+class CMenuSettings;
+
+// JSON that does not describe a menu of the generation, or a menu value the JSON form cannot
+// carry. The message says where: "buttons[2].groups[0].links[3].url: expected a string", or
+// "at byte 41: ..." when the text is not JSON at all.
+struct MenuJsonError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Every setting of the generation's block by its field name, the tree, and the breakpoint records
+// in map order; two-blank indentation, ending in a line break. Throws MenuJsonError, naming the
+// value's path, for a value that the reader would refuse (a lone surrogate, a colour with its top
+// byte set, a number outside its range), so that whatever is written reads back.
+std::string MenuToJson(const CMenuSettings& menu, const Generation& generation);
+
+// Replaces the persisted content of the menu (settings, tree, breakpoint records) by the JSON's.
+// What the JSON leaves out takes the value a new menu object has. Unknown keys, wrong types and
+// values out of range throw MenuJsonError naming their path; the menu then stays as it was.
+void MenuFromJson(std::string_view json, const Generation& generation, CMenuSettings& menu);
+
+// The project block the JSON describes, in the generation's storage layout.
+std::string MenuJsonToBlock(std::string_view json, const Generation& generation);
+
+// The JSON of a stored block, exactly as stored: its breakpoint records are those of the block
+// alone, in its order (a menu object loading the block would merge them into its own). A block
+// that cannot be read throws the archive exception; bytes after the block throw MenuJsonError.
+std::string BlockToMenuJson(std::string_view block, const Generation& generation);
+
+// True when the file name ends in ".json" (any case): how the host tells a JSON menu from a block.
+bool IsMenuJsonPath(std::string_view path);
