@@ -1,0 +1,112 @@
+// Our readers side by side with pugixml and RapidJSON on the same inputs, each side timed whole.
+// Both sides run in every iteration, one after the other, so that a busy machine slows them alike;
+// the iteration time is ours, and the counters give the peer's time and the ratio of speeds
+// (the peer's time over ours: 1 is as fast as the peer, 0.5 half as fast).
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include <pugixml.hpp>
+#include <rapidjson/document.h>
+
+#include "bench_inputs.h"
+#include "extension/corvane_extension.h"
+#include "extension/generation.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double>(to - from).count(); }
+
+// Runs ours and the peer once per iteration and reports both.
+template <typename Ours, typename Peer>
+void Compare(benchmark::State& state, const char* peerName, size_t inputBytes, Ours ours, Peer peer)
+{
+    double oursTotal = 0, peerTotal = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        ours();
+        const Clock::time_point middle = Clock::now();
+        peer();
+        const Clock::time_point end = Clock::now();
+        state.SetIterationTime(Seconds(start, middle));
+        oursTotal += Seconds(start, middle);
+        peerTotal += Seconds(middle, end);
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(inputBytes));
+    state.counters[std::string(peerName) + "_ms"] = peerTotal / iterations * 1000.0;
+    state.counters[std::string("speed_vs_") + peerName] = oursTotal > 0 ? peerTotal / oursTotal : 0.0;
+    state.counters["input_MB"] = static_cast<double>(inputBytes) / 1e6;
+}
+
+// The host's road: the UTF-8 bytes of the file decoded to the UTF-16 text it hands over, then
+// SetSiteStructure, which replaces the tree of the previous structure (of the same size).
+// pugixml: load_buffer of the same bytes, then the document's destruction.
+void BM_SiteStructureVsPugixml(benchmark::State& state)
+{
+    const std::string& bytes = SiteStructureBytes();
+    CCorvaneExtension object(SecondGeneration());
+    object.SetSiteStructure(CString::FromUtf8(bytes).GetString());
+    Compare(
+        state, "pugixml", bytes.size(),
+        [&] {
+            const CString text = CString::FromUtf8(bytes);
+            object.SetSiteStructure(text.GetString());
+            benchmark::DoNotOptimize(object.m_xmlSiteStructure.GetRootElement());
+        },
+        [&] {
+            pugi::xml_document document;
+            const pugi::xml_parse_result result = document.load_buffer(bytes.data(), bytes.size());
+            benchmark::DoNotOptimize(result.status);
+            benchmark::DoNotOptimize(document.first_child());
+        });
+}
+BENCHMARK(BM_SiteStructureVsPugixml)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A font library folder with one foreign library whose map file holds the icon map.
+struct MapLibrary {
+    explicit MapLibrary(const std::string& bytes)
+    {
+        char name[] = "/tmp/trellis-bench-XXXXXX";
+        root = mkdtemp(name);
+        fs::create_directories(root / "Bench Map");
+        std::ofstream(root / "Bench Map" / "bench.json", std::ios::binary) << bytes;
+    }
+    ~MapLibrary() { fs::remove_all(root); }
+    fs::path root;
+};
+
+// The host's road: GetIconFontMap of the library, which finds the map file, reads, decodes and
+// parses it, and lists its entries. RapidJSON: Parse of the same bytes, then the document's
+// destruction.
+void BM_IconMapVsRapidJson(benchmark::State& state)
+{
+    const std::string& bytes = IconMapBytes();
+    MapLibrary library(bytes);
+    CCorvaneExtension object(SecondGeneration());
+    const std::u16string folder = CString::FromUtf8(library.root.string() + "/").str();
+    object.SetFontLibraryFolder(folder.c_str(), u"");
+    const CString libraryName(u"Bench Map");
+    Compare(
+        state, "rapidjson", bytes.size(),
+        [&] {
+            CStringArray map;
+            object.GetIconFontMap(libraryName, map);
+            benchmark::DoNotOptimize(map.GetSize());
+        },
+        [&] {
+            rapidjson::Document document;
+            document.Parse(bytes.data(), bytes.size());
+            benchmark::DoNotOptimize(document.HasParseError());
+        });
+}
+BENCHMARK(BM_IconMapVsRapidJson)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
