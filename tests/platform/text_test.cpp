@@ -67,6 +67,20 @@ TEST(TextConvert, InvalidBytesBecomeOneCharacterEach)
     EXPECT_EQ(Utf8ToUtf16("\xFF\xFE"), u"\u00ff\u00fe");
 }
 
+// ASCII is widened eight bytes at a time: sequences and invalid bytes at every offset of such
+// a block, and cut at the very end of the text, decode as they do alone.
+TEST(TextConvert, DecodesTheSameAtEveryOffsetOfLongAsciiRuns)
+{
+    for (size_t ascii = 0; ascii < 20; ++ascii) {
+        const std::string run(ascii, 'a');
+        const std::u16string wide(ascii, u'a');
+        EXPECT_EQ(Utf8ToUtf16(run + "\xC3\xA9" + run), wide + u"\u00e9" + wide) << ascii;
+        EXPECT_EQ(Utf8ToUtf16(run + "\xF0\x9F\x98\x80" + run), wide + u"\U0001F600" + wide) << ascii;
+        EXPECT_EQ(Utf8ToUtf16(run + "\xE9" + run), wide + u"\u00e9" + wide) << ascii;
+        EXPECT_EQ(Utf8ToUtf16(run + "\xE2\x82"), wide + u"\u00e2\u0082") << ascii;
+    }
+}
+
 TEST(IntegerText, FollowsTheCLibraryRuleAndWraps)
 {
     struct Case { const char16_t* text; int32_t value; };
