@@ -43,7 +43,11 @@ std::string Describe(const CItemsTree& tree)
 
 class ButtonEditorTest : public ::testing::Test {
 protected:
-    void TearDown() override { EXPECT_EQ(PendingModalAnswers(), 0) << "a dialog the test answers never opened"; }
+    void TearDown() override
+    {
+        EXPECT_EQ(PendingModalAnswers(), 0) << "a dialog the test answers never opened";
+        PendingModalAnswers() = 0;
+    }
 
     void Open(const CArray<CMenuItem>& children, const CString& icon = CString(), int columns = 0)
     {

@@ -1,0 +1,45 @@
+// Makes the editor's QApplication when the host runs none, and pins the module that made it.
+#include "editor/widget_application.h"
+
+#include <dlfcn.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+
+namespace {
+
+bool DisplayAvailable()
+{
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+// Qt's objects and threads outlive the call; unloading the code they run would crash the host.
+void KeepThisModuleLoaded()
+{
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&EnsureWidgetApplication), &info) && info.dli_fname)
+        dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
+}  // namespace
+
+bool EnsureWidgetApplication()
+{
+    if (QCoreApplication::instance())
+        return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+    if (!DisplayAvailable())
+        return false;
+    KeepThisModuleLoaded();
+    // Qt keeps references to argc and argv for the application's life.
+    static int argc = 1;
+    static char name[] = "trellis-editor";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // kept for the rest of the process
+    return true;
+}
