@@ -73,7 +73,7 @@ void CColorPicker::TakeColour(COLORREF colour)
 
 void CColorPicker::OpenPopup()
 {
-    if (m_popup)
+    if (m_popupOpen)
         return;
     auto* popup = new CColorPopup(m_editsTextColour ? m_textColour : m_colour, m_defaultText, m_customText, this);
     m_popup = popup;
@@ -82,14 +82,16 @@ void CColorPicker::OpenPopup()
         emit selectionChanged(colour);
     });
     connect(popup, &CColorPopup::selectionEndOk, this, [this](COLORREF colour) {
+        m_popupOpen = false;
         TakeColour(colour);
         emit selectionEndOk(colour);
     });
     connect(popup, &CColorPopup::selectionEndCancel, this, [this](COLORREF colour) {
+        m_popupOpen = false;
         TakeColour(colour);
         emit selectionEndCancel(colour);
     });
-    connect(popup, &QObject::destroyed, this, [this] { update(); });
+    m_popupOpen = true;
     update();
     popup->ShowBelow(QRect(mapToGlobal(QPoint(0, 0)), size()));
 }

@@ -28,9 +28,9 @@ public:
     QString CustomText() const { return m_customText; }
     void SetCustomText(const QString& text) { m_customText = text; }
 
-    bool IsPopupOpen() const { return m_popup != nullptr; }
+    bool IsPopupOpen() const { return m_popupOpen; }
     // The open palette, or null.
-    CColorPopup* Popup() const { return m_popup; }
+    CColorPopup* Popup() const { return m_popupOpen ? m_popup.data() : nullptr; }
     // Opens the palette, as a click does.
     void OpenPopup();
 
@@ -56,5 +56,6 @@ private:
     bool m_editsTextColour = false;
     QString m_defaultText;
     QString m_customText;
-    QPointer<CColorPopup> m_popup;
+    QPointer<CColorPopup> m_popup;  // deleted by itself once it has closed
+    bool m_popupOpen = false;
 };
