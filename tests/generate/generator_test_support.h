@@ -16,7 +16,7 @@
 // A menu object's settings with the icon library bound to them, as the extension object holds them.
 struct TestMenu {
     CMenuSettings menu;
-    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder, menu.m_mapGlyphCache};
+    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder};
 
     std::string CssV2() { return GetCSSSecondGeneration(menu, icons).ToUtf8(); }
     std::string HtmlV2() { return GetHtmlSecondGeneration(menu, icons).ToUtf8(); }

@@ -26,7 +26,7 @@ protected:
 
     TempFontLibrary fonts;
     CMenuSettings menu;
-    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder, menu.m_mapGlyphCache};
+    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder};
 };
 
 std::string ReadGolden(const std::string& name)

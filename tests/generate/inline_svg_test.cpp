@@ -49,7 +49,7 @@ protected:
 
     TempFontLibrary fonts;
     CMenuSettings menu;
-    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder, menu.m_mapGlyphCache};
+    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder};
 };
 
 std::string PathData(const std::string& svg)

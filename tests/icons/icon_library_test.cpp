@@ -22,7 +22,7 @@ protected:
     CString folder = fonts.Folder();
     CString fontAwesomeFolder = fonts.FontAwesomeFolder();
     CMapStringToString cache;
-    CIconLibrary icons{folder, fontAwesomeFolder, cache};
+    CIconLibrary icons{folder, fontAwesomeFolder};
 
     CStringArray Map(const char16_t* library)
     {
@@ -86,9 +86,9 @@ TEST_F(IconLibraryTest, LibraryWithoutMapFileGetsThePrintableCharacters)
     EXPECT_NE(std::find(map.begin(), map.end(), CString(u"|||")), map.end());
 
     // Case is ignored and q|q comes before Q|Q; the bar's own entry has no name to be found by.
-    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Plain"), CString(u"Q")), CString(u"q"));
-    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Plain"), CString(u"|")), CString());
-    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Plain"), CString(u"7")), CString(u"7"));
+    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Plain"), CString(u"Q"), cache), CString(u"q"));
+    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Plain"), CString(u"|"), cache), CString());
+    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Plain"), CString(u"7"), cache), CString(u"7"));
 }
 
 TEST_F(IconLibraryTest, MapFileGivesOneEntryPerFieldOfEachGlyph)
@@ -172,34 +172,34 @@ TEST_F(IconLibraryTest, ReadsThePublishedMaterialIconsMap)
     CStringArray map = Map(u"Material Copy");
     ASSERT_EQ(map.GetSize(), 932);
     EXPECT_EQ(map[0], CString(u"3d Rotation|e84d"));
-    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Material Copy"), CString(u"3D ROTATION")), CString(u'\xE84D'));
+    EXPECT_EQ(icons.GetIconFontGlyph(CString(u"Material Copy"), CString(u"3D ROTATION"), cache), CString(u'\xE84D'));
 }
 
 TEST_F(IconLibraryTest, GlyphCacheKeepsTheNameAsAskedAndOutlivesTheFiles)
 {
     fonts.WriteFile("Lib", "map.json", R"({"icons": {"e900": {"name": "home"}, "1f600": {"name": "smile"}}})");
     const CString lib(u"Lib");
-    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"Home")), CString(u'\xE900'));
+    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"Home"), cache), CString(u'\xE900'));
     CString cached;
     ASSERT_TRUE(cache.Lookup(CString(u"Lib|Home"), cached));
     EXPECT_EQ(cached, CString(u'\xE900'));
     EXPECT_EQ(cache.GetCount(), 1);
 
     // Another spelling misses the cache and is computed (and cached) again.
-    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"home")), CString(u'\xE900'));
+    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"home"), cache), CString(u'\xE900'));
     EXPECT_EQ(cache.GetCount(), 2);
 
     // Codes above U+FFFF keep their low 16 bits.
-    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"smile")), CString(u'\xF600'));
+    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"smile"), cache), CString(u'\xF600'));
 
     // A name the map lacks finds nothing and is not cached.
-    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"nothing")), CString());
+    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"nothing"), cache), CString());
     EXPECT_FALSE(cache.Lookup(CString(u"Lib|nothing"), cached));
 
     // The cache is never emptied: the glyph stays after the map file is gone.
     std::filesystem::remove(fonts.LibraryPath("Lib") / "map.json");
-    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"Home")), CString(u'\xE900'));
-    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"HOME")), CString());
+    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"Home"), cache), CString(u'\xE900'));
+    EXPECT_EQ(icons.GetIconFontGlyph(lib, CString(u"HOME"), cache), CString());
 }
 
 TEST(GlyphMapEntry, SplitsAtTheBarsAndReadsCodes)
