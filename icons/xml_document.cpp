@@ -5,21 +5,11 @@
 #include <string_view>
 
 #include "icons/file_text.h"
+#include "icons/text_scan.h"
 
 namespace {
 
 enum class TagKind { Skip, Start, End, SelfClosing };
-
-std::u16string_view TrimSpace(std::u16string_view text)
-{
-    size_t first = 0;
-    while (first < text.size() && IsCSpace(text[first]))
-        ++first;
-    size_t last = text.size();
-    while (last > first && IsCSpace(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
 
 // Sorts a tag by the characters between its < and >, and gives the content that names the
 // element and holds its attributes: `a href="x"` for both <a href="x"> and <a href="x"/>.
@@ -54,30 +44,27 @@ void Assign(CString& target, std::u16string_view text)
 }
 
 // Splits `name="value"` pairs. Only double quotes delimit values, and values stay as written.
-// The scratch strings carry each pair to the map without allocating for it.
-void ParseAttributes(std::u16string_view text, CMapStringToString& attributes, CString& name, CString& value)
+void ParseAttributes(std::u16string_view text, CXmlAttributes& attributes)
 {
     constexpr size_t npos = std::u16string_view::npos;
     size_t pos = 0;
     while (pos < text.size()) {
-        size_t equals = text.find(u'=', pos);
+        size_t equals = FindChar(text, u'=', pos);
         if (equals == npos)
             return;
-        Assign(name, TrimSpace(text.substr(pos, equals - pos)));
-        size_t open = text.find(u'"', equals + 1);
-        size_t close = open == npos ? npos : text.find(u'"', open + 1);
+        const std::u16string_view name = TrimBlanks(text.substr(pos, equals - pos));
+        size_t open = FindChar(text, u'"', equals + 1);
+        size_t close = open == npos ? npos : FindChar(text, u'"', open + 1);
         if (close == npos) {
             // An unquoted or unclosed value is the last attribute: it keeps the rest of the
             // text, so nothing the author wrote is lost.
-            std::u16string_view rest = TrimSpace(text.substr(equals + 1));
+            std::u16string_view rest = TrimBlanks(text.substr(equals + 1));
             while (!rest.empty() && rest.front() == u'"')
                 rest.remove_prefix(1);
-            Assign(value, rest);
-            attributes.SetAt(name, value);
+            attributes.SetAt(name, rest);
             return;
         }
-        Assign(value, text.substr(open + 1, close - open - 1));
-        attributes.SetAt(name, value);
+        attributes.SetAt(name, text.substr(open + 1, close - open - 1));
         pos = close + 1;
     }
 }
@@ -124,12 +111,12 @@ int CXmlDocument::Parse(CString text)
     const std::u16string_view all = m_strText.view();
     size_t pos = 0;
     while (pos < all.size()) {
-        size_t open = all.find(u'<', pos);
+        size_t open = FindChar(all, u'<', pos);
         if (open == npos)
             break;  // text after the last tag belongs to no element
         // The last text run before a tag wins, even an empty one.
-        Assign(m_pCurrent->m_strValue, TrimSpace(all.substr(pos, open - pos)));
-        size_t close = all.find(u'>', open + 1);
+        Assign(m_pCurrent->m_strValue, TrimBlanks(all.substr(pos, open - pos)));
+        size_t close = FindChar(all, u'>', open + 1);
         if (close == npos)
             break;  // a tag cut off by the end of the text is dropped
         TakeTag(all.substr(open + 1, close - open - 1));
@@ -152,13 +139,13 @@ void CXmlDocument::TakeTag(std::u16string_view inner)
             m_pCurrent = element;
         }
         // Taking the tag: the name runs to the first blank, the rest is the attribute text.
-        size_t space = content.find(u' ');
+        size_t space = FindChar(content, u' ', 0);
         Assign(element->m_strName, content.substr(0, space));
         if (space == std::u16string_view::npos) {
             element->m_strAttributes.Empty();
         } else {
-            Assign(element->m_strAttributes, TrimSpace(content.substr(space + 1)));
-            ParseAttributes(element->m_strAttributes, element->m_attributes, m_strScratchName, m_strScratchValue);
+            Assign(element->m_strAttributes, TrimBlanks(content.substr(space + 1)));
+            ParseAttributes(element->m_strAttributes, element->m_attributes);
         }
     }
     // End tags are not matched against the open element: any end tag closes it, and a surplus

@@ -4,9 +4,9 @@
 #include <list>
 #include <string_view>
 
+#include "icons/xml_attributes.h"
 #include "platform/cstring.h"
 #include "platform/object.h"
-#include "platform/string_map.h"
 
 class CXmlElement;
 
@@ -47,7 +47,7 @@ public:
     CString m_strName;
     CString m_strAttributes;
     CXmlElementList m_children;
-    CMapStringToString m_attributes;
+    CXmlAttributes m_attributes;
     CXmlElement* m_pParent = nullptr;
     // Cursor of GetFirstChild/GetNextChild; m_children.end() when no iteration is in progress.
     CXmlElementList::iterator m_posChild;
@@ -114,7 +114,4 @@ private:
 
     // Elements of the previous tree during a parse; empty between parses.
     CXmlElementList m_spare;
-    // Reused for each attribute name and value, so splitting allocates only what the map keeps.
-    CString m_strScratchName;
-    CString m_strScratchValue;
 };

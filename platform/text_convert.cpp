@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 std::string Utf16ToUtf8(std::u16string_view text)
 {
     std::string out;
@@ -71,7 +75,19 @@ std::u16string Utf8ToUtf16(std::string_view bytes)
     const unsigned char* from = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t i = 0;
     while (i < bytes.size()) {
-        // Most text is ASCII: widen runs of it in blocks of eight bytes.
+        // Most text is ASCII: widen runs of it sixteen bytes, then eight bytes at a time.
+#ifdef __SSE2__
+        while (i + 16 <= bytes.size()) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+            if (_mm_movemask_epi8(block) != 0)
+                break;
+            const __m128i zero = _mm_setzero_si128();
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(block, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(block, zero));
+            to += 16;
+            i += 16;
+        }
+#endif
         while (i + 8 <= bytes.size()) {
             uint64_t block;
             std::memcpy(&block, from + i, sizeof block);

@@ -1,0 +1,46 @@
+// Fast searches of UTF-16 text for the readers' delimiters, eight characters at a time.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+// The C library's white space: blank, tab, line feed, vertical tab, form feed, carriage return.
+inline bool IsBlank(char16_t ch) { return ch == u' ' || (ch >= u'\t' && ch <= u'\r'); }
+
+// The position of the first `ch` at or after `from`, or npos.
+inline size_t FindChar(std::u16string_view text, char16_t ch, size_t from)
+{
+    const char16_t* data = text.data();
+    const size_t size = text.size();
+    size_t i = from;
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(ch));
+    for (; i + 8 <= size; i += 8) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(block, wanted));
+        if (mask != 0)
+            return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == ch)
+            return i;
+    }
+    return std::u16string_view::npos;
+}
+
+// The text without white space at either end.
+inline std::u16string_view TrimBlanks(std::u16string_view text)
+{
+    size_t first = 0;
+    while (first < text.size() && IsBlank(text[first]))
+        ++first;
+    size_t last = text.size();
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}

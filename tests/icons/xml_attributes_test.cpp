@@ -1,0 +1,49 @@
+// Tests for element attributes: order, repeated names, many attributes, and reuse on a reparse.
+#include "icons/xml_attributes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "icons/xml_document.h"
+#include "tests/icons/xml_test_support.h"
+#include "tests/test_printers.h"
+
+// Past a handful of attributes the lookup goes through an index: order, replacement in place
+// and lookup must stay as they are with few.
+TEST(XmlAttributes, ManyAttributesKeepOrderAndTheLastValue)
+{
+    std::u16string tag = u"<a";
+    for (int i = 0; i < 40; ++i)
+        tag += u" k" + CString::FromUtf8(std::to_string(i)).str() + u"=\"" + CString::FromUtf8(std::to_string(i)).str() + u"\"";
+    tag += u" k3=\"again\" k39=\"last\"/>";
+    CXmlDocument doc;
+    doc.Parse(CString(tag));
+    const CXmlAttributes& attributes = doc.GetRootElement()->m_attributes;
+    ASSERT_EQ(attributes.GetCount(), 40);
+    EXPECT_EQ(attributes.Pairs()[3].first, u"k3");
+    EXPECT_EQ(attributes.Pairs()[3].second, u"again");
+    EXPECT_EQ(attributes.Pairs()[39].second, u"last");
+    EXPECT_EQ(doc.GetRootElement()->GetAttribute(u"k17"), u"17");
+    EXPECT_EQ(doc.GetRootElement()->GetAttribute(u"k40"), u"");
+}
+
+// The strings of an element's attributes are kept for the next parse: fewer attributes, other
+// names and a return to many must not let old pairs show through.
+TEST(XmlAttributes, AReparseShowsOnlyTheNewAttributes)
+{
+    CXmlDocument doc;
+    std::u16string many = u"<r><a";
+    for (int i = 0; i < 20; ++i)
+        many += u" n" + CString::FromUtf8(std::to_string(i)).str() + u"=\"v\"";
+    many += u"/></r>";
+    doc.Parse(CString(many));
+    doc.Parse(u"<r><a y=\"2\" x=\"1\"/></r>");
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "r(a{y=2,x=1})");
+    EXPECT_EQ(doc.GetRootElement()->m_children.front().GetAttribute(u"n3"), u"");
+    doc.Parse(u"<r><a/></r>");
+    EXPECT_TRUE(doc.GetRootElement()->m_children.front().m_attributes.IsEmpty());
+    doc.Parse(CString(many));
+    EXPECT_EQ(doc.GetRootElement()->m_children.front().m_attributes.GetCount(), 20);
+    EXPECT_EQ(doc.GetRootElement()->m_children.front().GetAttribute(u"n19"), u"v");
+}
