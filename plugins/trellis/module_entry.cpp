@@ -1,7 +1,14 @@
 // The Trellis module's exports: they create objects of the first generation.
+#include "editor/properties_sheet.h"
 #include "extension/entry_points.h"
+#include "extension/properties_editor.h"
 
-TRELLIS_EXPORT CCorvaneExtension* CreateExtensionObject() { return CreateObjectOf(FirstGeneration()); }
+TRELLIS_EXPORT CCorvaneExtension* CreateExtensionObject()
+{
+    // The objects of this module edit their properties in the Qt sheet.
+    InstallPropertiesEditor(&RunPropertiesSheet);
+    return CreateObjectOf(FirstGeneration());
+}
 
 TRELLIS_EXPORT void DeleteExtensionObject(CCorvaneExtension* object) { DeleteObject(object); }
 
