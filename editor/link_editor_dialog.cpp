@@ -1,0 +1,584 @@
+// CLinkEditorDialog: turns the chosen kind of link into the one URL a link stores, and back.
+#include "editor/link_editor_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+#include "editor/history_combo.h"
+#include "editor/icon_combo_box.h"
+#include "editor/page_picker.h"
+#include "editor/qt_strings.h"
+#include "editor/site_pages.h"
+#include "icons/xml_document.h"
+
+namespace {
+
+struct SmartLink {
+    const char* entry;
+    const char* url;
+};
+
+// The stored forms of smart links; the list shows the entries, and the URL selects one exactly.
+constexpr std::array<SmartLink, 8> kSmartLinks{{
+    {"Parent Page", "smartlink://parent"},
+    {"Child Page", "smartlink://child"},
+    {"Next Page", "smartlink://next"},
+    {"Previous Page ", "smartlink://previous"},
+    {"Back", "smartlink://back"},
+    {"Close the current browser window", "smartlink://close"},
+    {"Print the current page", "smartlink://print"},
+    {"Reload Page", "smartlink://reload"},
+}};
+
+const QString kHttpPrefix = QStringLiteral("http://");
+const QString kMailtoPrefix = QStringLiteral("mailto:");
+const QString kFilePrefix = QStringLiteral("file://");
+
+QLabel* NewLabel(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Shows `text` in an editable combo: the first entry that begins with it (ignoring case) when there
+// is one, else the text itself.
+void SelectPrefixOrType(QComboBox* combo, const QString& text)
+{
+    if (!text.isEmpty()) {
+        for (int i = 0; i < combo->count(); ++i) {
+            if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+                combo->setCurrentIndex(i);
+                return;
+            }
+        }
+    }
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+void SetTextIfChanged(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+}  // namespace
+
+CLinkEditorDialog::CLinkEditorDialog(QWidget* parent, bool editing, const LinkEditorContext& context,
+                                     const CMenuItem& link)
+    : QDialog(parent)
+    , m_site(context.siteStructure)
+{
+    chooseFile = [](QWidget* owner) {
+        return QFileDialog::getOpenFileName(owner, tr("Open"), QString(), tr("All Files (*)"));
+    };
+    choosePage = [](QWidget* owner, CXmlDocument* site, const QString& preselect) {
+        return RunPagePicker(owner, site, preselect);
+    };
+
+    BuildControls(editing);
+
+    m_text = ToQString(link.m_strText);
+    m_url = ToQString(link.m_strURL);
+    m_target = ToQString(link.m_strTarget);
+    m_icon = ToQString(link.m_strIcon);
+    m_kind = kWebAddress;
+    m_targetChoice = -1;
+    WriteControls();
+    m_urlField->LoadHistory(QStringLiteral("URL_History"));
+    // LoadHistory appends entries; the field keeps showing the link's own address.
+    m_urlField->setEditText(m_url);
+
+    m_currentPage = m_site ? FindCurrentPage(m_site->GetRootElement()) : nullptr;
+    FillBookmarks(m_currentPage);
+
+    if (m_target.isEmpty() || m_target.compare(QLatin1String("_self"), Qt::CaseInsensitive) == 0)
+        m_targetChoice = kSameWindow;
+    else if (m_target.compare(QLatin1String("_blank"), Qt::CaseInsensitive) == 0)
+        m_targetChoice = kNewWindow;
+    else
+        m_targetChoice = kOtherWindow;
+    m_targetList->setCurrentIndex(m_targetChoice);
+
+    ParseUrl();
+    if (m_url.isEmpty()) {
+        WriteControls();
+        OnLinkToChanged();
+    }
+    EnableValueForChoice();
+
+    m_iconList->SetLibrary(context.iconLibrary, context.iconLibraryFolder);
+    m_iconList->FillIcons();
+    m_iconList->SelectIcon(FromQString(m_icon));
+
+    ReadControls();
+    UpdateOkButton();
+    m_textEdit->selectAll();
+    m_textEdit->setFocus();
+}
+
+void CLinkEditorDialog::BuildControls(bool editing)
+{
+    setObjectName(QStringLiteral("dlg32682"));
+    setWindowTitle(editing ? tr("Edit Menu Item") : tr("Link"));
+
+    // General: the text and the icon.
+    auto* general = new QGroupBox(tr("General"), this);
+    m_textEdit = new QLineEdit(general);
+    m_textEdit->setObjectName(QStringLiteral("ctl142"));
+    m_iconList = new CIconComboBox(general);
+    m_iconList->setObjectName(QStringLiteral("ctl5065"));
+    auto* generalLayout = new QFormLayout(general);
+    QLabel* textLabel = NewLabel(tr("Te&xt:"), m_textEdit, general);
+    QLabel* iconLabel = NewLabel(tr("&Icon:"), m_iconList, general);
+    generalLayout->addRow(textLabel, m_textEdit);
+    generalLayout->addRow(iconLabel, m_iconList);
+
+    // Link: the kind, the address in the field that suits the kind, and the bookmark.
+    auto* linkBox = new QGroupBox(tr("Link"), this);
+    m_linkToList = new QComboBox(linkBox);
+    m_linkToList->setObjectName(QStringLiteral("ctl148"));
+    m_linkToList->addItems({tr("External web address"), tr("Page in this project"), tr("Email address"), tr("File")});
+    m_urlField = new CHistoryCombo(linkBox);
+    m_urlField->setObjectName(QStringLiteral("ctl5040"));
+    m_pageEdit = new QLineEdit(linkBox);
+    m_pageEdit->setObjectName(QStringLiteral("ctl434"));
+    m_pageEdit->setReadOnly(true);
+    m_selectButton = new QPushButton(tr("&Select..."), linkBox);
+    m_selectButton->setObjectName(QStringLiteral("ctl192"));
+    m_selectButton->setAutoDefault(false);
+    m_fileEdit = new QLineEdit(linkBox);
+    m_fileEdit->setObjectName(QStringLiteral("ctl127"));
+    m_browseButton = new QPushButton(tr("&Browse..."), linkBox);
+    m_browseButton->setObjectName(QStringLiteral("ctl128"));
+    m_browseButton->setAutoDefault(false);
+    m_smartLinkList = new QComboBox(linkBox);
+    m_smartLinkList->setObjectName(QStringLiteral("ctl692"));
+    for (const SmartLink& smart : kSmartLinks)
+        m_smartLinkList->addItem(tr(smart.entry));
+    m_bookmarkList = new QComboBox(linkBox);
+    m_bookmarkList->setObjectName(QStringLiteral("ctl265"));
+    m_addressLabel = NewLabel(tr("&URL:"), m_urlField, linkBox);
+    m_addressLabel->setObjectName(QStringLiteral("ctl5051"));
+
+    auto* addressRow = new QHBoxLayout;
+    addressRow->addWidget(m_urlField, 1);
+    addressRow->addWidget(m_pageEdit, 1);
+    addressRow->addWidget(m_selectButton);
+    addressRow->addWidget(m_fileEdit, 1);
+    addressRow->addWidget(m_browseButton);
+    addressRow->addWidget(m_smartLinkList, 1);
+    auto* linkLayout = new QFormLayout(linkBox);
+    QLabel* linkToLabel = NewLabel(tr("&Link To:"), m_linkToList, linkBox);
+    QLabel* bookmarkLabel = NewLabel(tr("Boo&kmark:"), m_bookmarkList, linkBox);
+    linkLayout->addRow(linkToLabel, m_linkToList);
+    linkLayout->addRow(m_addressLabel, addressRow);
+    linkLayout->addRow(bookmarkLabel, m_bookmarkList);
+
+    // Target Window or Frame: the choice and the target text it stands for.
+    auto* targetBox = new QGroupBox(tr("Target Window or Frame"), this);
+    m_targetList = new QComboBox(targetBox);
+    m_targetList->setObjectName(QStringLiteral("ctl689"));
+    m_targetList->addItems({tr("Open in the same browser window"), tr("Open in a new browser window"),
+                            tr("Open in another window or frame")});
+    m_valueField = new QComboBox(targetBox);
+    m_valueField->setObjectName(QStringLiteral("ctl5018"));
+    m_valueField->setEditable(true);
+    m_valueField->setInsertPolicy(QComboBox::NoInsert);
+    m_valueField->setCompleter(nullptr);
+    m_valueField->addItems({QStringLiteral("_blank"), QStringLiteral("_self"), QStringLiteral("_parent"),
+                            QStringLiteral("_top")});
+    auto* targetLayout = new QFormLayout(targetBox);
+    QLabel* targetLabel = NewLabel(tr("&Target:"), m_targetList, targetBox);
+    QLabel* valueLabel = NewLabel(tr("&Value:"), m_valueField, targetBox);
+    targetLayout->addRow(targetLabel, m_targetList);
+    targetLayout->addRow(valueLabel, m_valueField);
+
+    // The labels of the three boxes line up in one column.
+    const std::array<QLabel*, 7> labels{textLabel, iconLabel, linkToLabel, m_addressLabel, bookmarkLabel,
+                                        targetLabel, valueLabel};
+    int labelWidth = 0;
+    for (const QString& text : {tr("Filename:"), tr("&Page:"), tr("T&o:"), tr("Type:")})
+        labelWidth = std::max(labelWidth, m_addressLabel->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&'))));
+    for (QLabel* label : labels)
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    for (QLabel* label : labels)
+        label->setMinimumWidth(labelWidth);
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    OkButton()->setObjectName(QStringLiteral("ctl1"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("ctl2"));
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &CLinkEditorDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(general);
+    layout->addWidget(linkBox);
+    layout->addWidget(targetBox);
+    layout->addWidget(m_buttons);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 64);
+
+    setTabOrder(m_textEdit, m_iconList);
+    setTabOrder(m_iconList, m_linkToList);
+    setTabOrder(m_linkToList, m_urlField);
+    setTabOrder(m_urlField, m_pageEdit);
+    setTabOrder(m_pageEdit, m_selectButton);
+    setTabOrder(m_selectButton, m_fileEdit);
+    setTabOrder(m_fileEdit, m_browseButton);
+    setTabOrder(m_browseButton, m_smartLinkList);
+    setTabOrder(m_smartLinkList, m_bookmarkList);
+    setTabOrder(m_bookmarkList, m_targetList);
+    setTabOrder(m_targetList, m_valueField);
+    setTabOrder(m_valueField, OkButton());
+    setTabOrder(OkButton(), m_buttons->button(QDialogButtonBox::Cancel));
+
+    // Only the user's choices run the handlers, as list notifications do; filling and selecting
+    // from code does not.
+    connect(m_textEdit, &QLineEdit::textChanged, this, &CLinkEditorDialog::UpdateOkButton);
+    connect(m_linkToList, &QComboBox::activated, this, &CLinkEditorDialog::OnLinkToChanged);
+    connect(m_targetList, &QComboBox::activated, this, &CLinkEditorDialog::OnTargetChanged);
+    connect(m_bookmarkList, &QComboBox::activated, this, &CLinkEditorDialog::OnBookmarkChanged);
+    connect(m_iconList, &QComboBox::activated, this, &CLinkEditorDialog::OnIconChanged);
+    connect(m_selectButton, &QPushButton::clicked, this, &CLinkEditorDialog::OnSelect);
+    connect(m_browseButton, &QPushButton::clicked, this, &CLinkEditorDialog::OnBrowse);
+
+    // The fields of the other kinds start hidden; the address field starts as the web address's.
+    m_pageEdit->hide();
+    m_selectButton->hide();
+    m_smartLinkList->hide();
+}
+
+QPushButton* CLinkEditorDialog::OkButton() const
+{
+    return m_buttons->button(QDialogButtonBox::Ok);
+}
+
+void CLinkEditorDialog::WriteControls()
+{
+    SetTextIfChanged(m_textEdit, m_text);
+    SetTextIfChanged(m_pageEdit, m_pageName);
+    SelectPrefixOrType(m_valueField, m_target);
+    if (m_urlField->currentText() != m_url)
+        m_urlField->setEditText(m_url);
+    m_linkToList->setCurrentIndex(m_kind >= 0 && m_kind < m_linkToList->count() ? m_kind : -1);
+    m_targetList->setCurrentIndex(m_targetChoice >= 0 && m_targetChoice < m_targetList->count() ? m_targetChoice : -1);
+    SetTextIfChanged(m_fileEdit, m_fileName);
+    m_smartLinkList->setCurrentIndex(m_smartLinkType);
+}
+
+void CLinkEditorDialog::ReadControls()
+{
+    m_text = m_textEdit->text();
+    m_pageName = m_pageEdit->text();
+    m_target = m_valueField->currentText();
+    m_url = m_urlField->currentText();
+    // A stored smart link shows no entry in the list and reads back as none.
+    m_kind = m_linkToList->currentIndex();
+    m_targetChoice = m_targetList->currentIndex();
+    m_fileName = m_fileEdit->text();
+    m_smartLinkType = m_smartLinkList->currentIndex();
+}
+
+void CLinkEditorDialog::ShowFields(Fields fields)
+{
+    m_urlField->setVisible(fields == Fields::Url);
+    m_pageEdit->setVisible(fields == Fields::Page);
+    m_selectButton->setVisible(fields == Fields::Page);
+    m_fileEdit->setVisible(fields == Fields::File);
+    m_browseButton->setVisible(fields == Fields::File);
+    m_smartLinkList->setVisible(fields == Fields::SmartList);
+    switch (fields) {
+    case Fields::Url: m_addressLabel->setBuddy(m_urlField); break;
+    case Fields::Page: m_addressLabel->setBuddy(m_selectButton); break;
+    case Fields::File: m_addressLabel->setBuddy(m_fileEdit); break;
+    case Fields::SmartList: m_addressLabel->setBuddy(m_smartLinkList); break;
+    case Fields::None: m_addressLabel->setBuddy(nullptr); break;
+    }
+}
+
+void CLinkEditorDialog::SetAddressLabel(const QString& text)
+{
+    m_addressLabel->setText(text);
+}
+
+void CLinkEditorDialog::EnableTarget(bool enabled)
+{
+    m_targetList->setEnabled(enabled);
+    m_valueField->setEnabled(enabled);
+}
+
+void CLinkEditorDialog::EnableValueForChoice()
+{
+    m_valueField->setEnabled(m_targetChoice == kOtherWindow);
+}
+
+void CLinkEditorDialog::ParseUrl()
+{
+    const qsizetype colon = m_url.indexOf(QLatin1Char(':'));
+    if (colon >= 0) {
+        const QString scheme = m_url.left(colon).toLower();
+        if (scheme == QLatin1String("mailto")) {
+            m_kind = kEmail;
+            EnableTarget(false);
+            m_bookmarkList->setEnabled(false);
+            ShowFields(Fields::Url);
+            SetAddressLabel(tr("T&o:"));
+        } else if (scheme == QLatin1String("file")) {
+            m_kind = kFile;
+            EnableTarget(true);
+            m_bookmarkList->setEnabled(false);
+            ShowFields(Fields::File);
+            SetAddressLabel(tr("Filename:"));
+            // OK composes "file://" and the path again. An address spelled "FILE://" or without
+            // the slashes must still keep its path instead of losing it on the way.
+            const qsizetype slashes = m_url.indexOf(kFilePrefix, 0, Qt::CaseInsensitive);
+            m_fileName = slashes >= 0 ? m_url.mid(slashes + kFilePrefix.size()) : m_url.mid(colon + 1);
+        } else if (scheme == QLatin1String("smartlink")) {
+            m_kind = kSmartLink;
+            EnableTarget(true);
+            m_bookmarkList->setEnabled(false);
+            ShowFields(Fields::None);
+            SetAddressLabel(tr("Type:"));
+            m_smartLinkType = 0;
+            for (size_t i = 0; i < kSmartLinks.size(); ++i) {
+                if (m_url == QLatin1String(kSmartLinks[i].url))
+                    m_smartLinkType = static_cast<int>(i);
+            }
+        } else {
+            m_kind = kWebAddress;
+            EnableTarget(true);
+            m_bookmarkList->setEnabled(false);
+            ShowFields(Fields::Url);
+            SetAddressLabel(tr("&URL:"));
+        }
+        WriteControls();
+        return;
+    }
+
+    SetAddressLabel(tr("&Page:"));
+    m_pageName = kChoosePagePrompt;
+    bool recognised = false;
+    if (m_url.contains(QLatin1String("./"))) {
+        QString name = m_url.mid(m_url.lastIndexOf(QLatin1Char('/')) + 1);
+        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+        if (dot >= 0)
+            name.truncate(dot);
+        if (CXmlElement* page = m_site ? FindPageByName(m_site->GetRootElement(), name) : nullptr) {
+            m_kind = kPage;
+            EnableTarget(true);
+            m_bookmarkList->setEnabled(true);
+            ShowFields(Fields::Page);
+            m_pageName = name;
+            FillBookmarks(page);
+            recognised = true;
+        }
+    }
+    if (const qsizetype hash = m_url.indexOf(QLatin1Char('#')); hash >= 0) {
+        const QString bookmark = m_url.mid(hash + 1);
+        int found = -1;
+        for (int i = 0; i < m_bookmarkList->count() && found < 0; ++i) {
+            if (m_bookmarkList->itemText(i).compare(bookmark, Qt::CaseInsensitive) == 0)
+                found = i;
+        }
+        if (found >= 0) {
+            m_bookmarkList->setCurrentIndex(found);
+            m_kind = kPage;
+            EnableTarget(true);
+            m_bookmarkList->setEnabled(true);
+            ShowFields(Fields::Page);
+            recognised = true;
+        } else {
+            m_kind = kWebAddress;
+            EnableTarget(true);
+            m_bookmarkList->setEnabled(false);
+            ShowFields(Fields::Url);
+            SetAddressLabel(tr("&URL:"));
+            recognised = false;
+        }
+    }
+    if (!recognised) {
+        m_kind = kWebAddress;
+        ShowFields(Fields::Url);
+        m_bookmarkList->setEnabled(false);
+        SetAddressLabel(tr("&URL:"));
+    }
+    WriteControls();
+}
+
+void CLinkEditorDialog::FillBookmarks(const CXmlElement* page)
+{
+    if (!page)
+        return;
+    QStringList names = BookmarkNames(*page);
+    // The list is sorted, as a sorted combo box orders its entries; the empty entry comes first.
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    m_bookmarkList->clear();
+    m_bookmarkList->addItem(QString());
+    m_bookmarkList->addItems(names);
+}
+
+void CLinkEditorDialog::SelectEmptyBookmark()
+{
+    if (m_bookmarkList->count() > 0)
+        m_bookmarkList->setCurrentIndex(0);
+}
+
+void CLinkEditorDialog::UpdateOkButton()
+{
+    OkButton()->setEnabled(!m_textEdit->text().isEmpty());
+}
+
+void CLinkEditorDialog::OnLinkToChanged()
+{
+    ReadControls();
+    switch (m_kind) {
+    case kWebAddress:
+        if (!m_url.contains(QLatin1String("./")))
+            m_url = kHttpPrefix;
+        EnableTarget(true);
+        m_bookmarkList->setEnabled(false);
+        ShowFields(Fields::Url);
+        SetAddressLabel(tr("&URL:"));
+        break;
+    case kPage:
+        m_url.clear();
+        m_pageName = kChoosePagePrompt;
+        EnableTarget(true);
+        m_bookmarkList->setEnabled(true);
+        ShowFields(Fields::Page);
+        SetAddressLabel(tr("&Page:"));
+        break;
+    case kEmail:
+        m_url = kMailtoPrefix;
+        m_target.clear();
+        m_targetChoice = kSameWindow;
+        EnableTarget(false);
+        m_bookmarkList->setEnabled(false);
+        ShowFields(Fields::Url);
+        SetAddressLabel(tr("T&o:"));
+        break;
+    case kFile:
+        m_url = kFilePrefix;
+        m_target.clear();
+        m_targetChoice = kSameWindow;
+        EnableTarget(true);
+        m_bookmarkList->setEnabled(false);
+        ShowFields(Fields::File);
+        SetAddressLabel(tr("Filename:"));
+        break;
+    case kSmartLink:
+        EnableTarget(true);
+        m_bookmarkList->setEnabled(false);
+        ShowFields(Fields::SmartList);
+        SetAddressLabel(tr("Type:"));
+        break;
+    default:
+        return;
+    }
+    SelectEmptyBookmark();
+    switch (m_kind) {
+    case kPage: m_selectButton->setFocus(); break;
+    case kFile: m_browseButton->setFocus(); break;
+    case kSmartLink: m_smartLinkList->setFocus(); break;
+    default:
+        m_urlField->setFocus();
+        m_urlField->lineEdit()->deselect();
+        m_urlField->lineEdit()->end(false);
+        break;
+    }
+    WriteControls();
+    EnableValueForChoice();
+    if (m_kind == kWebAddress || m_kind == kEmail)
+        m_urlField->lineEdit()->end(false);
+}
+
+void CLinkEditorDialog::OnTargetChanged()
+{
+    ReadControls();
+    switch (m_targetChoice) {
+    case kSameWindow: m_target = QStringLiteral("_self"); break;
+    case kNewWindow: m_target = QStringLiteral("_blank"); break;
+    case kOtherWindow: m_target.clear(); break;
+    default: break;
+    }
+    WriteControls();
+    EnableValueForChoice();
+}
+
+void CLinkEditorDialog::OnBookmarkChanged()
+{
+    const int index = m_bookmarkList->currentIndex();
+    if (index < 0)
+        return;
+    ReadControls();
+    const QString bookmark = m_bookmarkList->itemText(index);
+    const qsizetype hash = m_url.indexOf(QLatin1Char('#'));
+    if (bookmark.isEmpty()) {
+        if (hash >= 0)
+            m_url.truncate(hash);
+    } else if (m_kind == kPage) {
+        m_url = (hash >= 0 ? m_url.left(hash) : m_url) + QLatin1Char('#') + bookmark;
+    }
+    WriteControls();
+}
+
+void CLinkEditorDialog::OnIconChanged()
+{
+    m_icon = m_iconList->currentIndex() < 1 ? QString() : m_iconList->currentText();
+}
+
+void CLinkEditorDialog::OnSelect()
+{
+    ReadControls();
+    CXmlElement* page = choosePage ? choosePage(this, m_site, m_pageName) : nullptr;
+    if (!page)
+        return;
+    m_pageName = ElementAttribute(*page, QStringLiteral("name"));
+    m_url = ElementAttribute(*page, QStringLiteral("url"));
+    FillBookmarks(page);
+    m_kind = kPage;
+    SelectEmptyBookmark();
+    WriteControls();
+}
+
+void CLinkEditorDialog::OnBrowse()
+{
+    const QString path = chooseFile ? chooseFile(this) : QString();
+    if (path.isEmpty())
+        return;
+    ReadControls();
+    m_fileName = path;
+    WriteControls();
+}
+
+void CLinkEditorDialog::accept()
+{
+    ReadControls();
+    m_urlField->RecordHistory();
+    if (m_kind == kFile)
+        m_url = kFilePrefix + m_fileName;
+    WriteControls();
+    ReadControls();
+    QDialog::accept();
+}
+
+void CLinkEditorDialog::WriteResultsTo(CMenuItem& link) const
+{
+    link.m_strText = FromQString(m_text);
+    link.m_strURL = FromQString(m_url);
+    link.m_strTarget = FromQString(m_target);
+    link.m_strIcon = FromQString(m_icon);
+}
