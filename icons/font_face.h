@@ -1,16 +1,21 @@
-// FontFace: the first face of a font file opened with FreeType, closed again when the object goes.
+// FontFace: the first face of a font file opened with FreeType, from a cache that keeps each file's face while the file is unchanged.
 #pragma once
+
+#include <mutex>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include "platform/cstring.h"
 
-// Each object has a FreeType library instance of its own, so nothing is shared between calls.
+// A lease on the face of a font file. Opening a file costs far more than reading a glyph from
+// it, so one FreeType library and the faces of the last few files used stay open, each for as
+// long as its file keeps the modification time and size it had when it was opened. The lease
+// holds the cache's lock: a face's size and glyph slot belong to one user at a time.
 class FontFace {
 public:
     explicit FontFace(const CString& path);
-    ~FontFace();
+    ~FontFace() = default;
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
@@ -19,6 +24,6 @@ public:
     FT_Face Face() const { return m_face; }
 
 private:
-    FT_Library m_library = nullptr;
+    std::unique_lock<std::recursive_mutex> m_lock;
     FT_Face m_face = nullptr;
 };
