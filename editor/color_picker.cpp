@@ -138,6 +138,9 @@ void CColorPicker::paintEvent(QPaintEvent*)
     const COLORREF shown = m_editsTextColour ? m_textColour : m_colour;
     const bool face = !isEnabled() || shown == kTransparent;
     painter.fillRect(colourRect, face ? pal.color(QPalette::Button) : ToQColor(shown));
+    // A thin edge keeps white and other light colours apart from a light button face.
+    painter.setPen(pal.color(QPalette::Mid));
+    painter.drawRect(colourRect.adjusted(0, 0, -1, -1));
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
