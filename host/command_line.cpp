@@ -1,4 +1,4 @@
-// Parsing of options and positional arguments for trellis commands.
+// Parsing of options and positional arguments for trellis commands, and the help and usage written from the same descriptions.
 #include "host/command_line.h"
 
 std::string ParsedArguments::Value(const std::string& name, const std::string& fallback) const
@@ -47,7 +47,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::
         if (!known)
             throw UsageError("unknown option '" + name + "'");
         std::string value;
-        if (known->takesValue) {
+        if (known->TakesValue()) {
             if (hasInlineValue) {
                 value = inlineValue;
             } else {
@@ -65,4 +65,84 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::
         values.push_back(value);
     }
     return parsed;
+}
+
+void CheckRequiredOptions(const ParsedArguments& parsed, const std::vector<OptionSpec>& options)
+{
+    for (const OptionSpec& option : options) {
+        if (option.required && !parsed.Has(option.name))
+            throw UsageError("missing " + option.Mention());
+    }
+}
+
+std::string OptionSpec::Mention() const
+{
+    return TakesValue() ? name + " " + valueName : name;
+}
+
+std::string OptionsSynopsis(const std::vector<OptionSpec>& options)
+{
+    std::string synopsis;
+    for (const OptionSpec& option : options) {
+        synopsis += synopsis.empty() ? "" : " ";
+        synopsis += option.required ? option.Mention() : "[" + option.Mention() + "]";
+        if (option.repeatable)
+            synopsis += "...";
+    }
+    return synopsis;
+}
+
+namespace {
+
+// Where the help of every option begins, and how wide a line may grow.
+constexpr size_t kHelpColumn = 22;
+constexpr size_t kLineWidth = 96;
+
+// Appends the text to the entry, word by word, breaking lines before kLineWidth and starting each
+// new line at kHelpColumn. A word longer than a line is kept whole.
+void AppendWrapped(std::string& entry, const std::string& text)
+{
+    size_t lineStart = entry.rfind('\n') + 1;  // npos + 1 is 0
+    size_t begin = 0;
+    bool firstWord = true;
+    while (begin < text.size()) {
+        size_t end = text.find(' ', begin);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string word = text.substr(begin, end - begin);
+        begin = end + 1;
+        if (word.empty())
+            continue;
+        if (!firstWord && entry.size() - lineStart + 1 + word.size() > kLineWidth) {
+            entry += "\n";
+            lineStart = entry.size();
+            entry += std::string(kHelpColumn, ' ');
+        } else if (!firstWord) {
+            entry += " ";
+        }
+        entry += word;
+        firstWord = false;
+    }
+}
+
+}  // namespace
+
+std::string OptionsHelp(const std::vector<OptionSpec>& options)
+{
+    std::string help;
+    for (const OptionSpec& option : options) {
+        std::string entry = "  " + (option.shortName.empty() ? "" : option.shortName + ", ") + option.name;
+        if (option.TakesValue())
+            entry += " " + option.valueName;
+        // A long name pushes its help two spaces past it; the following lines keep the column.
+        entry += entry.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - entry.size(), ' ') : "  ";
+        std::string text = option.help;
+        if (option.required)
+            text += " (required)";
+        if (option.repeatable)
+            text += "; repeatable";
+        AppendWrapped(entry, text);
+        help += entry + "\n";
+    }
+    return help;
 }

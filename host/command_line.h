@@ -1,4 +1,5 @@
 // Command-line parsing for trellis: options anywhere, values taken verbatim, "--" ends the options.
+// Each option is described once, in an OptionSpec; the help text and the usage errors come from it.
 #pragma once
 
 #include <map>
@@ -16,11 +17,18 @@ struct CommandError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Every member has an initializer, so that a description names only the fields it needs.
 struct OptionSpec {
-    std::string name;       // "--plugin"
-    std::string shortName;  // "-o", or empty
-    bool takesValue = true;
+    std::string name{};       // "--plugin"
+    std::string shortName{};  // "-p", or empty
+    std::string valueName{};  // "FILE", "N"; empty for an option that takes no value
+    std::string help{};       // one line; wrapped, and marked required or repeatable, when printed
+    bool required = false;
     bool repeatable = false;
+
+    bool TakesValue() const { return !valueName.empty(); }
+    // How the option is written in a usage line and in a message: "--site FILE", "--inline-svg".
+    std::string Mention() const;
 };
 
 class ParsedArguments {
@@ -40,3 +48,13 @@ private:
 
 // Throws UsageError for an unknown option, a missing value or a repeated single option.
 ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& options);
+
+// Throws UsageError naming the first required option that was not given.
+void CheckRequiredOptions(const ParsedArguments& parsed, const std::vector<OptionSpec>& options);
+
+// The options as a usage line writes them: required ones plain, the others in brackets, "..."
+// after a repeatable one.
+std::string OptionsSynopsis(const std::vector<OptionSpec>& options);
+
+// One entry per option, "  -o, --output OUT  help", the help wrapped under its own column.
+std::string OptionsHelp(const std::vector<OptionSpec>& options);

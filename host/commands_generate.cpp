@@ -22,8 +22,6 @@ int RunHtml(const ParsedArguments& args)
 
 int RunBreakpointCss(const ParsedArguments& args)
 {
-    if (!args.Has("--breakpoint"))
-        throw UsageError("missing --breakpoint N; usage: trellis bpcss --plugin P BLOCK --breakpoint N");
     int breakpoint = ParseInt(args.Value("--breakpoint"), "--breakpoint");
     Session session = OpenSession(args);
     LoadBlock(*session.object, args.positionals[0]);
@@ -36,17 +34,17 @@ int RunBreakpointCss(const ParsedArguments& args)
 std::vector<Command> GenerateCommands()
 {
     const std::string raw = "The text is printed as the module returns it, with \"$ID$\" left in place and nothing added.\n";
-    std::vector<OptionSpec> withBreakpoint = ModuleOptions();
-    withBreakpoint.push_back({"--breakpoint", ""});
     return {
-        {"css", "css --plugin P BLOCK", "print the menu's stylesheet (GetCSS)", raw + kModuleOptionsHelp,
-         ModuleOptions(), 1, 1, RunCss},
-        {"html", "html --plugin P BLOCK", "print the menu's markup (GetHtml)", raw + kModuleOptionsHelp,
-         ModuleOptions(), 1, 1, RunHtml},
-        {"bpcss", "bpcss --plugin P BLOCK --breakpoint N",
-         "print the rules that hold at breakpoint N (GetBreakPointCSS)",
-         raw + "  --breakpoint N    the host's breakpoint number; -1 is the base layout (required)\n" +
-             kModuleOptionsHelp,
-         withBreakpoint, 1, 1, RunBreakpointCss},
+        {.name = "css", .summary = "print the menu's stylesheet (GetCSS)", .description = raw,
+         .arguments = {"BLOCK"}, .run = RunCss},
+        {.name = "html", .summary = "print the menu's markup (GetHtml)", .description = raw,
+         .arguments = {"BLOCK"}, .run = RunHtml},
+        {.name = "bpcss",
+         .summary = "print the rules that hold at breakpoint N (GetBreakPointCSS)",
+         .description = raw,
+         .arguments = {"BLOCK"},
+         .options = {{.name = "--breakpoint", .valueName = "N",
+                      .help = "the host's breakpoint number; -1 is the base layout", .required = true}},
+         .run = RunBreakpointCss},
     };
 }

@@ -29,14 +29,14 @@ int RunInfo(const ParsedArguments& args)
 std::vector<Command> InfoCommands()
 {
     return {{
-        "info",
-        "info --plugin P [--bitmap OUT.bmp]",
-        "print the module's description, toolbar caption and version",
-        "Prints the description, the toolbar caption and the version, one per line.\n"
-        "  --bitmap OUT.bmp  also write the 16 x 16 toolbar bitmap as a BMP file\n",
-        {{"--plugin", "-p"}, {"--bitmap", ""}},
-        0,
-        0,
-        RunInfo,
+        .name = "info",
+        .summary = "print the module's description, toolbar caption and version",
+        .description = "Prints the description, the toolbar caption and the version, one per line.\n",
+        .options = {ModuleOption("--plugin"),
+                    {.name = "--bitmap", .valueName = "OUT.bmp",
+                     .help = "also write the 16 x 16 toolbar bitmap as a BMP file"}},
+        // No object is made that could take the host-set values.
+        .takesModuleOptions = false,
+        .run = RunInfo,
     }};
 }

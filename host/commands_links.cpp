@@ -39,43 +39,32 @@ int RunSetUrl(const ParsedArguments& args)
 
 std::vector<Command> LinkCommands()
 {
-    std::vector<OptionSpec> withOutput = ModuleOptions();
-    withOutput.push_back({"--output", "-o"});
     const std::string numbering =
         "Links are numbered from 0 over every node of the menu in order: each button, then its\n"
         "groups, each group followed by its links. A button's slot holds its column count minus one,\n"
         "a group's holds PARENT.\n";
     return {
         {
-            "urlcount",
-            "urlcount --plugin P BLOCK",
-            "print the number of link slots of the menu in BLOCK",
-            numbering + kModuleOptionsHelp,
-            ModuleOptions(),
-            1,
-            1,
-            RunUrlCount,
+            .name = "urlcount",
+            .summary = "print the number of link slots of the menu in BLOCK",
+            .description = numbering,
+            .arguments = {"BLOCK"},
+            .run = RunUrlCount,
         },
         {
-            "url",
-            "url --plugin P BLOCK INDEX",
-            "print the link slot INDEX of the menu in BLOCK",
-            numbering + "An index with no node prints nothing.\n" + kModuleOptionsHelp,
-            ModuleOptions(),
-            2,
-            2,
-            RunUrl,
+            .name = "url",
+            .summary = "print the link slot INDEX of the menu in BLOCK",
+            .description = numbering + "An index with no node prints nothing.\n",
+            .arguments = {"BLOCK", "INDEX"},
+            .run = RunUrl,
         },
         {
-            "set-url",
-            "set-url --plugin P BLOCK INDEX TEXT -o OUT",
-            "replace link slot INDEX with TEXT and store the menu in OUT",
-            numbering + "An index with no node changes nothing. TEXT may be empty.\n" + kModuleOptionsHelp +
-                "  -o, --output OUT  the block file to write (required)\n",
-            withOutput,
-            3,
-            3,
-            RunSetUrl,
+            .name = "set-url",
+            .summary = "replace link slot INDEX with TEXT and store the menu in OUT",
+            .description = numbering + "An index with no node changes nothing. TEXT may be empty.\n",
+            .arguments = {"BLOCK", "INDEX", "TEXT"},
+            .options = {BlockOutputOption()},
+            .run = RunSetUrl,
         },
     };
 }

@@ -47,8 +47,6 @@ void CopyAsset(const std::string& from, const fs::path& to, std::vector<std::str
 
 int RunPublish(const ParsedArguments& args)
 {
-    if (!args.Has("--out"))
-        throw UsageError("missing --out DIR; usage: trellis publish --plugin P BLOCK --out DIR");
     std::string name = args.Value("--name", "MegaMenu1");
     if (!IsCssIdentifier(name))
         throw UsageError("--name must be a CSS identifier (a letter or _ first, then letters, digits, - or _), not '" +
@@ -164,27 +162,22 @@ int RunPublish(const ParsedArguments& args)
 
 std::vector<Command> PublishCommands()
 {
-    std::vector<OptionSpec> options = ModuleOptions();
-    options.push_back({"--out", ""});
-    options.push_back({"--name", ""});
-    options.push_back({"--breakpoint", "", true, true});
-    options.push_back({"--title", ""});
     return {{
-        "publish",
-        "publish --plugin P BLOCK --out DIR [--name NAME] [--breakpoint N]... [--title TEXT]",
-        "publish the menu in BLOCK as a page: DIR/index.html, its stylesheet, fonts and linked files",
-        "Does what the site-design application does when it publishes a page with the menu: asks the\n"
-        "module for its stylesheet, its base layout rules and the rules of each breakpoint, its markup,\n"
-        "its fonts and resources, and lets it copy the local files its links point to.\n"
-        "  --out DIR         the folder to publish to (created when missing; required)\n"
-        "  --name NAME       the menu's identifier in the page, a CSS identifier (default MegaMenu1)\n"
-        "  --breakpoint N    also publish the rules of breakpoint N for windows up to N pixels wide;\n"
-        "                    repeatable\n"
-        "  --title TEXT      the page title (default \"Trellis menu\")\n" +
-            std::string(kModuleOptionsHelp),
-        options,
-        1,
-        1,
-        RunPublish,
+        .name = "publish",
+        .summary = "publish the menu in BLOCK as a page: DIR/index.html, its stylesheet, fonts and linked files",
+        .description =
+            "Does what the site-design application does when it publishes a page with the menu: asks the\n"
+            "module for its stylesheet, its base layout rules and the rules of each breakpoint, its markup,\n"
+            "its fonts and resources, and lets it copy the local files its links point to.\n",
+        .arguments = {"BLOCK"},
+        .options = {{.name = "--out", .valueName = "DIR", .help = "the folder to publish to, created when missing",
+                     .required = true},
+                    {.name = "--name", .valueName = "NAME",
+                     .help = "the menu's identifier in the page, a CSS identifier (default MegaMenu1)"},
+                    {.name = "--breakpoint", .valueName = "N",
+                     .help = "also publish the rules of breakpoint N for windows up to N pixels wide",
+                     .repeatable = true},
+                    {.name = "--title", .valueName = "TEXT", .help = "the page title (default \"Trellis menu\")"}},
+        .run = RunPublish,
     }};
 }

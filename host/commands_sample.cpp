@@ -87,27 +87,20 @@ int RunSample(const ParsedArguments& args)
 
 std::vector<Command> SampleCommands()
 {
-    std::vector<OptionSpec> options = ModuleOptions();
-    options.push_back({"--output", "-o"});
-    options.push_back({"--library", ""});
-    options.push_back({"--inline-svg", "", false});
-    options.push_back({"--file-link", ""});
     return {{
-        "sample",
-        "sample --plugin P [--library NAME] [--inline-svg] [--file-link FILE] -o OUT",
-        "store a demonstration menu with icons and links of every kind in OUT",
-        "Builds the default menu with an icon on every button and a first group of links of every\n"
-        "kind (a page, an e-mail address, a divider, a web address opening in a new window, a\n"
-        "telephone number), and stores its block for the generation that --plugin names.\n"
-        "  --library NAME    the icon font library (default Font Awesome); other libraries take\n"
-        "                    the first names of their glyph map from the --fonts folder\n"
-        "  --inline-svg      publish the icons as inline SVG instead of an icon font\n"
-        "  --file-link FILE  make the first link of SERVICES point to this local file\n"
-        "  -o, --output OUT  the block file to write (required)\n" +
-            std::string(kModuleOptionsHelp),
-        options,
-        0,
-        0,
-        RunSample,
+        .name = "sample",
+        .summary = "store a demonstration menu with icons and links of every kind in OUT",
+        .description =
+            "Builds the default menu with an icon on every button and a first group of links of every\n"
+            "kind (a page, an e-mail address, a divider, a web address opening in a new window, a\n"
+            "telephone number), and stores its block for the generation that --plugin names.\n",
+        .options = {BlockOutputOption(),
+                    {.name = "--library", .valueName = "NAME",
+                     .help = "the icon font library (default Font Awesome); other libraries take the first "
+                             "names of their glyph map from the --fonts folder"},
+                    {.name = "--inline-svg", .help = "publish the icons as inline SVG instead of an icon font"},
+                    {.name = "--file-link", .valueName = "FILE",
+                     .help = "make the first link of SERVICES point to this local file"}},
+        .run = RunSample,
     }};
 }

@@ -31,8 +31,6 @@ std::u16string OutlineLine(const CXmlElement& element, size_t depth)
 
 int RunSite(const ParsedArguments& args)
 {
-    if (!args.Has("--site"))
-        throw UsageError("missing --site FILE; usage: trellis site --plugin P --site FILE");
     auto object = CreateInspectionObject(args);
     // Walked without recursion: a site structure may nest as deep as its text allows.
     std::vector<std::pair<const CXmlElement*, size_t>> pending{{object->m_xmlSiteStructure.GetRootElement(), 0}};
@@ -57,16 +55,16 @@ int RunSite(const ParsedArguments& args)
 
 std::vector<Command> SiteCommands()
 {
+    OptionSpec site = ModuleOption("--site");
+    site.required = true;
     return {{
-        "site",
-        "site --plugin P --site FILE",
-        "show the site structure as the menu object keeps it",
-        "Parses the site structure the way the module does and prints it as an outline, one element\n"
-        "per line, indented by depth (beyond 40 levels the level is written as a number): the name, the attributes as written, and after ':' the text.\n" +
-            std::string(kModuleOptionsHelp),
-        ModuleOptions(),
-        0,
-        0,
-        RunSite,
+        .name = "site",
+        .summary = "show the site structure as the menu object keeps it",
+        .description =
+            "Parses the site structure the way the module does and prints it as an outline, one element\n"
+            "per line, indented by depth (beyond 40 levels the level is written as a number): the name,\n"
+            "the attributes as written, and after ':' the text.\n",
+        .options = {site},
+        .run = RunSite,
     }};
 }

@@ -1,61 +1,12 @@
 // trellis: drives the menu plug-in modules as the site-design host does, from the command line.
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <new>
 
 #include "host/commands.h"
 #include "platform/exceptions.h"
 
-const char* const kModuleOptionsHelp =
-    "  -p, --plugin P    Trellis, Trellisv2 (the modules next to trellis) or a module's path;\n"
-    "                    default Trellisv2\n"
-    "  --id N            the object's identifier (SetID)\n"
-    "  --site FILE       the site structure, an XML file in UTF-8 (SetSiteStructure)\n"
-    "  --fonts DIR       the icon font library folder (SetFontLibraryFolder)\n"
-    "  --fa DIR          the folder of the built-in Font Awesome files (SetFontLibraryFolder)\n"
-    "  --publish-folder EXT|SUB  publish files ending in .EXT to the subfolder SUB; repeatable\n";
-
-std::vector<OptionSpec> ModuleOptions()
-{
-    return {{"--plugin", "-p"}, {"--id", ""}, {"--site", ""}, {"--fonts", ""}, {"--fa", ""},
-            {"--publish-folder", "", true, true}};
-}
-
-const std::vector<Command>& AllCommands()
-{
-    static const std::vector<Command> commands = [] {
-        std::vector<Command> all;
-        for (auto group : {InfoCommands, BlockCommands, SampleCommands, LinkCommands, GenerateCommands, PublishCommands, SiteCommands, IconCommands}) {
-            for (Command& command : group())
-                all.push_back(std::move(command));
-        }
-        return all;
-    }();
-    return commands;
-}
-
 namespace {
-
-void PrintProgramHelp(FILE* out)
-{
-    std::fprintf(out,
-                 "Usage: trellis COMMAND [OPTIONS] [ARGUMENTS]\n\n"
-                 "Drives the Trellis menu plug-in modules as the site-design application does.\n\n"
-                 "Commands:\n");
-    for (const Command& command : AllCommands())
-        std::fprintf(out, "  %-10s %s\n", command.name.c_str(), command.summary.c_str());
-    std::fprintf(out,
-                 "\nOptions may stand before or after the arguments; \"--\" ends the options.\n"
-                 "Run 'trellis COMMAND --help' for a command's options.\n"
-                 "Exit status: 0 done, 1 failed, 2 wrong usage.\n");
-}
-
-void PrintCommandHelp(const Command& command)
-{
-    std::printf("Usage: trellis %s\n\n%s\n%s", command.synopsis.c_str(), command.summary.c_str(),
-                command.details.c_str());
-}
 
 bool AsksForHelp(const std::vector<std::string>& args)
 {
@@ -68,17 +19,20 @@ bool AsksForHelp(const std::vector<std::string>& args)
     return false;
 }
 
-int RunCommand(const Command& command, const std::vector<std::string>& args)
+// Everything about how a command was called is checked here, before the command runs: the
+// options it accepts, the number of its arguments and its required options.
+ParsedArguments CheckUsage(const Command& command, const std::vector<std::string>& args)
 {
-    ParsedArguments parsed = ParseArguments(args, command.options);
-    size_t count = parsed.positionals.size();
-    if (count < command.minPositionals || count > command.maxPositionals)
-        throw UsageError("wrong number of arguments; usage: trellis " + command.synopsis);
-    for (const OptionSpec& option : command.options) {
-        if (option.name == "--output" && !parsed.Has("--output"))
-            throw UsageError("missing -o OUT; usage: trellis " + command.synopsis);
+    try {
+        std::vector<OptionSpec> options = AcceptedOptions(command);
+        ParsedArguments parsed = ParseArguments(args, options);
+        if (parsed.positionals.size() != command.arguments.size())
+            throw UsageError("wrong number of arguments");
+        CheckRequiredOptions(parsed, options);
+        return parsed;
+    } catch (const UsageError& e) {
+        throw UsageError(std::string(e.what()) + "; usage: trellis " + Synopsis(command));
     }
-    return command.run(parsed);
 }
 
 }  // namespace
@@ -87,11 +41,11 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        PrintProgramHelp(stderr);
+        std::fputs(ProgramHelp().c_str(), stderr);
         return 2;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintProgramHelp(stdout);
+        std::fputs(ProgramHelp().c_str(), stdout);
         return 0;
     }
     const Command* command = nullptr;
@@ -105,12 +59,12 @@ int main(int argc, char** argv)
     }
     args.erase(args.begin());
     if (AsksForHelp(args)) {
-        PrintCommandHelp(*command);
+        std::fputs(CommandHelp(*command).c_str(), stdout);
         return 0;
     }
     // Nothing that leaves a module call reaches the user as anything but one line.
     try {
-        return RunCommand(*command, args);
+        return command->run(CheckUsage(*command, args));
     } catch (const UsageError& e) {
         std::fprintf(stderr, "trellis %s: %s\n", command->name.c_str(), e.what());
         return 2;
