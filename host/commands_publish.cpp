@@ -1,6 +1,6 @@
-// trellis publish: what the host does to publish a page with the menu, through the loaded module.
-#include <sys/stat.h>
-
+// trellis publish: what the host does to publish a page with the menu, through the loaded module only.
+// RunPublish takes the steps in order: check the inputs, ask the module, assemble the page, gather
+// the fonts and files, write, report.
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -9,7 +9,6 @@
 #include "host/page_assets.h"
 #include "host/session.h"
 #include "icons/builtin_icons.h"
-#include "icons/icon_library.h"
 #include "platform/files.h"
 #include "platform/text_convert.h"
 
@@ -17,12 +16,165 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The one resource the modules name: the Font Awesome font, found in the folder --fa gave them.
+constexpr const char16_t* kFontAwesomeFont = u"fontawesome-webfont.ttf";
+
+// ---- Check the inputs: what the user asked for, refused before any module is loaded.
+
+struct PublishRequest {
+    std::string block;
+    fs::path out;
+    std::string name;  // replaces "$ID$"; the menu's element is "cv_" + name
+    std::string title;
+    std::vector<int> breakpoints;
+};
+
+PublishRequest CheckInputs(const ParsedArguments& args)
+{
+    PublishRequest request;
+    request.block = args.positionals[0];
+    request.out = args.Value("--out");
+    request.name = args.Value("--name", "MegaMenu1");
+    if (!IsCssIdentifier(request.name))
+        throw UsageError("--name must be a CSS identifier (a letter or _ first, then letters, digits, - or _), not '" +
+                         request.name + "'");
+    for (const std::string& value : args.Values("--breakpoint")) {
+        int breakpoint = ParseInt(value, "--breakpoint");
+        if (breakpoint <= 0)
+            throw UsageError("--breakpoint must be a width in pixels above 0, not '" + value + "'");
+        request.breakpoints.push_back(breakpoint);
+    }
+    request.title = args.Value("--title", "Trellis menu");
+    return request;
+}
+
+// ---- Ask the module: the texts, the fonts and the links, as the host asks for them.
+
+struct ModuleAnswers {
+    std::string css;             // GetCSS, the base layout, then each breakpoint in its media rule
+    std::string markup;          // GetHtml
+    CStringArray textFonts;      // IncludeFonts: installed on the reader's system, not copied
+    CStringArray resources;      // IncludeResource: files from the Font Awesome folder
+    CString iconLibrary;         // GetFontLibrary: a library whose font is published, or empty
+    std::vector<CString> links;  // GetURL of every slot that points to a local file
+};
+
 std::string ReplaceId(const CString& text, const std::string& name)
 {
     CString replaced = text;
     replaced.Replace(u"$ID$", Utf8ToUtf16(name));
     return replaced.ToUtf8();
 }
+
+ModuleAnswers AskModule(CCorvaneExtension& menu, const PublishRequest& request)
+{
+    ModuleAnswers answers;
+    answers.css = ReplaceId(menu.GetCSS(), request.name);
+    answers.css += ReplaceId(menu.GetBreakPointCSS(0, 0, -1, 0), request.name);
+    for (int breakpoint : request.breakpoints) {
+        answers.css += "@media (max-width: " + std::to_string(breakpoint) + "px)\r\n{\r\n";
+        answers.css += ReplaceId(menu.GetBreakPointCSS(0, 0, breakpoint, 0), request.name);
+        answers.css += "}\r\n";
+    }
+    answers.markup = ReplaceId(menu.GetHtml(u""), request.name);
+    menu.IncludeFonts(answers.textFonts);
+    menu.IncludeResource(answers.resources);
+    answers.iconLibrary = menu.GetFontLibrary();
+    for (int i = 0, count = menu.GetURLCount(); i < count; ++i) {
+        CString url = menu.GetURL(i);
+        if (url.Find(u"file://") >= 0)
+            answers.links.push_back(url);
+    }
+    return answers;
+}
+
+// ---- Assemble the page around the menu.
+
+struct Page {
+    std::string stylesheetFile;  // NAME.css, beside the page
+    std::string html;
+};
+
+Page AssemblePage(const PublishRequest& request, const ModuleAnswers& answers)
+{
+    Page page;
+    page.stylesheetFile = request.name + ".css";
+    page.html = PublishedPage(request.name, request.title, page.stylesheetFile, answers.markup);
+    return page;
+}
+
+// ---- Gather the fonts and files: every font file is found before anything is written.
+
+struct FontCopy {
+    std::string source;
+    std::string fileName;  // in the output folder
+};
+
+struct Assets {
+    std::vector<FontCopy> fonts;
+    std::string fontRules;  // the font faces (and Font Awesome's classes), before the menu's rules
+    std::vector<std::string> notes;
+};
+
+void GatherResources(const ModuleAnswers& answers, const FontFolders& folders, Assets& assets)
+{
+    for (const CString& resource : answers.resources) {
+        // No other resource is named today; one the host knows nothing of is left out.
+        if (resource != kFontAwesomeFont)
+            continue;
+        if (folders.fontAwesome.empty()) {
+            assets.notes.push_back(
+                "note: Font Awesome icons need --fa DIR (the folder of fontawesome-webfont.ttf); not published");
+            continue;
+        }
+        std::string source = folders.fontAwesome + resource.ToUtf8();
+        if (!FileExists(source))
+            throw CommandError(source + ": Font Awesome font file not found (--fa)");
+        assets.fonts.push_back({source, resource.ToUtf8()});
+        assets.fontRules += FontAwesomeStylesheet(resource.ToUtf8());
+    }
+}
+
+// A library's font is the first *.ttf of its folder in the library folder, as the module looks it up.
+void GatherIconLibraryFont(const ModuleAnswers& answers, const FontFolders& folders, Assets& assets)
+{
+    const CString& library = answers.iconLibrary;
+    // Font Awesome's font is the resource above.
+    if (library.IsEmpty() || IsFontAwesome(library))
+        return;
+    std::vector<std::string> found = FindFilesByExtension(NativePath(folders.library + library.ToUtf8()), "ttf");
+    if (found.empty()) {
+        assets.notes.push_back("note: no font file for the icon library '" + library.ToUtf8() +
+                               "' in the --fonts folder; icons will not show");
+        return;
+    }
+    std::string fileName = fs::path(found.front()).filename().string();
+    assets.fonts.push_back({found.front(), fileName});
+    assets.fontRules += IconFontFace(library.ToUtf8(), fileName);
+}
+
+// The module copies the linked files itself; one that is missing is reported, not fatal.
+void CheckLinkedFiles(const ModuleAnswers& answers, Assets& assets)
+{
+    for (const CString& url : answers.links) {
+        if (!FileExists(NativePath(url.Mid(url.Find(u"file://") + 7))))
+            assets.notes.push_back("missing: " + url.ToUtf8() + " (linked file not found)");
+    }
+}
+
+Assets GatherFontsAndFiles(const ModuleAnswers& answers, const FontFolders& folders)
+{
+    Assets assets;
+    GatherResources(answers, folders, assets);
+    GatherIconLibraryFont(answers, folders, assets);
+    CheckLinkedFiles(answers, assets);
+    return assets;
+}
+
+// ---- Write: the stylesheet and the page, the fonts, then the module's own files.
+
+// The written files come first in the report, so the summary can count them.
+constexpr size_t kFilesWritten = 2;
 
 // Files below the folder with their modification times, to tell afterwards what a call copied.
 std::map<std::string, fs::file_time_type> Snapshot(const fs::path& folder)
@@ -36,103 +188,31 @@ std::map<std::string, fs::file_time_type> Snapshot(const fs::path& folder)
     return files;
 }
 
-void CopyAsset(const std::string& from, const fs::path& to, std::vector<std::string>& report)
+void CopyFont(const FontCopy& font, const fs::path& out, std::vector<std::string>& report)
 {
     std::string bytes, error;
-    if (!ReadWholeFile(from, bytes, &error))
-        throw CommandError(from + ": cannot read font file: " + error);
-    WriteOutputFile(to.string(), bytes);
-    report.push_back("copied " + from + " -> " + to.string());
+    if (!ReadWholeFile(font.source, bytes, &error))
+        throw CommandError(font.source + ": cannot read font file: " + error);
+    fs::path target = out / font.fileName;
+    WriteOutputFile(target.string(), bytes);
+    report.push_back("copied " + font.source + " -> " + target.string());
 }
 
-int RunPublish(const ParsedArguments& args)
+std::vector<std::string> Write(CCorvaneExtension& menu, const fs::path& out, const Page& page,
+                               const ModuleAnswers& answers, const Assets& assets)
 {
-    std::string name = args.Value("--name", "MegaMenu1");
-    if (!IsCssIdentifier(name))
-        throw UsageError("--name must be a CSS identifier (a letter or _ first, then letters, digits, - or _), not '" +
-                         name + "'");
-    std::vector<int> breakpoints;
-    for (const std::string& value : args.Values("--breakpoint")) {
-        int breakpoint = ParseInt(value, "--breakpoint");
-        if (breakpoint <= 0)
-            throw UsageError("--breakpoint must be a width in pixels above 0, not '" + value + "'");
-        breakpoints.push_back(breakpoint);
-    }
-    std::string title = args.Value("--title", "Trellis menu");
-
-    Session session = OpenSession(args);
-    CCorvaneExtension& menu = *session.object;
-    LoadBlock(menu, args.positionals[0]);
-
-    // The texts, as the host asks for them.
-    std::string css = ReplaceId(menu.GetCSS(), name);
-    css += ReplaceId(menu.GetBreakPointCSS(0, 0, -1, 0), name);
-    for (int breakpoint : breakpoints) {
-        css += "@media (max-width: " + std::to_string(breakpoint) + "px)\r\n{\r\n";
-        css += ReplaceId(menu.GetBreakPointCSS(0, 0, breakpoint, 0), name);
-        css += "}\r\n";
-    }
-    std::string markup = ReplaceId(menu.GetHtml(u""), name);
-
-    CStringArray fonts, resources;
-    menu.IncludeFonts(fonts);
-    menu.IncludeResource(resources);
-    CString library = menu.GetFontLibrary();
-
-    // The fonts the icons need, found before anything is written.
-    std::vector<std::pair<std::string, std::string>> fontCopies;  // source, file name
-    std::string assetCss;
-    std::vector<std::string> notes;
-    for (const CString& resource : resources) {
-        if (resource != u"fontawesome-webfont.ttf")
-            continue;
-        if (!args.Has("--fa")) {
-            notes.push_back("note: Font Awesome icons need --fa DIR (the folder of fontawesome-webfont.ttf); not published");
-            continue;
-        }
-        std::string source = (fs::path(args.Value("--fa")) / "fontawesome-webfont.ttf").string();
-        if (!FileExists(source))
-            throw CommandError(source + ": Font Awesome font file not found (--fa)");
-        fontCopies.emplace_back(source, "fontawesome-webfont.ttf");
-        assetCss += FontAwesomeStylesheet("fontawesome-webfont.ttf");
-    }
-    CString noFolder;
-    CString fontsFolder = CString::FromUtf8(args.Value("--fonts").empty() ? "" : args.Value("--fonts") + "/");
-    CMapStringToString cache;
-    CIconLibrary icons(fontsFolder, noFolder, cache);
-    if (!library.IsEmpty() && !IsFontAwesome(library)) {
-        std::string source = icons.GetIconFontFileName(library).ToUtf8();
-        if (source.empty()) {
-            notes.push_back("note: no font file for the icon library '" + library.ToUtf8() + "' in the --fonts folder; icons will not show");
-        } else {
-            std::string fileName = fs::path(source).filename().string();
-            fontCopies.emplace_back(source, fileName);
-            assetCss += IconFontFace(library.ToUtf8(), fileName);
-        }
-    }
-
-    // Linked local files that are missing are reported, not fatal.
-    for (int i = 0, count = menu.GetURLCount(); i < count; ++i) {
-        CString url = menu.GetURL(i);
-        int at = url.Find(u"file://");
-        if (at >= 0 && !FileExists(NativePath(url.Mid(at + 7))))
-            notes.push_back("missing: " + url.ToUtf8() + " (linked file not found)");
-    }
-
-    fs::path out = args.Value("--out");
     std::error_code ec;
     fs::create_directories(out, ec);
     if (!IsFolder(out.string()))
         throw CommandError(out.string() + ": cannot create the output folder" + (ec ? ": " + ec.message() : ""));
 
     std::vector<std::string> report;
-    std::string stylesheetFile = name + ".css";
-    WriteOutputFile((out / stylesheetFile).string(), assetCss + css);
-    report.push_back("wrote " + (out / stylesheetFile).string());
-    WriteOutputFile((out / "index.html").string(), PublishedPage(name, title, stylesheetFile, markup));
+    WriteOutputFile((out / page.stylesheetFile).string(), assets.fontRules + answers.css);
+    report.push_back("wrote " + (out / page.stylesheetFile).string());
+    WriteOutputFile((out / "index.html").string(), page.html);
     report.push_back("wrote " + (out / "index.html").string());
-    for (const auto& [source, fileName] : fontCopies)
-        CopyAsset(source, out / fileName, report);
+    for (const FontCopy& font : assets.fonts)
+        CopyFont(font, out, report);
 
     auto before = Snapshot(out);
     std::u16string destination = Utf8ToUtf16(out.string() + "/");
@@ -142,19 +222,39 @@ int RunPublish(const ParsedArguments& args)
         if (old == before.end() || old->second != time)
             report.push_back("copied linked file -> " + path);
     }
+    return report;
+}
 
+// ---- Report: each file, then the notes, then one summary line.
+
+void Report(const PublishRequest& request, const ModuleAnswers& answers, const Assets& assets,
+            const std::vector<std::string>& report)
+{
     for (const std::string& line : report)
         std::printf("%s\n", line.c_str());
-    for (const std::string& line : notes)
+    for (const std::string& line : assets.notes)
         std::printf("%s\n", line.c_str());
     std::string fontList;
-    for (const CString& font : fonts)
+    for (const CString& font : answers.textFonts)
         fontList += (fontList.empty() ? "" : ", ") + font.ToUtf8();
-    size_t written = 2;
     std::printf("published menu %s to %s: %zu files written, %zu copied; text fonts %s (installed system fonts, not "
                 "copied)\n",
-                name.c_str(), (out / "index.html").string().c_str(), written, report.size() - written,
-                fontList.c_str());
+                request.name.c_str(), (request.out / "index.html").string().c_str(), kFilesWritten,
+                report.size() - kFilesWritten, fontList.c_str());
+}
+
+int RunPublish(const ParsedArguments& args)
+{
+    PublishRequest request = CheckInputs(args);
+    Session session = OpenSession(args);
+    CCorvaneExtension& menu = *session.object;
+    LoadBlock(menu, request.block);
+
+    ModuleAnswers answers = AskModule(menu, request);
+    Page page = AssemblePage(request, answers);
+    Assets assets = GatherFontsAndFiles(answers, HostFontFolders(args));
+    std::vector<std::string> report = Write(menu, request.out, page, answers, assets);
+    Report(request, answers, assets, report);
     return 0;
 }
 
@@ -168,7 +268,8 @@ std::vector<Command> PublishCommands()
         .description =
             "Does what the site-design application does when it publishes a page with the menu: asks the\n"
             "module for its stylesheet, its base layout rules and the rules of each breakpoint, its markup,\n"
-            "its fonts and resources, and lets it copy the local files its links point to.\n",
+            "its fonts and resources, and lets it copy the local files its links point to. The fonts are\n"
+            "the ones the module names, taken from the folders given with --fa and --fonts.\n",
         .arguments = {"BLOCK"},
         .options = {{.name = "--out", .valueName = "DIR", .help = "the folder to publish to, created when missing",
                      .required = true},

@@ -11,14 +11,11 @@
 
 namespace {
 
-std::u16string WithTrailingSlash(const std::string& folder)
+std::string WithTrailingSlash(const std::string& folder)
 {
-    if (folder.empty())
-        return {};
-    std::string withSlash = folder;
-    if (withSlash.back() != '/')
-        withSlash += '/';
-    return Utf8ToUtf16(withSlash);
+    if (folder.empty() || folder.back() == '/')
+        return folder;
+    return folder + '/';
 }
 
 }  // namespace
@@ -31,6 +28,11 @@ int ParseInt(const std::string& text, const std::string& what)
     if (text.empty() || result.ec != std::errc() || result.ptr != end)
         throw UsageError(what + " must be a whole number from -2147483648 to 2147483647, not '" + text + "'");
     return value;
+}
+
+FontFolders HostFontFolders(const ParsedArguments& args)
+{
+    return {WithTrailingSlash(args.Value("--fonts")), WithTrailingSlash(args.Value("--fa"))};
 }
 
 Session OpenSession(const ParsedArguments& args)
@@ -64,8 +66,9 @@ void ApplyHostSettings(CCorvaneExtension& object, const ParsedArguments& args)
     if (args.Has("--site"))
         object.SetSiteStructure(Utf8ToUtf16(siteText).c_str());
     if (args.Has("--fonts") || args.Has("--fa")) {
-        std::u16string fonts = WithTrailingSlash(args.Value("--fonts"));
-        std::u16string fontAwesome = WithTrailingSlash(args.Value("--fa"));
+        FontFolders folders = HostFontFolders(args);
+        std::u16string fonts = Utf8ToUtf16(folders.library);
+        std::u16string fontAwesome = Utf8ToUtf16(folders.fontAwesome);
         object.SetFontLibraryFolder(fonts.c_str(), fontAwesome.c_str());
     }
     if (args.Has("--publish-folder")) {

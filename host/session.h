@@ -15,6 +15,14 @@ struct Session {
 // Creates the object through the module and gives it the host-set values.
 Session OpenSession(const ParsedArguments& args);
 
+// The two folders the host gives SetFontLibraryFolder: --fonts and --fa, each ending in "/", or
+// empty when the option was not given. Publishing looks for the fonts the module names in them.
+struct FontFolders {
+    std::string library;
+    std::string fontAwesome;
+};
+FontFolders HostFontFolders(const ParsedArguments& args);
+
 // Gives an object, in this order: --id, --site, --fonts/--fa, --publish-folder. Files and folders
 // are checked first, so a bad option fails before the object is touched.
 void ApplyHostSettings(CCorvaneExtension& object, const ParsedArguments& args);
