@@ -50,7 +50,8 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const bool highlighted = option.state & (QStyle::State_Selected | QStyle::State_MouseOver);
+        // The list moves its selection with the mouse, so the selection alone is the highlight.
+        const bool highlighted = option.state & QStyle::State_Selected;
         m_combo->PaintEntry(*painter, option.rect, index.row(), option.palette, highlighted);
     }
 
@@ -73,6 +74,9 @@ CIconComboBox::CIconComboBox(QWidget* parent) : QComboBox(parent)
     // Thousands of entries: measuring each one for the width would make opening slow.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(22);
+    // A scrolling list of a dozen entries, not a menu as tall as the screen, even where the
+    // style would open combo boxes as menus.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setMaxVisibleItems(12);
     if (auto* list = qobject_cast<QListView*>(view()))
         list->setUniformItemSizes(true);
