@@ -2,6 +2,8 @@
 #include "editor/link_editor_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -228,7 +230,7 @@ void CLinkEditorDialog::BuildControls(bool editing)
     layout->addWidget(linkBox);
     layout->addWidget(targetBox);
     layout->addWidget(m_buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 64);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 76);
 
     setTabOrder(m_textEdit, m_iconList);
     setTabOrder(m_iconList, m_linkToList);
@@ -248,6 +250,8 @@ void CLinkEditorDialog::BuildControls(bool editing)
     // from code does not.
     connect(m_textEdit, &QLineEdit::textChanged, this, &CLinkEditorDialog::UpdateOkButton);
     connect(m_linkToList, &QComboBox::activated, this, &CLinkEditorDialog::OnLinkToChanged);
+    m_linkToList->installEventFilter(this);
+    m_urlField->installEventFilter(this);
     connect(m_targetList, &QComboBox::activated, this, &CLinkEditorDialog::OnTargetChanged);
     connect(m_bookmarkList, &QComboBox::activated, this, &CLinkEditorDialog::OnBookmarkChanged);
     connect(m_iconList, &QComboBox::activated, this, &CLinkEditorDialog::OnIconChanged);
@@ -268,7 +272,10 @@ QPushButton* CLinkEditorDialog::OkButton() const
 void CLinkEditorDialog::WriteControls()
 {
     SetTextIfChanged(m_textEdit, m_text);
-    SetTextIfChanged(m_pageEdit, m_pageName);
+    if (m_pageEdit->text() != m_pageName) {
+        m_pageEdit->setText(m_pageName);
+        m_pageEdit->home(false);  // a long name shows its beginning
+    }
     SelectPrefixOrType(m_valueField, m_target);
     if (m_urlField->currentText() != m_url)
         m_urlField->setEditText(m_url);
@@ -306,6 +313,32 @@ void CLinkEditorDialog::ShowFields(Fields fields)
     case Fields::SmartList: m_addressLabel->setBuddy(m_smartLinkList); break;
     case Fields::None: m_addressLabel->setBuddy(nullptr); break;
     }
+}
+
+bool CLinkEditorDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Each filtered event is handed on to its control once, with a flag set while it acts on it.
+    if (watched == m_linkToList && !m_steppingLinkTo &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel)) {
+        m_steppingLinkTo = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_steppingLinkTo = false;
+        return true;
+    }
+    if (watched == m_urlField && !m_focusingUrl && event->type() == QEvent::FocusIn) {
+        m_focusingUrl = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_focusingUrl = false;
+        // A bare "http://" or "mailto:" is to be completed, not replaced: tabbing in puts the
+        // cursor after it instead of selecting it.
+        const QString text = m_urlField->currentText();
+        if (text == kHttpPrefix || text == kMailtoPrefix) {
+            m_urlField->lineEdit()->deselect();
+            m_urlField->lineEdit()->end(false);
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CLinkEditorDialog::SetAddressLabel(const QString& text)
@@ -489,14 +522,15 @@ void CLinkEditorDialog::OnLinkToChanged()
         return;
     }
     SelectEmptyBookmark();
-    switch (m_kind) {
+    switch (m_steppingLinkTo ? -1 : m_kind) {
     case kPage: m_selectButton->setFocus(); break;
     case kFile: m_browseButton->setFocus(); break;
     case kSmartLink: m_smartLinkList->setFocus(); break;
-    default:
+    case kWebAddress:
+    case kEmail:
         m_urlField->setFocus();
-        m_urlField->lineEdit()->deselect();
-        m_urlField->lineEdit()->end(false);
+        break;
+    default:
         break;
     }
     WriteControls();

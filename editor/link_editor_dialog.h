@@ -57,6 +57,9 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     enum class Fields { Url, Page, File, SmartList, None };
 
@@ -109,4 +112,9 @@ private:
     QComboBox* m_targetList = nullptr;
     QComboBox* m_valueField = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
+    // Set while a key or the wheel steps through the closed Link To list, so that the keyboard
+    // focus stays there instead of jumping to the next kind's field on every step.
+    bool m_steppingLinkTo = false;
+    // Set while the URL field takes the focus.
+    bool m_focusingUrl = false;
 };

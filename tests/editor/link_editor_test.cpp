@@ -210,6 +210,25 @@ TEST_F(LinkEditor, FocusGoesWhereTheKindIsCompleted)
     EXPECT_EQ(Str(Ok(*dialog).m_strURL), QStringLiteral("mailto:me@example.com"));
 }
 
+TEST_F(LinkEditor, ArrowKeysWalkTheClosedLinkToListWithoutLosingFocus)
+{
+    auto dialog = Open(MakeLink("http://example.com"));
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    dialog->LinkToList()->setFocus();
+    QTest::keyClick(dialog->LinkToList(), Qt::Key_Down);
+    EXPECT_EQ(dialog->LinkToList()->currentIndex(), 1);
+    EXPECT_EQ(dialog->AddressLabel()->text(), QStringLiteral("&Page:"));
+    QTest::keyClick(dialog->LinkToList(), Qt::Key_Down);
+    EXPECT_TRUE(dialog->LinkToList()->hasFocus());
+    EXPECT_EQ(dialog->AddressLabel()->text(), QStringLiteral("T&o:"));
+    EXPECT_EQ(dialog->UrlField()->currentText(), QStringLiteral("mailto:"));
+    // Tabbing on leaves the prefix to be completed.
+    QTest::keyClick(dialog->LinkToList(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("me@example.com"));
+    EXPECT_EQ(Str(Ok(*dialog).m_strURL), QStringLiteral("mailto:me@example.com"));
+}
+
 TEST_F(LinkEditor, BookmarksAddAndRemoveTheirPartOfAPageAddress)
 {
     auto dialog = Open(MakeLink("./about.html#team"));
