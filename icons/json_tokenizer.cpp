@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "icons/text_scan.h"
+
 const CRuntimeClass* CJsonToken::GetRuntimeClass() const
 {
     static const CRuntimeClass runtimeClass{"CJsonToken"};
@@ -160,6 +162,10 @@ int Tokenizer::Run()
         case u'\n':
         case u'\r':
         case u' ':
+            // Formatted maps are mostly indentation: pass a run of blanks in one go.
+            while (pos + 1 < m_text.size() && (m_text[pos + 1] == u' ' || m_text[pos + 1] == u'\n' ||
+                                               m_text[pos + 1] == u'\t' || m_text[pos + 1] == u'\r'))
+                ++pos;
             break;
         case u':':
             m_super = static_cast<int32_t>(m_tokens.size()) - 1;
@@ -189,7 +195,7 @@ int Tokenizer::Run()
 int TokenizeJson(std::u16string_view text, std::vector<CJsonToken>& tokens)
 {
     tokens.clear();
-    text = text.substr(0, text.find(u'\0'));
+    text = text.substr(0, FindChar(text, u'\0', 0));
     // Token positions are 32-bit.
     if (text.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))
         return JSON_ERROR_INVAL;
