@@ -18,7 +18,9 @@ void StartGui()
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
+    // Never destroyed: at exit Qt's own per-thread storage goes before a static application would.
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
 }
 
 // Fifty buttons, every third with an icon and every other one opening a panel of two groups.

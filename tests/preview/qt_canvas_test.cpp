@@ -28,7 +28,9 @@ void StartGui()
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
+    // Never destroyed: at exit Qt's own per-thread storage goes before a static application would.
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
 }
 
 bool IsLight(QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() > 180; }
