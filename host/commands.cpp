@@ -42,7 +42,7 @@ const std::vector<Command>& AllCommands()
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         for (auto group : {InfoCommands, BlockCommands, SampleCommands, LinkCommands, GenerateCommands,
-                           PublishCommands, SiteCommands, IconCommands}) {
+                           PublishCommands, PreviewCommands, SiteCommands, IconCommands}) {
             for (Command& command : group())
                 all.push_back(std::move(command));
         }

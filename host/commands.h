@@ -42,5 +42,6 @@ std::vector<Command> LinkCommands();
 std::vector<Command> SiteCommands();
 std::vector<Command> GenerateCommands();
 std::vector<Command> PublishCommands();
+std::vector<Command> PreviewCommands();
 std::vector<Command> SampleCommands();
 std::vector<Command> IconCommands();
