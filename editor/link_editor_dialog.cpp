@@ -182,6 +182,8 @@ void CLinkEditorDialog::BuildControls(bool editing)
     addressRow->addWidget(m_fileEdit, 1);
     addressRow->addWidget(m_browseButton);
     addressRow->addWidget(m_smartLinkList, 1);
+    // The row keeps its height while a stored smart link hides every field in it.
+    m_addressLabel->setMinimumHeight(m_urlField->sizeHint().height());
     auto* linkLayout = new QFormLayout(linkBox);
     QLabel* linkToLabel = NewLabel(tr("&Link To:"), m_linkToList, linkBox);
     QLabel* bookmarkLabel = NewLabel(tr("Boo&kmark:"), m_bookmarkList, linkBox);

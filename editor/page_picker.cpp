@@ -120,7 +120,7 @@ void CSelectPageDlg::Preselect(const QString& preselect)
     if (!preselect.isEmpty() && preselect != kChoosePagePrompt) {
         if (QTreeWidgetItem* item = FindItem(preselect)) {
             m_tree->setCurrentItem(item);
-            m_tree->scrollToItem(item);
+            m_tree->scrollToItem(item, QAbstractItemView::PositionAtCenter);
         }
         return;
     }
