@@ -1,13 +1,16 @@
 // Our readers side by side with pugixml and RapidJSON on the same inputs, each side timed whole.
-// Both sides run in every iteration, one after the other, so that a busy machine slows them alike;
-// the iteration time is ours, and the counters give the peer's time and the ratio of speeds
-// (the peer's time over ours: 1 is as fast as the peer, 0.5 half as fast).
+// Both sides run in every iteration, one after the other. The iteration time is ours (wall clock);
+// the counters give the peer's time and the ratio of speeds, the peer's time over ours (1 is as
+// fast as the peer, 0.5 half as fast), once by the thread's processor time, which a machine busy
+// with other work disturbs least, and once by the wall clock.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
+#include <time.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include <pugixml.hpp>
 #include <rapidjson/document.h>
@@ -24,26 +27,42 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double>(to - from).count(); }
 
+// Processor time of this thread, page faults and system calls included.
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 // Runs ours and the peer once per iteration and reports both.
 template <typename Ours, typename Peer>
 void Compare(benchmark::State& state, const char* peerName, size_t inputBytes, Ours ours, Peer peer)
 {
-    double oursTotal = 0, peerTotal = 0;
+    double oursWall = 0, peerWall = 0, oursCpu = 0, peerCpu = 0;
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
+        const double startCpu = ThreadSeconds();
         ours();
         const Clock::time_point middle = Clock::now();
+        const double middleCpu = ThreadSeconds();
         peer();
         const Clock::time_point end = Clock::now();
+        const double endCpu = ThreadSeconds();
         state.SetIterationTime(Seconds(start, middle));
-        oursTotal += Seconds(start, middle);
-        peerTotal += Seconds(middle, end);
+        oursWall += Seconds(start, middle);
+        peerWall += Seconds(middle, end);
+        oursCpu += middleCpu - startCpu;
+        peerCpu += endCpu - middleCpu;
     }
     const double iterations = static_cast<double>(state.iterations());
+    const std::string name(peerName);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(inputBytes));
-    state.counters[std::string(peerName) + "_ms"] = peerTotal / iterations * 1000.0;
-    state.counters[std::string("speed_vs_") + peerName] = oursTotal > 0 ? peerTotal / oursTotal : 0.0;
     state.counters["input_MB"] = static_cast<double>(inputBytes) / 1e6;
+    state.counters["ours_cpu_ms"] = oursCpu / iterations * 1000.0;
+    state.counters[name + "_cpu_ms"] = peerCpu / iterations * 1000.0;
+    state.counters["speed_vs_" + name] = oursCpu > 0 ? peerCpu / oursCpu : 0.0;
+    state.counters["speed_vs_" + name + "_wall"] = oursWall > 0 ? peerWall / oursWall : 0.0;
 }
 
 // The host's road: the UTF-8 bytes of the file decoded to the UTF-16 text it hands over, then
