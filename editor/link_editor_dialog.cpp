@@ -22,6 +22,7 @@
 #include "editor/page_picker.h"
 #include "editor/qt_strings.h"
 #include "editor/site_pages.h"
+#include "editor/tab_chain.h"
 #include "icons/xml_document.h"
 
 namespace {
@@ -234,19 +235,9 @@ void CLinkEditorDialog::BuildControls(bool editing)
     layout->addWidget(m_buttons);
     setMinimumWidth(fontMetrics().averageCharWidth() * 76);
 
-    setTabOrder(m_textEdit, m_iconList);
-    setTabOrder(m_iconList, m_linkToList);
-    setTabOrder(m_linkToList, m_urlField);
-    setTabOrder(m_urlField, m_pageEdit);
-    setTabOrder(m_pageEdit, m_selectButton);
-    setTabOrder(m_selectButton, m_fileEdit);
-    setTabOrder(m_fileEdit, m_browseButton);
-    setTabOrder(m_browseButton, m_smartLinkList);
-    setTabOrder(m_smartLinkList, m_bookmarkList);
-    setTabOrder(m_bookmarkList, m_targetList);
-    setTabOrder(m_targetList, m_valueField);
-    setTabOrder(m_valueField, OkButton());
-    setTabOrder(OkButton(), m_buttons->button(QDialogButtonBox::Cancel));
+    SetTabChain({m_textEdit, m_iconList, m_linkToList, m_urlField, m_pageEdit, m_selectButton, m_fileEdit,
+                 m_browseButton, m_smartLinkList, m_bookmarkList, m_targetList, m_valueField, OkButton(),
+                 m_buttons->button(QDialogButtonBox::Cancel)});
 
     // Only the user's choices run the handlers, as list notifications do; filling and selecting
     // from code does not.

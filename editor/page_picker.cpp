@@ -2,7 +2,6 @@
 #include "editor/page_picker.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -13,6 +12,7 @@
 #include "editor/dpi_scaling.h"
 #include "editor/editor_settings.h"
 #include "editor/site_pages.h"
+#include "editor/tree_images.h"
 #include "icons/xml_document.h"
 
 namespace {
@@ -46,8 +46,7 @@ CSelectPageDlg::CSelectPageDlg(QWidget* parent, CXmlDocument* siteStructure, con
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setUniformRowHeights(true);
-    const int side = TreeImageSide(HorizontalDpi(this));
-    m_tree->setIconSize(QSize(side, side));
+    m_tree->setIconSize(TreeImageSize(this));
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     OkButton()->setObjectName(QStringLiteral("ctl1"));
@@ -80,10 +79,9 @@ QPushButton* CSelectPageDlg::OkButton() const
 
 void CSelectPageDlg::BuildTree(CXmlDocument* siteStructure)
 {
-    QStyle* look = style();
-    const QIcon siteIcon = look->standardIcon(QStyle::SP_DriveNetIcon);
-    const QIcon pageIcon = look->standardIcon(QStyle::SP_FileLinkIcon);
-    const QIcon folderIcon = look->standardIcon(QStyle::SP_DirIcon);
+    const QIcon siteIcon = style()->standardIcon(QStyle::SP_DriveNetIcon, nullptr, this);
+    const QIcon pageIcon = LinkImage(this);
+    const QIcon folderIcon = GroupImage(this);
 
     m_siteItem = new QTreeWidgetItem(m_tree, QStringList(tr("Web Site")));
     m_siteItem->setIcon(0, siteIcon);
