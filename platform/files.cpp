@@ -1,6 +1,8 @@
 // POSIX implementations of the file operations the framework used to provide.
 #include "platform/files.h"
 
+#include "platform/staged_files.h"
+
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -25,104 +25,107 @@ std::string NativePath(const std::string& path)
 
 std::string NativePath(const CString& path) { return NativePath(path.ToUtf8()); }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error)
-{
-    std::ifstream in(NativePath(path), std::ios::binary);
-    if (!in || IsFolder(path)) {
-        if (error)
-            *error = IsFolder(path) ? "is a folder" : std::strerror(errno);
-        return false;
-    }
-    std::ostringstream all;
-    all << in.rdbuf();
-    if (in.bad()) {
-        if (error)
-            *error = "read error";
-        return false;
-    }
-    bytes = std::move(all).str();
-    return true;
-}
-
 namespace {
 
-// A new, empty file beside `target` whose name no one else uses; its path, or empty (errno set).
-std::string MakeTemporaryBeside(const std::string& target, int& fd)
+bool Fail(std::string* error, const std::string& reason)
 {
-    std::string temporary = target + ".tmp-XXXXXX";
-    fd = mkstemp(temporary.data());
-    return fd < 0 ? std::string() : temporary;
-}
-
-// Puts a finished temporary file in place of the target; the temporary goes either way.
-bool ReplaceWith(const std::string& temporary, const std::string& target, std::string* error)
-{
-    if (std::rename(temporary.c_str(), target.c_str()) == 0)
-        return true;
     if (error)
-        *error = std::strerror(errno);
-    ::unlink(temporary.c_str());
+        *error = reason;
     return false;
 }
 
-bool Fail(std::string* error, int code)
+const char* KindOf(mode_t mode)
 {
-    if (error)
-        *error = std::strerror(code);
-    return false;
+    if (S_ISDIR(mode))
+        return "is a folder";
+    if (S_ISFIFO(mode))
+        return "is a pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "is a device";
+    if (S_ISSOCK(mode))
+        return "is a socket";
+    return "is not a regular file";
+}
+
+std::string Megabytes(size_t bytes)
+{
+    if (bytes % (1u << 20) == 0)
+        return std::to_string(bytes >> 20) + " MB";
+    return std::to_string(bytes) + " bytes";
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error)
+int OpenRegularFile(const std::string& path, std::string* error)
 {
-    const std::string target = NativePath(path);
-    int fd = -1;
-    const std::string temporary = MakeTemporaryBeside(target, fd);
-    if (fd < 0)
-        return Fail(error, errno);
-    size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int code = n < 0 ? errno : ENOSPC;
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return Fail(error, code);
-        }
-        written += static_cast<size_t>(n);
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
+    const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        struct stat st;
+        const int code = errno;
+        Fail(error, ::stat(NativePath(path).c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? KindOf(st.st_mode)
+                                                                                    : std::strerror(code));
+        return -1;
     }
-    // Files made here are ordinary user files, not private ones as mkstemp makes them.
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    const bool synced = ::fsync(fd) == 0;
-    const int syncError = errno;
-    if (::close(fd) != 0 || !synced) {
-        const int code = synced ? errno : syncError;
-        ::unlink(temporary.c_str());
-        return Fail(error, code);
+    struct stat st;
+    const bool known = ::fstat(fd, &st) == 0;
+    if (!known || !S_ISREG(st.st_mode)) {
+        Fail(error, known ? KindOf(st.st_mode) : std::strerror(errno));
+        ::close(fd);
+        return -1;
     }
-    return ReplaceWith(temporary, target, error);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 
-// Copied beside the target first, so that a copy that fails half-way leaves the old target whole.
-bool CopyFileReplacing(const std::string& from, const std::string& to)
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error, size_t maxBytes)
 {
-    const std::string target = NativePath(to);
-    int fd = -1;
-    const std::string temporary = MakeTemporaryBeside(target, fd);
+    const int fd = OpenRegularFile(path, error);
     if (fd < 0)
         return false;
-    ::close(fd);
-    std::error_code ec;
-    if (!fs::copy_file(NativePath(from), temporary, fs::copy_options::overwrite_existing, ec) || ec) {
-        ::unlink(temporary.c_str());
-        return false;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && static_cast<uintmax_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return Fail(error, "is larger than " + Megabytes(maxBytes));
     }
-    return ReplaceWith(temporary, target, nullptr);
+    std::string all(static_cast<size_t>(st.st_size), '\0');
+    size_t used = 0;
+    for (;;) {
+        // Room for one more byte than the size said, to see the end (or a file that grows).
+        if (used == all.size())
+            all.resize(std::min(maxBytes + 1, std::max<size_t>(all.size() * 2, used + 4096)));
+        const ssize_t n = ::read(fd, all.data() + used, all.size() - used);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int code = errno;
+            ::close(fd);
+            return Fail(error, std::strerror(code));
+        }
+        if (n == 0)
+            break;
+        used += static_cast<size_t>(n);
+        if (used > maxBytes) {
+            ::close(fd);
+            return Fail(error, "is larger than " + Megabytes(maxBytes));
+        }
+    }
+    ::close(fd);
+    all.resize(used);
+    bytes = std::move(all);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error)
+{
+    StagedFiles file;
+    return file.Write(path, bytes, error) && file.Commit(error);
+}
+
+bool CopyFileReplacing(const std::string& from, const std::string& to, std::string* error)
+{
+    StagedFiles file;
+    return file.Copy(from, to, error) && file.Commit(error);
 }
 
 bool CreateOneFolder(const std::string& path)

@@ -10,15 +10,25 @@
 std::string NativePath(const CString& path);
 std::string NativePath(const std::string& path);
 
-// Reads the whole file; false (and bytes untouched) when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error = nullptr);
+// What a file may hold unless its reader says otherwise: more is refused before it is read.
+constexpr size_t kDefaultReadLimit = size_t(1) << 30;
 
-// Writes to a temporary file beside the target and renames it into place, so the target is
-// either complete or untouched.
+// Reads the whole of a regular file; false (and bytes untouched) when it cannot be opened or
+// read, when it is a folder, a pipe, a device or a socket ("is a pipe": such a file may never
+// end), or when it holds more than maxBytes ("is larger than 64 MB").
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error = nullptr,
+                   size_t maxBytes = kDefaultReadLimit);
+
+// Opens a regular file for reading without waiting on a pipe or a device; the descriptor, or -1
+// with the reason ("is a device").
+int OpenRegularFile(const std::string& path, std::string* error = nullptr);
+
+// Writes the file beside the target and moves it into place, so the target is either complete
+// or untouched (see StagedFiles, which also says what happens to links and permissions).
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
-// Copies a file, replacing an existing target; false on any failure.
-bool CopyFileReplacing(const std::string& from, const std::string& to);
+// Copies a file the same way, replacing an existing target; false, with the reason, on any failure.
+bool CopyFileReplacing(const std::string& from, const std::string& to, std::string* error = nullptr);
 
 // Creates one folder; false when it cannot be made (an existing folder included).
 bool CreateOneFolder(const std::string& path);

@@ -183,6 +183,39 @@ TEST_F(Files, FailedWritesLeaveTheOldFileAsItWas)
     EXPECT_EQ(bytes, "kept");
 }
 
+// Pipes and devices may never end: they are refused at once, like folders and files above the limit.
+TEST_F(Files, ReadsRegularFilesOnlyAndNoMoreThanTheirLimit)
+{
+    ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0600), 0);
+    folder.MakeFolder("folder");
+    const std::pair<std::string, std::string> refused[] = {
+        {Path("pipe"), "is a pipe"}, {"/dev/zero", "is a device"}, {Path("folder"), "is a folder"}};
+    for (const auto& [path, reason] : refused) {
+        std::string bytes = "kept", error;
+        EXPECT_FALSE(ReadWholeFile(path, bytes, &error)) << path;
+        EXPECT_EQ(error, reason) << path;
+        EXPECT_EQ(bytes, "kept");
+        EXPECT_LT(OpenRegularFile(path, &error), 0) << path;
+        EXPECT_FALSE(CopyFileReplacing(path, Path("copy")));
+    }
+    EXPECT_FALSE(fs::exists(folder / "copy"));
+
+    folder.Write("block.blk", std::string(4096, 'b'));
+    std::string bytes, error;
+    EXPECT_TRUE(ReadWholeFile(Path("block.blk"), bytes, &error, 4096));
+    EXPECT_EQ(bytes.size(), 4096u);
+    EXPECT_FALSE(ReadWholeFile(Path("block.blk"), bytes, &error, 4095));
+    EXPECT_EQ(error, "is larger than 4095 bytes");
+    EXPECT_FALSE(ReadWholeFile(Path("block.blk"), bytes, &error, 0));
+    EXPECT_EQ(bytes.size(), 4096u);
+    folder.Write("big.blk", std::string((1 << 20) + 1, 'b'));
+    EXPECT_FALSE(ReadWholeFile(Path("big.blk"), bytes, &error, 1 << 20));
+    EXPECT_EQ(error, "is larger than 1 MB");
+    // Files whose size the system does not know ahead are read to their end.
+    EXPECT_TRUE(ReadWholeFile("/proc/self/status", bytes, &error));
+    EXPECT_NE(bytes.find("Name:"), std::string::npos);
+}
+
 TEST_F(Files, AReadOnlyFolderKeepsItsFiles)
 {
     folder.Write("site/page.html", "old");
