@@ -42,7 +42,8 @@ const std::vector<Command>& AllCommands()
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         for (auto group : {InfoCommands, BlockCommands, SampleCommands, LinkCommands, GenerateCommands,
-                           PublishCommands, PreviewCommands, SiteCommands, IconCommands}) {
+                           PublishCommands, PreviewCommands, SiteCommands, IconCommands, JsonCommands,
+                           CheckCommands}) {
             for (Command& command : group())
                 all.push_back(std::move(command));
         }

@@ -45,3 +45,5 @@ std::vector<Command> PublishCommands();
 std::vector<Command> PreviewCommands();
 std::vector<Command> SampleCommands();
 std::vector<Command> IconCommands();
+std::vector<Command> JsonCommands();
+std::vector<Command> CheckCommands();

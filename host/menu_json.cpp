@@ -330,7 +330,7 @@ const char* TypeName(const Json& value)
     case Json::value_t::array: return "an array";
     case Json::value_t::string: return "a string";
     case Json::value_t::boolean: return "true or false";
-    case Json::value_t::number_float: return "a fraction";
+    case Json::value_t::number_float: return "a number";
     default: return "a number";
     }
 }
@@ -395,6 +395,9 @@ int32_t ReadNumber(const Json& value, const std::string& path, int64_t low, int6
     } else if (value.is_number_integer()) {
         number = value.get<int64_t>();
         inRange = true;
+    } else if (value.is_number_float()) {
+        // Fractions, and integers too large for 64 bits, which the parser keeps as floating point.
+        Fail(path, "expected " + RangeText(low, high) + ", not " + value.dump());
     } else {
         Expected(path, RangeText(low, high), value);
     }

@@ -79,20 +79,30 @@ void ApplyHostSettings(CCorvaneExtension& object, const ParsedArguments& args)
     }
 }
 
-std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments& args)
+const Generation* FindPluginGeneration(const ParsedArguments& args)
 {
     std::string plugin = args.Value("--plugin", "Trellisv2");
     // A path names its generation by the module's file name.
     std::string stem = plugin.substr(plugin.rfind('/') + 1);
     stem = stem.substr(0, stem.find('.'));
-    const Generation* generation = nullptr;
     if (stem == "Trellis")
-        generation = &FirstGeneration();
-    else if (stem == "Trellisv2")
-        generation = &SecondGeneration();
-    else
-        throw UsageError("--plugin must name Trellis or Trellisv2 (or a module file of that name), not '" + plugin + "'");
-    auto object = std::make_unique<CCorvaneExtension>(*generation);
+        return &FirstGeneration();
+    if (stem == "Trellisv2")
+        return &SecondGeneration();
+    return nullptr;
+}
+
+const Generation& PluginGeneration(const ParsedArguments& args)
+{
+    if (const Generation* generation = FindPluginGeneration(args))
+        return *generation;
+    throw UsageError("--plugin must name Trellis or Trellisv2 (or a module file of that name), not '" +
+                     args.Value("--plugin") + "'");
+}
+
+std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments& args)
+{
+    auto object = std::make_unique<CCorvaneExtension>(PluginGeneration(args));
     ApplyHostSettings(*object, args);
     return object;
 }
@@ -102,6 +112,11 @@ void LoadBlock(CCorvaneExtension& object, const std::string& path)
     std::string bytes, error;
     if (!ReadWholeFile(path, bytes, &error))
         throw CommandError(path + ": cannot read menu block: " + error);
+    LoadBlockBytes(object, bytes, path);
+}
+
+void LoadBlockBytes(CCorvaneExtension& object, const std::string& bytes, const std::string& path)
+{
     try {
         CArchive archive(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
         object.Serialize(archive);

@@ -27,12 +27,19 @@ FontFolders HostFontFolders(const ParsedArguments& args);
 // are checked first, so a bad option fails before the object is touched.
 void ApplyHostSettings(CCorvaneExtension& object, const ParsedArguments& args);
 
+// The generation that --plugin names by its module file name, or null for a module of another name.
+const Generation* FindPluginGeneration(const ParsedArguments& args);
+// The same, with a UsageError when --plugin names neither generation.
+const Generation& PluginGeneration(const ParsedArguments& args);
+
 // For inspection commands, which reach what the virtual operations do not: an object of the
 // generation that --plugin names, built from the core library, with the host-set values given.
 std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments& args);
 
 // Loads a stored block into the object; a block that cannot be read is a CommandError naming the file.
 void LoadBlock(CCorvaneExtension& object, const std::string& path);
+// The same with the block's bytes in hand; the path only names them in the error.
+void LoadBlockBytes(CCorvaneExtension& object, const std::string& bytes, const std::string& path);
 std::string StoreBlock(CCorvaneExtension& object);
 
 // Writes the whole file or nothing.
