@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "host/program_info.h"
+
 const std::vector<OptionSpec>& ModuleOptions()
 {
     static const std::vector<OptionSpec> options{
@@ -125,8 +127,9 @@ std::string ProgramHelp()
         std::snprintf(line, sizeof line, "  %-10s ", command.name.c_str());
         help += line + command.summary + "\n";
     }
+    help += "\nOptions, alone or after any command:\n" + OptionsHelp(ProgramOptions());
     help += "\nOptions may stand before or after the arguments; \"--\" ends the options.\n"
-            "Run 'trellis COMMAND --help' for a command's options.\n"
+            "Run 'trellis COMMAND --help' or 'trellis help COMMAND' for a command's options.\n"
             "Exit status: 0 done, 1 failed, 2 wrong usage.\n";
     return help;
 }

@@ -1,20 +1,25 @@
 // trellis: drives the menu plug-in modules as the site-design host does, from the command line.
 #include <cstdio>
 #include <exception>
+#include <initializer_list>
 #include <new>
 
 #include "host/commands.h"
+#include "host/program_info.h"
 #include "platform/exceptions.h"
 
 namespace {
 
-bool AsksForHelp(const std::vector<std::string>& args)
+// Whether one of the names stands among the options, before any "--".
+bool AsksFor(const std::vector<std::string>& args, std::initializer_list<const char*> names)
 {
     for (const std::string& arg : args) {
         if (arg == "--")
             return false;
-        if (arg == "--help" || arg == "-h")
-            return true;
+        for (const char* name : names) {
+            if (arg == name)
+                return true;
+        }
     }
     return false;
 }
@@ -44,6 +49,13 @@ int main(int argc, char** argv)
         std::fputs(ProgramHelp().c_str(), stderr);
         return 2;
     }
+    if (args[0] == "--version") {
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    }
+    // "trellis help COMMAND" is "trellis COMMAND --help".
+    if (args[0] == "help" && args.size() > 1)
+        args = {args[1], "--help"};
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(ProgramHelp().c_str(), stdout);
         return 0;
@@ -58,8 +70,12 @@ int main(int argc, char** argv)
         return 2;
     }
     args.erase(args.begin());
-    if (AsksForHelp(args)) {
+    if (AsksFor(args, {"--help", "-h"})) {
         std::fputs(CommandHelp(*command).c_str(), stdout);
+        return 0;
+    }
+    if (AsksFor(args, {"--version"})) {
+        std::fputs(VersionText().c_str(), stdout);
         return 0;
     }
     // Nothing that leaves a module call reaches the user as anything but one line.

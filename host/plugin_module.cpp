@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/command_line.h"
+#include "host/program_info.h"
 #include "platform/files.h"
 
 std::string ProgramFolder()
@@ -47,12 +48,23 @@ std::u16string ReadText(GetTextFn getText)
 
 PluginModule::PluginModule(const std::string& nameOrPath)
 {
-    if (nameOrPath == "Trellis" || nameOrPath == "Trellisv2")
-        m_path = ProgramFolder() + nameOrPath + ".cvx64";
-    else
+    if (nameOrPath == "Trellis" || nameOrPath == "Trellisv2") {
+        // Beside the program in a build tree, in the library folder once installed.
+        std::string looked;
+        for (const std::string& folder : ModuleFolders()) {
+            m_path = folder + nameOrPath + ".cvx64";
+            if (FileExists(m_path))
+                break;
+            looked += (looked.empty() ? "" : " nor ") + folder;
+            m_path.clear();
+        }
+        if (m_path.empty())
+            throw CommandError(nameOrPath + ": no such plug-in module (not in " + looked + ")");
+    } else {
         m_path = nameOrPath;
-    if (!FileExists(m_path))
-        throw CommandError(m_path + ": no such plug-in module");
+        if (!FileExists(m_path))
+            throw CommandError(m_path + ": no such plug-in module");
+    }
     // A path without a slash would make dlopen search the library path instead of opening this file.
     std::string openPath = m_path.find('/') == std::string::npos ? "./" + m_path : m_path;
     m_handle = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -8,7 +8,8 @@
 
 class PluginModule {
 public:
-    // "Trellis" and "Trellisv2" name the modules next to the trellis program; anything else is a path.
+    // "Trellis" and "Trellisv2" name the modules that came with trellis (ModuleFolders()); anything
+    // else is a path.
     // Throws CommandError when the module cannot be loaded or lacks an export.
     explicit PluginModule(const std::string& nameOrPath);
 
