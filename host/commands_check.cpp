@@ -2,7 +2,6 @@
 #include <cstdio>
 
 #include "host/commands.h"
-#include "host/menu_check.h"
 #include "host/menu_files.h"
 #include "host/session.h"
 
@@ -13,9 +12,8 @@ constexpr int kExitWarnings = 3;
 
 int RunCheck(const ParsedArguments& args)
 {
-    auto menu = CreateInspectionObject(args);
-    LoadMenuFile(*menu, args.positionals[0], menu->GetGeneration());
-    std::vector<std::string> warnings = CheckMenu(*menu);
+    PluginGeneration(args);  // a module of neither generation is a usage error here
+    std::vector<std::string> warnings = CheckMenuFile(args, args.positionals[0]);
     for (const std::string& warning : warnings)
         std::printf("%s\n", warning.c_str());
     std::fflush(stdout);

@@ -6,6 +6,8 @@
 #include <map>
 
 #include "host/commands.h"
+#include "host/menu_files.h"
+#include "host/menu_json.h"
 #include "host/page_assets.h"
 #include "host/session.h"
 #include "icons/builtin_icons.h"
@@ -248,13 +250,20 @@ int RunPublish(const ParsedArguments& args)
     PublishRequest request = CheckInputs(args);
     Session session = OpenSession(args);
     CCorvaneExtension& menu = *session.object;
-    LoadBlock(menu, request.block);
+    // A JSON menu becomes the block it describes, which the module loads as it would a stored one.
+    if (IsMenuJsonPath(request.block))
+        LoadMenuFile(menu, request.block, PluginGeneration(args));
+    else
+        LoadBlock(menu, request.block);
 
     ModuleAnswers answers = AskModule(menu, request);
     Page page = AssemblePage(request, answers);
     Assets assets = GatherFontsAndFiles(answers, HostFontFolders(args));
     std::vector<std::string> report = Write(menu, request.out, page, answers, assets);
     Report(request, answers, assets, report);
+    // What the menu check finds, after the page is out; a warning does not fail the publishing.
+    for (const std::string& warning : CheckMenuFile(args, request.block))
+        std::fprintf(stderr, "trellis publish: warning: %s\n", warning.c_str());
     return 0;
 }
 
@@ -269,7 +278,9 @@ std::vector<Command> PublishCommands()
             "Does what the site-design application does when it publishes a page with the menu: asks the\n"
             "module for its stylesheet, its base layout rules and the rules of each breakpoint, its markup,\n"
             "its fonts and resources, and lets it copy the local files its links point to. The fonts are\n"
-            "the ones the module names, taken from the folders given with --fa and --fonts.\n",
+            "the ones the module names, taken from the folders given with --fa and --fonts.\n"
+            "BLOCK may also be a JSON menu (a name ending in .json, see docs/menu-json.md). What\n"
+            "'trellis check' finds in the menu is printed after publishing, as warnings.\n",
         .arguments = {"BLOCK"},
         .options = {{.name = "--out", .valueName = "DIR", .help = "the folder to publish to, created when missing",
                      .required = true},

@@ -2,6 +2,7 @@
 #include "host/menu_files.h"
 
 #include "host/command_line.h"
+#include "host/menu_check.h"
 #include "host/menu_json.h"
 #include "host/session.h"
 #include "platform/files.h"
@@ -24,4 +25,14 @@ std::string ReadMenuBlock(const std::string& path, const Generation& generation)
 void LoadMenuFile(CCorvaneExtension& object, const std::string& path, const Generation& generation)
 {
     LoadBlockBytes(object, ReadMenuBlock(path, generation), path);
+}
+
+std::vector<std::string> CheckMenuFile(const ParsedArguments& args, const std::string& path)
+{
+    const Generation* generation = FindPluginGeneration(args);
+    if (!generation)
+        return {};
+    auto menu = CreateInspectionObject(args);
+    LoadMenuFile(*menu, path, *generation);
+    return CheckMenu(*menu);
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "host/command_line.h"
 
 struct Generation;
 class CCorvaneExtension;
@@ -13,3 +16,7 @@ std::string ReadMenuBlock(const std::string& path, const Generation& generation)
 
 // Loads a menu file into the object through its Serialize, as the host loads a stored block.
 void LoadMenuFile(CCorvaneExtension& object, const std::string& path, const Generation& generation);
+
+// The menu check's warnings for a menu file, read as an object of the generation --plugin names
+// with the folders given; none when --plugin names a module of neither generation.
+std::vector<std::string> CheckMenuFile(const ParsedArguments& args, const std::string& path);
