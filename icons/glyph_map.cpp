@@ -89,7 +89,7 @@ void CIconLibrary::GetIconFontMap(const CString& library, CStringArray& map) con
         AppendTable(MaterialIconsTable(), map);
     } else if (IsGlyphiconsHalflings(library)) {
         AppendGlyphiconsHalflings(map);
-    } else {
+    } else if (IsLibraryFolderName(library)) {
         CString mapFile = FindMapFile(m_fontLibraryFolder + library);
         if (!mapFile.IsEmpty())
             AppendMapFile(mapFile, map);

@@ -12,8 +12,17 @@ CIconLibrary::CIconLibrary(const CString& fontLibraryFolder, const CString& font
 {
 }
 
+bool IsLibraryFolderName(const CString& library)
+{
+    if (!library.IsEmpty() && library[0] == u'.')
+        return false;
+    return library.Find(u'/') < 0 && library.Find(u'\\') < 0;
+}
+
 CString CIconLibrary::GetIconFontFileName(const CString& library) const
 {
+    if (!IsLibraryFolderName(library))
+        return CString();
     // The folders are joined as given: the host ends the library folder with a separator.
     std::vector<std::string> fonts = FindFilesByExtension(NativePath(m_fontLibraryFolder + library), "ttf");
     return fonts.empty() ? CString() : CString::FromUtf8(fonts.front());

@@ -5,6 +5,12 @@
 #include "platform/cstring.h"
 #include "platform/string_map.h"
 
+// True when the library name can be a folder directly inside the library folder: it holds no "/"
+// or "\\" and does not start with "." (so is neither "." nor ".."). Any other name, such as one
+// in a block from elsewhere, names no library on disk: no font file and no map file are found
+// for it, so nothing outside the library folder is read.
+bool IsLibraryFolderName(const CString& library);
+
 // Bound to copies of the folders the host gave the menu object. It only reads: the glyph cache
 // the lookups fill belongs to the caller and is passed to the one lookup that uses it.
 class CIconLibrary {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "icons/glyph_map_entry.h"
 #include "tests/icons/icon_font_folders.h"
@@ -310,4 +311,32 @@ TEST_F(IconLibraryTest, MaterialIconsSvgReaderFindsGlyphsByNameInAnyCase)
     // The table spells names with blanks; "goat" is in the font but not in the table.
     EXPECT_EQ(icons.GetMaterialIconSVG(CString(u"3d_rotation"), unitsPerEm, advance), CString());
     EXPECT_EQ(icons.GetMaterialIconSVG(CString(u"goat"), unitsPerEm, advance), CString());
+}
+
+// A library name from a block is outside input: one that would lead out of the library folder
+// names no library, and the fallbacks follow without a file outside being read.
+TEST_F(IconLibraryTest, NamesThatLeaveTheLibraryFolderFindNoFiles)
+{
+    fonts.WriteFile("../outside", "evil.ttf", "not a font");
+    fonts.WriteFile("../outside", "evil.json", R"({"icons": {"e900": {"name": "stolen"}}})");
+    fonts.WriteFile("Mine", "mine.ttf", "x");
+    const std::string outside = fonts.LibraryPath("../outside").lexically_normal().string();
+    ASSERT_TRUE(std::filesystem::exists(outside + "/evil.json"));
+    const std::vector<std::string> names{"../outside", "..\\outside", "Mine/../../outside", "..", ".", ".hidden",
+                                         "Mine/", "Mine\\", outside};
+    for (const std::string& name : names) {
+        const CString library = CString::FromUtf8(name);
+        EXPECT_FALSE(IsLibraryFolderName(library)) << name;
+        EXPECT_TRUE(icons.GetIconFontFileName(library).IsEmpty()) << name;
+        CStringArray map;
+        icons.GetIconFontMap(library, map);
+        ASSERT_EQ(map.GetSize(), 94) << name;
+        EXPECT_EQ(map[0], CString(u"a|a"));
+        EXPECT_EQ(icons.GetFamilyName(library), library);
+        EXPECT_TRUE(icons.GetIconFontGlyph(library, CString(u"stolen"), cache).IsEmpty());
+    }
+    // Names that stay inside, odd as they may be, are folders like any other.
+    for (const char* name : {"Mine", "My Icons 2", "a..b", "x."})
+        EXPECT_TRUE(IsLibraryFolderName(CString::FromUtf8(name))) << name;
+    EXPECT_EQ(icons.GetIconFontFileName(CString(u"Mine")), folder + u"Mine/mine.ttf");
 }
