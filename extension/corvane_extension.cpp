@@ -33,6 +33,8 @@ void CCorvaneExtension::Properties(HWND parent)
     PropertiesEditor editor = InstalledPropertiesEditor();
     if (!editor)
         return;
+    // The editor may change the tree.
+    ForgetLinkCursor();
     // The editor has written the edited values back; the current breakpoint's record takes them.
     if (editor(parent, m_generation.sheetCaption, m_generation.number, *this, m_xmlSiteStructure, ::OpenHelpDocument))
         StoreBreakpointData();
@@ -46,7 +48,11 @@ void CCorvaneExtension::Move(const RECT* bounds)
         m_rcBounds = *bounds;
 }
 
-void CCorvaneExtension::Serialize(CArchive& ar) { SerializeSettings(ar, m_generation.storageLayout()); }
+void CCorvaneExtension::Serialize(CArchive& ar)
+{
+    ForgetLinkCursor();
+    SerializeSettings(ar, m_generation.storageLayout());
+}
 
 int CCorvaneExtension::UseDIV() { return 1; }
 
@@ -73,6 +79,7 @@ int CCorvaneExtension::GetDisplayMode() { return m_nDisplayMode; }
 
 void CCorvaneExtension::LoadBreakpointData(int breakpoint, int)
 {
+    ForgetLinkCursor();
     CMenuSettings::LoadBreakpointData(breakpoint);
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "extension/generation.h"
 #include "icons/icon_library.h"
@@ -98,9 +100,29 @@ public:
     // The host's site structure, kept for the page picker and the link editor.
     CXmlDocument m_xmlSiteStructure;
 
+    // Forgets where the last lookup by running index ended. The virtual operations that change
+    // the tree call it; code that changes m_arrButtons directly and then asks for slots calls it too.
+    void ForgetLinkCursor();
+
 private:
+    // The node with the running index, or null: one step per index from the last lookup when that
+    // lies before it, so the host's walk over every slot in turn is linear in the number of nodes.
+    CMenuItem* FindSlot(int index);
+    bool LinkCursorIsValid() const;
+    bool StepLinkCursor();
+
     // The icon libraries under the folders the host gave last.
     CIconLibrary IconLibrary() const { return CIconLibrary(m_strFontLibraryFolder, m_strFontAwesomeFolder); }
 
     const Generation& m_generation;
+
+    // Where the last lookup by running index ended: the node's index and, from the buttons down,
+    // each array on the way with the position in it. The array addresses are only compared with
+    // the ones found again from m_arrButtons, never followed, so a changed tree is never misread
+    // as memory; the virtual operations that change the tree reset it.
+    struct LinkCursor {
+        int index = -1;
+        std::vector<std::pair<const CArray<CMenuItem>*, int>> path;
+    };
+    LinkCursor m_linkCursor;
 };

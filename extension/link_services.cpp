@@ -14,6 +14,8 @@ int CCorvaneExtension::GetURLCountMenu(CMenuItem* node)
 
 int CCorvaneExtension::GetURLCount()
 {
+    // The host asks for the count before it walks the slots: a fresh walk starts from the top.
+    ForgetLinkCursor();
     int count = m_arrButtons.GetSize();
     for (CMenuItem& button : m_arrButtons)
         count += GetURLCountMenu(&button);
@@ -33,17 +35,72 @@ CMenuItem* CCorvaneExtension::GetMenuItem(int index, int& counter, CMenuItem* pa
     return nullptr;
 }
 
+void CCorvaneExtension::ForgetLinkCursor()
+{
+    m_linkCursor.index = -1;
+    m_linkCursor.path.clear();
+}
+
+bool CCorvaneExtension::LinkCursorIsValid() const
+{
+    const CArray<CMenuItem>* expected = &m_arrButtons;
+    for (const auto& [nodes, position] : m_linkCursor.path) {
+        if (nodes != expected || position >= expected->GetSize())
+            return false;
+        expected = &(*expected)[position].m_arrItems;
+    }
+    return true;
+}
+
+// Moves the cursor to the next node in pre-order: the first child, else the next sibling of the
+// node or of its nearest ancestor that has one. False (and the cursor emptied) past the last node.
+bool CCorvaneExtension::StepLinkCursor()
+{
+    auto& path = m_linkCursor.path;
+    const CArray<CMenuItem>& children = path.empty() ? m_arrButtons : (*path.back().first)[path.back().second].m_arrItems;
+    if (!children.IsEmpty()) {
+        path.emplace_back(&children, 0);
+        ++m_linkCursor.index;
+        return true;
+    }
+    while (!path.empty()) {
+        auto& [nodes, position] = path.back();
+        if (position + 1 < nodes->GetSize()) {
+            ++position;
+            ++m_linkCursor.index;
+            return true;
+        }
+        path.pop_back();
+    }
+    return false;
+}
+
+CMenuItem* CCorvaneExtension::FindSlot(int index)
+{
+    if (index < 0)
+        return nullptr;
+    if (index < m_linkCursor.index || !LinkCursorIsValid())
+        ForgetLinkCursor();
+    while (m_linkCursor.index < index) {
+        if (!StepLinkCursor()) {
+            ForgetLinkCursor();
+            return nullptr;
+        }
+    }
+    const auto& [nodes, position] = m_linkCursor.path.back();
+    // The arrays are the object's own (checked above), reached through its non-const members.
+    return const_cast<CMenuItem*>(&(*nodes)[position]);
+}
+
 CString CCorvaneExtension::GetURL(int index)
 {
-    int counter = -1;
-    CMenuItem* node = GetMenuItem(index, counter, nullptr);
+    CMenuItem* node = FindSlot(index);
     return node ? node->m_strURL : CString();
 }
 
 void CCorvaneExtension::SetURL(int index, const char16_t* text)
 {
-    int counter = -1;
-    if (CMenuItem* node = GetMenuItem(index, counter, nullptr))
+    if (CMenuItem* node = FindSlot(index))
         node->m_strURL = CString(text);
 }
 

@@ -53,16 +53,22 @@ CString CCorvaneExtension::PrepareImagesFolder(const char16_t* destination, cons
     return sub.IsEmpty() ? sub : sub + u'/';
 }
 
+// A link to a file that is not there is left out, as before; a file that is there but could not
+// be copied (a full disk, a folder that cannot be written) makes the result 0, so that the host
+// does not take a failed copy for a published one.
 int CCorvaneExtension::CopyFiles(const char16_t* destination, const char16_t*)
 {
     CString target(destination);
+    int result = 1;
     auto copyLinkedFile = [&](const CMenuItem& node) {
         int at = node.m_strURL.Find(u"file://");
         if (at < 0)
             return;
         CString source = node.m_strURL.Mid(at + 7);
         CString sub = PrepareImagesFolder(target.GetString(), source.GetString());
-        CopyFileReplacing(NativePath(source), NativePath(target + sub + FileNameOf(source)));
+        if (!CopyFileReplacing(NativePath(source), NativePath(target + sub + FileNameOf(source))) &&
+            FileExists(NativePath(source)))
+            result = 0;
     };
     // Groups and their links are published; buttons and deeper nodes are not looked at.
     for (const CMenuItem& button : m_arrButtons) {
@@ -72,5 +78,5 @@ int CCorvaneExtension::CopyFiles(const char16_t* destination, const char16_t*)
                 copyLinkedFile(grandchild);
         }
     }
-    return 1;
+    return result;
 }

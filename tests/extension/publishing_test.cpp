@@ -72,6 +72,19 @@ TEST_F(Publishing, CopiesToTheDestinationItselfWithoutATableEntryAndReplacesOldC
     EXPECT_EQ(text, "b.pdf");
 }
 
+// A file that is there but cannot be copied (here the place of its copy is taken by a folder)
+// makes the result 0; the other copies are still made.
+TEST_F(Publishing, AFailedCopyOfAnExistingFileIsReported)
+{
+    CArray<CMenuItem>& links = object.m_arrButtons[0].m_arrItems[0].m_arrItems;
+    links[0].m_strURL = Link("b.pdf");
+    links[1].m_strURL = Link("plain");
+    root.MakeFolder("out/b.pdf");
+    EXPECT_EQ(object.CopyFiles(Destination().GetString(), u""), 0);
+    EXPECT_TRUE(fs::exists(root / "out" / "plain"));
+    EXPECT_TRUE(fs::is_directory(root / "out" / "b.pdf"));
+}
+
 TEST_F(Publishing, PreparesTheSubfolderWithItsParents)
 {
     CStringArray table;
