@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 
+#include "host/access_stylesheet.h"
 #include "host/commands.h"
 #include "host/menu_files.h"
 #include "host/menu_json.h"
@@ -29,6 +30,8 @@ struct PublishRequest {
     std::string name;  // replaces "$ID$"; the menu's element is "cv_" + name
     std::string title;
     std::vector<int> breakpoints;
+    bool access = true;  // the host's mends and access rules, and the "Menu" toggle
+    std::string label;   // the accessible name of the menu's <nav>
 };
 
 PublishRequest CheckInputs(const ParsedArguments& args)
@@ -47,6 +50,10 @@ PublishRequest CheckInputs(const ParsedArguments& args)
         request.breakpoints.push_back(breakpoint);
     }
     request.title = args.Value("--title", "Trellis menu");
+    request.access = !args.Has("--no-access");
+    request.label = args.Value("--label", "Main");
+    if (request.label.empty())
+        throw UsageError("--label must not be empty: it names the menu's landmark");
     return request;
 }
 
@@ -95,13 +102,15 @@ ModuleAnswers AskModule(CCorvaneExtension& menu, const PublishRequest& request)
 struct Page {
     std::string stylesheetFile;  // NAME.css, beside the page
     std::string html;
+    std::string hostCss;  // after the module's stylesheet, unless --no-access
 };
 
 Page AssemblePage(const PublishRequest& request, const ModuleAnswers& answers)
 {
     Page page;
     page.stylesheetFile = request.name + ".css";
-    page.html = PublishedPage(request.name, request.title, page.stylesheetFile, answers.markup);
+    page.html = PublishedPage(request.name, request.title, page.stylesheetFile, answers.markup, request.label,
+                              request.access ? MenuToggleMarkup(request.name) : std::string());
     return page;
 }
 
@@ -209,7 +218,7 @@ std::vector<std::string> Write(CCorvaneExtension& menu, const fs::path& out, con
         throw CommandError(out.string() + ": cannot create the output folder" + (ec ? ": " + ec.message() : ""));
 
     std::vector<std::string> report;
-    WriteOutputFile((out / page.stylesheetFile).string(), assets.fontRules + answers.css);
+    WriteOutputFile((out / page.stylesheetFile).string(), assets.fontRules + answers.css + page.hostCss);
     report.push_back("wrote " + (out / page.stylesheetFile).string());
     WriteOutputFile((out / "index.html").string(), page.html);
     report.push_back("wrote " + (out / "index.html").string());
@@ -259,6 +268,9 @@ int RunPublish(const ParsedArguments& args)
     ModuleAnswers answers = AskModule(menu, request);
     Page page = AssemblePage(request, answers);
     Assets assets = GatherFontsAndFiles(answers, HostFontFolders(args));
+    if (request.access)
+        page.hostCss = HostStylesheet({menu, menu.GetGeneration().number, request.name, request.breakpoints},
+                                      assets.fontRules + answers.css);
     std::vector<std::string> report = Write(menu, request.out, page, answers, assets);
     Report(request, answers, assets, report);
     // What the menu check finds, after the page is out; a warning does not fail the publishing.
@@ -289,7 +301,12 @@ std::vector<Command> PublishCommands()
                     {.name = "--breakpoint", .valueName = "N",
                      .help = "also publish the rules of breakpoint N for windows up to N pixels wide",
                      .repeatable = true},
-                    {.name = "--title", .valueName = "TEXT", .help = "the page title (default \"Trellis menu\")"}},
+                    {.name = "--title", .valueName = "TEXT", .help = "the page title (default \"Trellis menu\")"},
+                    {.name = "--label", .valueName = "TEXT",
+                     .help = "the accessible name of the menu's <nav> landmark (default \"Main\")"},
+                    {.name = "--no-access",
+                     .help = "leave out the host's rules after the module's stylesheet (focus, touch, the folded "
+                             "\"Menu\" toggle, touch targets, icon and breakpoint mends) and the toggle"}},
         .run = RunPublish,
     }};
 }

@@ -66,7 +66,7 @@ std::string IconFontFace(const std::string& family, const std::string& fontFile)
 }
 
 std::string PublishedPage(const std::string& name, const std::string& title, const std::string& stylesheetFile,
-                          const std::string& menuMarkup)
+                          const std::string& menuMarkup, const std::string& label, const std::string& beforeMenu)
 {
     std::string page =
         "<!DOCTYPE html>\n"
@@ -84,7 +84,9 @@ std::string PublishedPage(const std::string& name, const std::string& title, con
         "</style>\n"
         "</head>\n"
         "<body>\n"
+        "<nav aria-label=\"" + EscapeHtml(label) + "\">\n" + beforeMenu +
         "<div id=\"cv_" + name + "\">\n" + menuMarkup + "\n</div>\n"
+        "</nav>\n"
         "<main class=\"sample-content\">\n"
         "<h1>" + EscapeHtml(title) + "</h1>\n"
         "<p>This page shows the published menu above some ordinary content. Point at a button of the\n"

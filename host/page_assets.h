@@ -14,6 +14,9 @@ std::string FontAwesomeStylesheet(const std::string& fontFile);
 // The font face of another icon library, under the family name its icon rules use.
 std::string IconFontFace(const std::string& family, const std::string& fontFile);
 
-// A complete page: the menu inside <div id="cv_NAME">, the stylesheet linked, sample content below.
+// A complete page: the menu inside <div id="cv_NAME">, that inside a <nav> landmark named by
+// label, with beforeMenu (the host's own controls, or nothing) written first in the landmark; the
+// stylesheet linked and sample content below.
 std::string PublishedPage(const std::string& name, const std::string& title, const std::string& stylesheetFile,
-                          const std::string& menuMarkup);
+                          const std::string& menuMarkup, const std::string& label = "Main",
+                          const std::string& beforeMenu = {});
