@@ -1,7 +1,4 @@
 // Starts Debian's headless Chromium for the page checks, cut off from every outside service.
-import fs from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
 import { chromium } from 'playwright-core';
 
 export const CHROMIUM = '/usr/bin/chromium';
@@ -19,21 +16,24 @@ const QUIET_ARGS = [
   '--disable-sync',
 ];
 
-// Launches Chromium with a fresh profile folder; close() ends the browser and removes the profile.
+// Launches one Chromium for all checks. Its first context has a mouse; touchContext() makes a
+// phone-like one (a touch screen without hover, laid out at the device's width). Each context
+// keeps its own temporary profile; close() ends the browser and removes them.
 export async function launchBrowser({ width = 1280, height = 900 } = {}) {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'trellis-e2e-profile-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: CHROMIUM,
-    headless: true,
-    args: QUIET_ARGS,
-    viewport: { width, height },
-    deviceScaleFactor: 1,
-  });
+  const browser = await chromium.launch({ executablePath: CHROMIUM, headless: true, args: QUIET_ARGS });
+  const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: 1 });
   return {
     context,
+    touchContext({ width: touchWidth = 375, height: touchHeight = 740 } = {}) {
+      return browser.newContext({
+        viewport: { width: touchWidth, height: touchHeight },
+        deviceScaleFactor: 1,
+        hasTouch: true,
+        isMobile: true,
+      });
+    },
     async close() {
-      await context.close();
-      fs.rmSync(profile, { recursive: true, force: true });
+      await browser.close();
     },
   };
 }

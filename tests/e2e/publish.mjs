@@ -29,7 +29,20 @@ function materialIconsLibrary(workDir) {
   return library;
 }
 
-// Stores the menu a case describes and publishes it to <workDir>/<id>/site.
+// Adds a breakpoint record to a stored block by way of the menu's JSON form.
+function addBreakpointRecord(program, plugin, block, key, values) {
+  const json = `${block}.json`;
+  const common = ['--plugin', plugin];
+  trellis(program, ['export', ...common, block, '-o', json]);
+  const menu = JSON.parse(fs.readFileSync(json, 'utf8'));
+  menu.breakpoints.push({ key: String(key), record: values.join('|') });
+  fs.writeFileSync(json, JSON.stringify(menu, null, 2));
+  trellis(program, ['import', ...common, json, '-o', block]);
+}
+
+// Stores the menu a case describes and publishes it to <workDir>/<id>/site; with --no-access
+// (menu.plain) the page is as the module's stylesheet alone makes it. menu.record adds a
+// breakpoint record ({ key, values }) that is published with --breakpoint.
 // Returns the published folder, the page's file URL and the menu's identifier.
 export function publishMenu(program, workDir, menu) {
   const caseDir = path.join(workDir, menu.id);
@@ -53,7 +66,13 @@ export function publishMenu(program, workDir, menu) {
     trellis(program, ['new', ...common, '-o', block]);
   }
 
-  const log = trellis(program, ['publish', ...common, block, '--out', outDir, '--name', menu.name]);
+  const publishArgs = ['publish', ...common, block, '--out', outDir, '--name', menu.name];
+  if (menu.record) {
+    addBreakpointRecord(program, menu.plugin, block, menu.record.key, menu.record.values);
+    publishArgs.push('--breakpoint', String(menu.record.key));
+  }
+  if (menu.plain) publishArgs.push('--no-access');
+  const log = trellis(program, publishArgs);
   return {
     outDir,
     linkedSource,

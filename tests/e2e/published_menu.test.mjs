@@ -1,11 +1,16 @@
 // Publishes menus of both generations with the trellis program and checks the pages in Chromium:
-// the bar, the drop-down panels and their columns, the narrow layout, the links and the icons.
+// the bar, the drop-down panels and their columns, the narrow layout, the links and the icons;
+// keyboard and touch use, names, targets and axe-core; the host's icon and breakpoint mends.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, it } from 'node:test';
 
+import {
+  checkAxe, checkIconPlacement, checkKeyboardWalk, checkNames, checkTouchUse, computedSizes, restAtPageTop,
+  targetBoxes, toggleSelector,
+} from './access_checks.mjs';
 import { launchBrowser } from './browser.mjs';
 import { hoverButton, iconGlyph, inspectMenu, openPage, waitForPanel } from './menu_page.mjs';
 import { LINKED_FILE, LINKED_SUBFOLDER, publishMenu } from './publish.mjs';
@@ -30,7 +35,11 @@ const WIDE = 1280;
 const BREAKPOINT = 480; // the default m_nBreakpoint
 const MENU_TEXT = 'rgb(255, 255, 255)';
 const DROPDOWN_TEXT = 'rgb(33, 37, 41)';
+const DROPDOWN_TEXT_HOVER = 'rgb(69, 69, 69)';
 const ICON_PIXELS = 13; // the default 10-point menu font
+const FONT_ICON_WIDTH = 16; // two points more, as the module sizes the box of a font icon
+const ICON_OFFSET = 4; // the default m_nIconOffset
+const PHONE = 375;
 
 // Each generation publishes the default menu and the sample with icons in every mode. The first
 // generation uses another identifier to show that the page, the stylesheet and the icon rules
@@ -118,12 +127,20 @@ function checkStacked(columns, where) {
   }
 }
 
+// Opens the panel the narrow layout folds away: below the breakpoint the bar is the Menu toggle.
+async function unfold(page, menu) {
+  const toggle = page.locator(toggleSelector(menu.name));
+  if (await toggle.isVisible()) await toggle.click();
+}
+
 describe('published menus in Chromium', () => {
   let browser;
+  let touch;
 
   before(async () => {
     fs.mkdirSync(SCREENSHOTS, { recursive: true });
     browser = await launchBrowser({ width: WIDE });
+    touch = await browser.touchContext({ width: PHONE });
   });
 
   after(async () => {
@@ -133,15 +150,21 @@ describe('published menus in Chromium', () => {
   for (const menu of MENUS) {
     describe(menu.id, () => {
       let published;
+      let plain; // the same menu with --no-access: the module's stylesheet alone
       let page;
+      let touchPage;
+      const shot = (what) => path.join(SCREENSHOTS, `${menu.id}-${what}.png`);
 
       before(async () => {
         published = publishMenu(PROGRAM, WORK, menu);
+        plain = publishMenu(PROGRAM, WORK, { ...menu, id: `${menu.id}-plain`, plain: true });
         page = await browser.context.newPage();
+        touchPage = await touch.newPage();
       });
 
       after(async () => {
         await page?.close();
+        await touchPage?.close();
       });
 
       it('shows the bar as one row with the buttons in order', async () => {
@@ -183,6 +206,7 @@ describe('published menus in Chromium', () => {
       it('stacks the columns at full width only below the breakpoint', async () => {
         for (const width of [BREAKPOINT - 1, BREAKPOINT + 1]) {
           await openPage(page, published.url, { width });
+          await unfold(page, menu);
           await hoverButton(page, menu.name, menu.plugin, SERVICES);
           const state = await inspectMenu(page, menu.name, menu.plugin);
           const { panel } = state.entries[SERVICES];
@@ -230,6 +254,75 @@ describe('published menus in Chromium', () => {
           }
         }
       });
+
+      it('opens the drop-downs from the keyboard and shows where the focus is', async () => {
+        await openPage(page, published.url, { width: WIDE });
+        await checkKeyboardWalk(page, menu, {
+          captions: [BUTTONS[ABOUT].caption, BUTTONS[SERVICES].caption],
+          menuHover: MENU_TEXT,
+          dropDownHover: DROPDOWN_TEXT_HOVER,
+        });
+        await page.screenshot({ path: shot('keyboard') });
+      });
+
+      it('names the landmark, the buttons and the links by their captions alone, and passes axe-core', async () => {
+        await openPage(page, published.url, { width: WIDE });
+        await hoverButton(page, menu.name, menu.plugin, ABOUT);
+        await checkNames(page, menu, { label: 'Main', caption: 'ABOUT', linkText: menu.make === 'sample' ? 'Home' : null });
+        await checkAxe(page, menu, `${WIDE}px, ABOUT open`);
+      });
+
+      it(`folds into a Menu toggle and works by touch at ${PHONE}px`, async () => {
+        await openPage(touchPage, plain.url, { width: PHONE, height: 740 });
+        await touchPage.screenshot({ path: shot('touch-before') });
+        await openPage(touchPage, published.url, { width: PHONE, height: 740 });
+        await checkTouchUse(touchPage, menu, { screenshot: (what) => touchPage.screenshot({ path: shot(`touch-${what}`) }) });
+        // The folded list is the same with or without icons.
+        if (menu.make === 'new') {
+          await touchPage.tap(triggerSelector(menu, ABOUT));
+          await checkAxe(touchPage, menu, `${PHONE}px by touch, ABOUT open`);
+        }
+      });
+
+      it("keeps the boxes the module's stylesheet gives at 1280 px with a mouse", async () => {
+        const boxes = async (url) => {
+          await openPage(page, url, { width: WIDE });
+          await restAtPageTop(page);
+          await hoverButton(page, menu.name, menu.plugin, ABOUT);
+          return targetBoxes(page, menu);
+        };
+        const before = await boxes(plain.url);
+        await page.screenshot({ path: shot('about-before') });
+        const now = await boxes(published.url);
+        await page.screenshot({ path: shot('about-after') });
+        assert.deepEqual(now.map((box) => box.text), before.map((box) => box.text));
+        for (const [i, box] of now.entries()) {
+          const was = before[i];
+          const where = `"${box.text}"`;
+          // With icons, the icon offset now stands between icon and caption, and a font icon
+          // centred on the caption's line may give back the pixel its baseline added below it.
+          near(box.height, was.height, menu.icons ? 1 : 0.5, `${where}: height`);
+          if (!menu.icons) {
+            near(box.top, was.top, 0.5, `${where}: top`);
+            near(box.width, was.width, 0.5, `${where}: width`);
+            near(box.left, was.left, 0.5, `${where}: left`);
+          }
+        }
+      });
+
+      if (menu.icons) {
+        it('sizes, spaces, centres and colours the icons as the settings say', async () => {
+          await openPage(page, published.url, { width: WIDE });
+          await restAtPageTop(page);
+          await checkIconPlacement(page, menu, {
+            iconPixels: ICON_PIXELS,
+            fontIconWidth: FONT_ICON_WIDTH,
+            offset: ICON_OFFSET,
+            hoverFirst: () => hoverButton(page, menu.name, menu.plugin, ABOUT),
+          });
+          await page.screenshot({ path: shot('icons') });
+        });
+      }
 
       if (menu.icons === 'font') {
         it(`draws the icons with the ${menu.family} font`, async () => {
@@ -288,11 +381,51 @@ describe('published menus in Chromium', () => {
           assert.equal(links.length, 4, 'one icon per link of the first group');
           for (const [i, icon] of links.entries()) {
             checkSize(icon, `link ${i}`);
-            // The icon rules colour drop-down icons by the first generation's panel class only.
-            if (menu.plugin === 'Trellis') assert.equal(icon.fill, DROPDOWN_TEXT, `link ${i}: icon fill`);
+            // The module colours panel icons by the first generation's panel class; the host
+            // gives the second generation's panel the same colours.
+            assert.equal(icon.fill, DROPDOWN_TEXT, `link ${i}: icon fill`);
           }
         });
       }
     });
   }
+
+  // A breakpoint record with other sizes than the menu's own: the module writes its rules for the
+  // first generation's elements only, the host for the second generation's.
+  describe('v2 breakpoint record', () => {
+    const menu = {
+      id: 'v2-record', plugin: 'Trellisv2', name: 'MegaMenu1', make: 'new',
+      // 14-point menu and header font; menu paddings 14/20/20/14; margin 15; drop-down paddings 8/24/24/8.
+      record: { key: 768, values: [14, 11, 14, 14, 20, 20, 14, 15, 8, 24, 24, 8] },
+    };
+    let published;
+    let page;
+
+    before(async () => {
+      published = publishMenu(PROGRAM, WORK, menu);
+      page = await browser.context.newPage();
+    });
+
+    after(async () => {
+      await page?.close();
+    });
+
+    it('sizes the bar buttons and the panel links by the record below its width only', async () => {
+      const sizesAt = async (width) => {
+        await openPage(page, published.url, { width });
+        await unfold(page, menu);
+        await hoverButton(page, menu.name, menu.plugin, ABOUT);
+        await page.screenshot({ path: path.join(SCREENSHOTS, `${menu.id}-${width}.png`) });
+        return computedSizes(page, menu);
+      };
+      assert.deepEqual(await sizesAt(769), {
+        trigger: { fontSize: '13px', padding: '10px 15px' },
+        link: { fontSize: '13px', padding: '3px 20px' },
+      });
+      assert.deepEqual(await sizesAt(767), {
+        trigger: { fontSize: '19px', padding: '14px 20px' },
+        link: { fontSize: '19px', padding: '8px 24px' },
+      });
+    });
+  });
 });
