@@ -1,8 +1,10 @@
 // trellis icons and icon-svg: a library's glyph map and one icon's inline SVG, from an object of the core library.
+#include <cstdio>
 #include <string>
 
 #include "host/commands.h"
 #include "host/session.h"
+#include "icons/icon_library.h"
 
 namespace {
 
@@ -11,6 +13,12 @@ void ChooseLibrary(CCorvaneExtension& object, const ParsedArguments& args)
 {
     if (args.Has("--library"))
         object.m_strIconFont = CString::FromUtf8(args.Value("--library"));
+    // Such a name finds no files; what follows is the lookups' fallback, and the user is told why.
+    if (!IsLibraryFolderName(object.m_strIconFont))
+        std::fprintf(stderr,
+                     "trellis: note: '%s' names no icon library (a library is a folder directly in --fonts: no / "
+                     "or \\, no leading .); no font or map file is read\n",
+                     object.m_strIconFont.ToUtf8().c_str());
 }
 
 int RunIcons(const ParsedArguments& args)

@@ -1,9 +1,9 @@
 // trellis publish: what the host does to publish a page with the menu, through the loaded module only.
 // RunPublish takes the steps in order: check the inputs, ask the module, assemble the page, gather
 // the fonts and files, write, report.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 
 #include "host/access_stylesheet.h"
 #include "host/commands.h"
@@ -12,7 +12,9 @@
 #include "host/page_assets.h"
 #include "host/session.h"
 #include "icons/builtin_icons.h"
+#include "icons/icon_library.h"
 #include "platform/files.h"
+#include "platform/staged_files.h"
 #include "platform/text_convert.h"
 
 namespace fs = std::filesystem;
@@ -153,6 +155,13 @@ void GatherIconLibraryFont(const ModuleAnswers& answers, const FontFolders& fold
     // Font Awesome's font is the resource above.
     if (library.IsEmpty() || IsFontAwesome(library))
         return;
+    // A name from the block that would lead out of the library folder names no library.
+    if (!IsLibraryFolderName(library)) {
+        assets.notes.push_back("note: the icon library name '" + library.ToUtf8() +
+                               "' names no library (it holds a / or \\, or starts with .); no icon font "
+                               "published, icons will not show");
+        return;
+    }
     std::vector<std::string> found = FindFilesByExtension(NativePath(folders.library + library.ToUtf8()), "ttf");
     if (found.empty()) {
         assets.notes.push_back("note: no font file for the icon library '" + library.ToUtf8() +
@@ -182,56 +191,122 @@ Assets GatherFontsAndFiles(const ModuleAnswers& answers, const FontFolders& fold
     return assets;
 }
 
-// ---- Write: the stylesheet and the page, the fonts, then the module's own files.
+// ---- Write: every file written whole beside its place, then all moved in together, the page last,
+// so that a failure anywhere leaves the folder's earlier files as they were.
 
-// The written files come first in the report, so the summary can count them.
-constexpr size_t kFilesWritten = 2;
+struct WriteReport {
+    std::vector<std::string> written;  // the stylesheet and the page
+    std::vector<std::string> fonts;    // copied
+    std::vector<std::string> linked;   // copied by the module
+};
 
-// Files below the folder with their modification times, to tell afterwards what a call copied.
-std::map<std::string, fs::file_time_type> Snapshot(const fs::path& folder)
-{
-    std::map<std::string, fs::file_time_type> files;
-    std::error_code ec;
-    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (it->is_regular_file(ec))
-            files[it->path().string()] = it->last_write_time(ec);
+// Removes a staging folder with whatever is left in it, however the step ends.
+class StagingFolder {
+public:
+    explicit StagingFolder(const fs::path& out)
+    {
+        std::string error;
+        m_path = MakeStagingFolder(out.string(), &error);
+        if (m_path.empty())
+            throw CommandError(out.string() + ": cannot write into the output folder: " + error);
     }
-    return files;
-}
+    ~StagingFolder() { RemoveFolderTree(m_path); }
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+    const std::string& Path() const { return m_path; }
 
-void CopyFont(const FontCopy& font, const fs::path& out, std::vector<std::string>& report)
+private:
+    std::string m_path;
+};
+
+std::string FileNameOfLink(const CString& url)
 {
-    std::string bytes, error;
-    if (!ReadWholeFile(font.source, bytes, &error))
-        throw CommandError(font.source + ": cannot read font file: " + error);
-    fs::path target = out / font.fileName;
-    WriteOutputFile(target.string(), bytes);
-    report.push_back("copied " + font.source + " -> " + target.string());
+    return fs::path(NativePath(url.Mid(url.Find(u"file://") + 7))).filename().string();
 }
 
-std::vector<std::string> Write(CCorvaneExtension& menu, const fs::path& out, const Page& page,
-                               const ModuleAnswers& answers, const Assets& assets)
+// The module reports only that a copy failed; the files it was to copy and did not are named.
+std::string FailedLinkedFiles(const ModuleAnswers& answers, const std::vector<std::string>& stagedNames)
+{
+    std::string names;
+    for (const CString& url : answers.links) {
+        const std::string source = NativePath(url.Mid(url.Find(u"file://") + 7));
+        if (FileExists(source) &&
+            std::find(stagedNames.begin(), stagedNames.end(), FileNameOfLink(url)) == stagedNames.end())
+            names += (names.empty() ? "" : ", ") + source;
+    }
+    return names.empty() ? std::string("a linked file") : names;
+}
+
+// Lets the module copy its linked files into the staging folder, as it would into the output
+// folder, and takes each copy to be moved to the same place in the output folder.
+void StageLinkedFiles(CCorvaneExtension& menu, const fs::path& out, const std::string& staging,
+                      const ModuleAnswers& answers, StagedFiles& files, WriteReport& report)
+{
+    std::u16string destination = Utf8ToUtf16(staging);
+    const int copiedAll = menu.CopyFiles(destination.c_str(), u"");
+    std::vector<std::pair<fs::path, fs::path>> copies;  // staged, relative
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(staging, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec) && !it->is_symlink(ec))
+            copies.emplace_back(it->path(), it->path().lexically_relative(staging));
+    }
+    std::sort(copies.begin(), copies.end());
+    std::vector<std::string> stagedNames;
+    for (const auto& [staged, relative] : copies)
+        stagedNames.push_back(staged.filename().string());
+    if (copiedAll == 0)
+        throw CommandError("cannot copy " + FailedLinkedFiles(answers, stagedNames) + " into " + out.string() +
+                           "; the folder is as it was");
+    for (const auto& [staged, relative] : copies) {
+        const std::string target = (out / relative).string();
+        std::string error;
+        if (!files.Adopt(staged.string(), target, &error))
+            throw CommandError(target + ": cannot copy linked file: " + error + "; the folder is as it was");
+        report.linked.push_back("copied linked file -> " + target);
+    }
+}
+
+WriteReport Write(CCorvaneExtension& menu, const fs::path& out, const Page& page, const ModuleAnswers& answers,
+                  const Assets& assets)
 {
     std::error_code ec;
+    const bool existed = IsFolder(out.string());
     fs::create_directories(out, ec);
     if (!IsFolder(out.string()))
         throw CommandError(out.string() + ": cannot create the output folder" + (ec ? ": " + ec.message() : ""));
+    // Earlier runs that were killed may have left their temporaries.
+    RemoveStaleTemporaries(out.string(), true);
 
-    std::vector<std::string> report;
-    WriteOutputFile((out / page.stylesheetFile).string(), assets.fontRules + answers.css + page.hostCss);
-    report.push_back("wrote " + (out / page.stylesheetFile).string());
-    WriteOutputFile((out / "index.html").string(), page.html);
-    report.push_back("wrote " + (out / "index.html").string());
-    for (const FontCopy& font : assets.fonts)
-        CopyFont(font, out, report);
-
-    auto before = Snapshot(out);
-    std::u16string destination = Utf8ToUtf16(out.string() + "/");
-    menu.CopyFiles(destination.c_str(), u"");
-    for (const auto& [path, time] : Snapshot(out)) {
-        auto old = before.find(path);
-        if (old == before.end() || old->second != time)
-            report.push_back("copied linked file -> " + path);
+    WriteReport report;
+    try {
+        StagedFiles files;
+        StagingFolder staging(out);
+        StageLinkedFiles(menu, out, staging.Path(), answers, files, report);
+        for (const FontCopy& font : assets.fonts) {
+            const std::string target = (out / font.fileName).string();
+            std::string error;
+            if (!files.Copy(font.source, target, &error))
+                throw CommandError("cannot copy font file " + font.source + " to " + target + ": " + error +
+                                   "; the folder is as it was");
+            report.fonts.push_back("copied " + font.source + " -> " + target);
+        }
+        const std::pair<std::string, const std::string*> texts[] = {
+            {(out / page.stylesheetFile).string(), nullptr}, {(out / "index.html").string(), &page.html}};
+        const std::string css = assets.fontRules + answers.css + page.hostCss;
+        for (const auto& [target, bytes] : texts) {
+            std::string error;
+            if (!files.Write(target, bytes ? *bytes : css, &error))
+                throw CommandError(target + ": cannot write: " + error + "; the folder is as it was");
+            report.written.push_back("wrote " + target);
+        }
+        std::string error;
+        if (!files.Commit(&error))
+            throw CommandError("cannot publish to " + out.string() + ": " + error + "; the folder is as it was");
+    } catch (...) {
+        // A folder this run made and could not fill goes again.
+        if (!existed)
+            fs::remove(out, ec);
+        throw;
     }
     return report;
 }
@@ -239,10 +314,12 @@ std::vector<std::string> Write(CCorvaneExtension& menu, const fs::path& out, con
 // ---- Report: each file, then the notes, then one summary line.
 
 void Report(const PublishRequest& request, const ModuleAnswers& answers, const Assets& assets,
-            const std::vector<std::string>& report)
+            const WriteReport& report)
 {
-    for (const std::string& line : report)
-        std::printf("%s\n", line.c_str());
+    for (const auto* lines : {&report.written, &report.fonts, &report.linked}) {
+        for (const std::string& line : *lines)
+            std::printf("%s\n", line.c_str());
+    }
     for (const std::string& line : assets.notes)
         std::printf("%s\n", line.c_str());
     std::string fontList;
@@ -250,8 +327,8 @@ void Report(const PublishRequest& request, const ModuleAnswers& answers, const A
         fontList += (fontList.empty() ? "" : ", ") + font.ToUtf8();
     std::printf("published menu %s to %s: %zu files written, %zu copied; text fonts %s (installed system fonts, not "
                 "copied)\n",
-                request.name.c_str(), (request.out / "index.html").string().c_str(), kFilesWritten,
-                report.size() - kFilesWritten, fontList.c_str());
+                request.name.c_str(), (request.out / "index.html").string().c_str(), report.written.size(),
+                report.fonts.size() + report.linked.size(), fontList.c_str());
 }
 
 int RunPublish(const ParsedArguments& args)
@@ -271,7 +348,7 @@ int RunPublish(const ParsedArguments& args)
     if (request.access)
         page.hostCss = HostStylesheet({menu, menu.GetGeneration().number, request.name, request.breakpoints},
                                       assets.fontRules + answers.css);
-    std::vector<std::string> report = Write(menu, request.out, page, answers, assets);
+    WriteReport report = Write(menu, request.out, page, answers, assets);
     Report(request, answers, assets, report);
     // What the menu check finds, after the page is out; a warning does not fail the publishing.
     for (const std::string& warning : CheckMenuFile(args, request.block))

@@ -1,5 +1,8 @@
 // trellis: drives the menu plug-in modules as the site-design host does, from the command line.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <initializer_list>
 #include <new>
@@ -44,6 +47,8 @@ ParsedArguments CheckUsage(const Command& command, const std::vector<std::string
 
 int main(int argc, char** argv)
 {
+    // A reader that goes away makes writes fail with EPIPE, reported like any failed write.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::fputs(ProgramHelp().c_str(), stderr);
@@ -80,7 +85,11 @@ int main(int argc, char** argv)
     }
     // Nothing that leaves a module call reaches the user as anything but one line.
     try {
-        return command->run(CheckUsage(*command, args));
+        const int status = command->run(CheckUsage(*command, args));
+        // Output that could not be written (a full disk, a closed pipe) is a failure, not a success.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            throw CommandError(std::string("cannot write to standard output: ") + std::strerror(errno));
+        return status;
     } catch (const UsageError& e) {
         std::fprintf(stderr, "trellis %s: %s\n", command->name.c_str(), e.what());
         return 2;

@@ -11,7 +11,7 @@ std::string ReadMenuBlock(const std::string& path, const Generation& generation)
 {
     const bool json = IsMenuJsonPath(path);
     std::string bytes, error;
-    if (!ReadWholeFile(path, bytes, &error))
+    if (!ReadWholeFile(path, bytes, &error, json ? kDefaultReadLimit : kMaxBlockBytes))
         throw CommandError(path + ": cannot read " + (json ? "JSON menu: " : "menu block: ") + error);
     if (!json)
         return bytes;

@@ -1,8 +1,10 @@
 // Creating and preparing a menu object the way the host application does.
 #include "host/session.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/archive.h"
 #include "platform/exceptions.h"
@@ -53,7 +55,7 @@ void ApplyHostSettings(CCorvaneExtension& object, const ParsedArguments& args)
     std::string siteText;
     if (args.Has("--site")) {
         std::string error;
-        if (!ReadWholeFile(args.Value("--site"), siteText, &error))
+        if (!ReadWholeFile(args.Value("--site"), siteText, &error, kMaxSiteStructureBytes))
             throw CommandError(args.Value("--site") + ": cannot read site structure: " + error);
     }
     for (const char* folderOption : {"--fonts", "--fa"}) {
@@ -110,7 +112,7 @@ std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments&
 void LoadBlock(CCorvaneExtension& object, const std::string& path)
 {
     std::string bytes, error;
-    if (!ReadWholeFile(path, bytes, &error))
+    if (!ReadWholeFile(path, bytes, &error, kMaxBlockBytes))
         throw CommandError(path + ": cannot read menu block: " + error);
     LoadBlockBytes(object, bytes, path);
 }
@@ -145,6 +147,6 @@ void WriteOutputFile(const std::string& path, const std::string& bytes)
 void PrintText(std::u16string_view text)
 {
     std::string utf8 = Utf16ToUtf8(text);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fflush(stdout);
+    if (std::fwrite(utf8.data(), 1, utf8.size(), stdout) != utf8.size() || std::fflush(stdout) != 0)
+        throw CommandError(std::string("cannot write to standard output: ") + std::strerror(errno));
 }

@@ -36,6 +36,11 @@ const Generation& PluginGeneration(const ParsedArguments& args);
 // generation that --plugin names, built from the core library, with the host-set values given.
 std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments& args);
 
+// The largest block and site structure read: real ones are a few kilobytes, so more is refused
+// before it is read whole.
+constexpr size_t kMaxBlockBytes = size_t(64) << 20;
+constexpr size_t kMaxSiteStructureBytes = size_t(1) << 30;
+
 // Loads a stored block into the object; a block that cannot be read is a CommandError naming the file.
 void LoadBlock(CCorvaneExtension& object, const std::string& path);
 // The same with the block's bytes in hand; the path only names them in the error.
@@ -44,7 +49,7 @@ std::string StoreBlock(CCorvaneExtension& object);
 
 // Writes the whole file or nothing.
 void WriteOutputFile(const std::string& path, const std::string& bytes);
-// The UTF-8 of the text on standard output, with nothing added.
+// The UTF-8 of the text on standard output, with nothing added; a failed write is a CommandError.
 void PrintText(std::u16string_view text);
 // A whole decimal number in the 32-bit range, or a UsageError naming what it is for.
 int ParseInt(const std::string& text, const std::string& what);
