@@ -13,14 +13,24 @@ std::vector<std::string> ParsedArguments::Values(const std::string& name) const
     return found == m_values.end() ? std::vector<std::string>{} : found->second;
 }
 
+namespace {
+
+// "-1", "-0.5": a value where a command takes a number. No option's name begins with a digit.
+bool IsNegativeNumber(const std::string& arg)
+{
+    return arg.size() >= 2 && arg[0] == '-' && arg[1] >= '0' && arg[1] <= '9';
+}
+
+}  // namespace
+
 ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& options)
 {
     ParsedArguments parsed;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        // A lone "-" and the empty string are ordinary arguments.
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+        // A lone "-", the empty string and a negative number are ordinary arguments.
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-' || IsNegativeNumber(arg)) {
             parsed.positionals.push_back(arg);
             continue;
         }
@@ -59,6 +69,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::
         } else if (hasInlineValue) {
             throw UsageError("option '" + known->name + "' takes no value");
         }
+        if (known->readValue)
+            value = known->readValue(value);
         std::vector<std::string>& values = parsed.m_values[known->name];
         if (!values.empty() && !known->repeatable)
             throw UsageError("option '" + known->name + "' given more than once");

@@ -25,6 +25,9 @@ struct OptionSpec {
     std::string help{};       // one line; wrapped, and marked required or repeatable, when printed
     bool required = false;
     bool repeatable = false;
+    // Turns a given value into the form the commands take, or throws UsageError to refuse it;
+    // null takes every value as it is.
+    std::string (*readValue)(const std::string& value) = nullptr;
 
     bool TakesValue() const { return !valueName.empty(); }
     // How the option is written in a usage line and in a message: "--site FILE", "--inline-svg".
@@ -46,7 +49,8 @@ private:
     std::map<std::string, std::vector<std::string>> m_values;
 };
 
-// Throws UsageError for an unknown option, a missing value or a repeated single option.
+// Throws UsageError for an unknown option, a missing value, a value its option refuses or a
+// repeated single option. A negative number ("-1") is an argument, not an option.
 ParsedArguments ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& options);
 
 // Throws UsageError naming the first required option that was not given.

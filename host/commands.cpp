@@ -4,13 +4,16 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "host/generations.h"
 #include "host/program_info.h"
 
 const std::vector<OptionSpec>& ModuleOptions()
 {
     static const std::vector<OptionSpec> options{
         {.name = "--plugin", .shortName = "-p", .valueName = "P",
-         .help = "Trellis, Trellisv2 (the modules next to trellis) or a module's path; default Trellisv2"},
+         .help = GenerationNames() + " (the modules that came with trellis, in any case) or a module's path; default " +
+                 GenerationName(DefaultGeneration()),
+         .readValue = CanonicalPluginValue},
         {.name = "--id", .valueName = "N", .help = "the object's identifier (SetID)"},
         {.name = "--site", .valueName = "FILE", .help = "the site structure, an XML file in UTF-8 (SetSiteStructure)"},
         {.name = "--fonts", .valueName = "DIR", .help = "the icon font library folder (SetFontLibraryFolder)"},
@@ -128,7 +131,8 @@ std::string ProgramHelp()
         help += line + command.summary + "\n";
     }
     help += "\nOptions, alone or after any command:\n" + OptionsHelp(ProgramOptions());
-    help += "\nOptions may stand before or after the arguments; \"--\" ends the options.\n"
+    help += "\nOptions may stand before or after the arguments; \"--\" ends the options. A negative number\n"
+            "such as -1 is an argument, not an option.\n"
             "Run 'trellis COMMAND --help' or 'trellis help COMMAND' for a command's options.\n"
             "Exit status: 0 done, 1 failed, 2 wrong usage.\n";
     return help;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/commands.h"
+#include "host/icon_checks.h"
 #include "host/session.h"
 #include "icons/icon_library.h"
 
@@ -42,7 +43,9 @@ int RunIconSvg(const ParsedArguments& args)
     ChooseLibrary(*object, args);
     if (args.Has("--size"))
         object->m_nFontSize = size;
-    PrintText(object->GetIconSVG(CString::FromUtf8(args.Value("--icon")), CString(u"$ID$-icon")).view());
+    const CString icon = CString::FromUtf8(args.Value("--icon"));
+    RequireIcon(*object, icon);
+    PrintText(object->GetIconSVG(icon, CString(u"$ID$-icon")).view());
     return 0;
 }
 
@@ -64,7 +67,23 @@ std::vector<Command> IconCommands()
             .summary = "list the glyph map of an icon font library, one name|code per line",
             .description = "Lists the library's icons in map order as name|code: the built-in tables for\n"
                            "Font Awesome and Material Icons, the 260 codes of Glyphicons Halflings, a\n"
-                           "library's own map file, or else the printable characters.\n",
+                           "library's own map file, or else the printable characters.\n"
+                           "\n"
+                           "The icon library folder (--fonts DIR) holds one sub-folder per library, named exactly\n"
+                           "as the library (the NAME that --library takes and the menu stores). In it: the font, the\n"
+                           "first *.ttf file, and optionally the map, the first *.json file or else the first\n"
+                           "*.ijmap file. The map is a JSON object with an \"icons\" object whose keys are glyph\n"
+                           "codes in hexadecimal and whose values are objects of named text fields; each field\n"
+                           "gives the glyph one name. For example:\n"
+                           "  fonts/Linea Arrows/linea-arrows-10.ttf\n"
+                           "  fonts/Linea Arrows/linea-arrows-10.json holding\n"
+                           "    {\"icons\": {\"e900\": {\"name\": \"arrow-up\"}, \"e901\": {\"name\": \"arrow-down\"}}}\n"
+                           "  trellis icons --fonts fonts --library \"Linea Arrows\"   prints\n"
+                           "    arrow-up|e900\n"
+                           "    arrow-down|e901\n"
+                           "A library without a map file lists the 94 printable characters (a|a to ?|?), for\n"
+                           "fonts that draw icons on ordinary letters. Font Awesome's font lies in a folder of its\n"
+                           "own, given with --fa.\n",
             .options = {LibraryOption()},
             .run = RunIcons,
         },

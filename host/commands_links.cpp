@@ -1,7 +1,9 @@
 // trellis urlcount, url and set-url: the host's view of a menu's links as numbered slots.
 #include <cstdio>
+#include <string>
 
 #include "host/commands.h"
+#include "host/commands_tree.h"
 #include "host/session.h"
 
 namespace {
@@ -30,6 +32,15 @@ int RunSetUrl(const ParsedArguments& args)
     CString text = CString::FromUtf8(args.positionals[2]);
     Session session = OpenSession(args);
     LoadBlock(*session.object, args.positionals[0]);
+    // The module would change nothing and the copy would look like a success; refuse instead.
+    const int count = session.object->GetURLCount();
+    if (index < 0 || index >= count) {
+        const std::string slots = count == 0   ? "no link slots"
+                                  : count == 1 ? "1 link slot (index 0)"
+                                               : std::to_string(count) + " link slots (0 to " +
+                                                     std::to_string(count - 1) + "); 'trellis tree' shows them";
+        throw CommandError("index " + std::to_string(index) + ": the menu has " + slots);
+    }
     session.object->SetURL(index, text.GetString());
     WriteOutputFile(args.Value("--output"), StoreBlock(*session.object));
     return 0;
@@ -42,7 +53,7 @@ std::vector<Command> LinkCommands()
     const std::string numbering =
         "Links are numbered from 0 over every node of the menu in order: each button, then its\n"
         "groups, each group followed by its links. A button's slot holds its column count minus one,\n"
-        "a group's holds PARENT.\n";
+        "a group's holds PARENT. 'trellis tree BLOCK' lists every node with its index.\n";
     return {
         {
             .name = "urlcount",
@@ -61,10 +72,11 @@ std::vector<Command> LinkCommands()
         {
             .name = "set-url",
             .summary = "replace link slot INDEX with TEXT and store the menu in OUT",
-            .description = numbering + "An index with no node changes nothing. TEXT may be empty.\n",
+            .description = numbering + "An index with no node is refused and nothing is written. TEXT may be empty.\n",
             .arguments = {"BLOCK", "INDEX", "TEXT"},
             .options = {BlockOutputOption()},
             .run = RunSetUrl,
         },
+        TreeCommand(),
     };
 }

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "host/commands.h"
+#include "host/icon_checks.h"
 #include "host/session.h"
 #include "icons/builtin_icons.h"
 #include "platform/archive.h"
@@ -35,8 +36,11 @@ CMenuItem Link(const char16_t* text, const char16_t* url, const char16_t* target
 int RunSample(const ParsedArguments& args)
 {
     auto menu = CreateInspectionObject(args);
-    if (args.Has("--library"))
+    if (args.Has("--library")) {
         menu->m_strIconFont = CString::FromUtf8(args.Value("--library"));
+        // Else the menu would name a library that is not there and take the printable characters as icons.
+        RequireIconLibrary(args, menu->m_strIconFont);
+    }
     menu->m_bInlineSVG = args.Has("--inline-svg") ? 1 : 0;
 
     IconChoice icons = IconsFor(*menu);
@@ -96,8 +100,9 @@ std::vector<Command> SampleCommands()
             "telephone number), and stores its block for the generation that --plugin names.\n",
         .options = {BlockOutputOption(),
                     {.name = "--library", .valueName = "NAME",
-                     .help = "the icon font library (default Font Awesome); other libraries take the first "
-                             "names of their glyph map from the --fonts folder"},
+                     .help = "the icon font library (default Font Awesome); any other than Font Awesome, Material "
+                             "Icons and Glyphicons Halflings must be a folder in --fonts, and gives the first names of "
+                             "its glyph map"},
                     {.name = "--inline-svg", .help = "publish the icons as inline SVG instead of an icon font"},
                     {.name = "--file-link", .valueName = "FILE",
                      .help = "make the first link of SERVICES point to this local file"}},

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/generations.h"
 #include "platform/archive.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
@@ -123,7 +124,9 @@ void LoadBlockBytes(CCorvaneExtension& object, const std::string& bytes, const s
         CArchive archive(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
         object.Serialize(archive);
     } catch (const CException& e) {
-        throw CommandError(path + ": not a readable menu block: " + e.Describe());
+        // A block of the other generation is the usual cause; say so when that one reads it.
+        const std::string hint = OtherGenerationHint(bytes);
+        throw CommandError(path + ": not a readable menu block: " + (hint.empty() ? e.Describe() : hint));
     } catch (const std::bad_alloc&) {
         throw CommandError(path + ": not a readable menu block: out of memory");
     }
