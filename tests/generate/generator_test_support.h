@@ -16,12 +16,13 @@
 // A menu object's settings with the icon library bound to them, as the extension object holds them.
 struct TestMenu {
     CMenuSettings menu;
-    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder};
+    // The libraries under the folders the menu holds now, as the extension object makes them.
+    CIconLibrary Icons() const { return CIconLibrary(menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder); }
 
-    std::string CssV2() { return GetCSSSecondGeneration(menu, icons).ToUtf8(); }
-    std::string HtmlV2() { return GetHtmlSecondGeneration(menu, icons).ToUtf8(); }
-    std::string CssV1() { return GetCSSFirstGeneration(menu, icons).ToUtf8(); }
-    std::string HtmlV1() { return GetHtmlFirstGeneration(menu, icons).ToUtf8(); }
+    std::string CssV2() { return GetCSSSecondGeneration(menu, Icons()).ToUtf8(); }
+    std::string HtmlV2() { return GetHtmlSecondGeneration(menu, Icons()).ToUtf8(); }
+    std::string CssV1() { return GetCSSFirstGeneration(menu, Icons()).ToUtf8(); }
+    std::string HtmlV1() { return GetHtmlFirstGeneration(menu, Icons()).ToUtf8(); }
 };
 
 inline CMenuItem Link(const char16_t* text, const char16_t* url = u"https://example.com/",

@@ -21,12 +21,13 @@ protected:
         CStringArray list;
         for (const char* name : names)
             list.Add(CString::FromUtf8(name));
-        return GetIconCSS(menu, icons, list, size, margin).ToUtf8();
+        return GetIconCSS(menu, Icons(), list, size, margin).ToUtf8();
     }
 
     TempFontLibrary fonts;
     CMenuSettings menu;
-    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder};
+    // Made for each call, so it sees the folders the test has set.
+    CIconLibrary Icons() const { return CIconLibrary(menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder); }
 };
 
 std::string ReadGolden(const std::string& name)

@@ -44,12 +44,13 @@ protected:
     {
         menu.m_strIconFont = CString::FromUtf8(library);
         menu.m_nFontSize = fontSize;
-        return GetIconSVG(menu, icons, CString::FromUtf8(icon), CString(u"$ID$-icon")).ToUtf8();
+        return GetIconSVG(menu, Icons(), CString::FromUtf8(icon), CString(u"$ID$-icon")).ToUtf8();
     }
 
     TempFontLibrary fonts;
     CMenuSettings menu;
-    CIconLibrary icons{menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder};
+    // Made for each call, so it sees the folders the test has set.
+    CIconLibrary Icons() const { return CIconLibrary(menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder); }
 };
 
 std::string PathData(const std::string& svg)

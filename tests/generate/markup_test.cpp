@@ -184,8 +184,8 @@ TEST(Markup, InlineSvgIconsTakeTheIconClass)
     t.menu.m_bInlineSVG = 1;
     t.menu.m_strIconFont = u"Material Icons";
     SetButtons(t.menu, {Button(u"B", u"0", {Group(u"", {Link(u"a", u"/a", u"", u"search")})}, u"home")});
-    const std::string home = GetIconSVG(t.menu, t.icons, CString(u"home"), CString(u"$ID$-icon")).ToUtf8();
-    const std::string search = GetIconSVG(t.menu, t.icons, CString(u"search"), CString(u"$ID$-icon")).ToUtf8();
+    const std::string home = GetIconSVG(t.menu, t.Icons(), CString(u"home"), CString(u"$ID$-icon")).ToUtf8();
+    const std::string search = GetIconSVG(t.menu, t.Icons(), CString(u"search"), CString(u"$ID$-icon")).ToUtf8();
     ASSERT_NE(home.find("class=\"$ID$-icon\""), std::string::npos);
     for (const std::string& html : {t.HtmlV2(), t.HtmlV1()}) {
         EXPECT_NE(html.find("<a href=\"/a\">" + home + "B</a>"), std::string::npos) << html;
