@@ -47,7 +47,7 @@ const std::vector<Command>& AllCommands()
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         for (auto group : {InfoCommands, BlockCommands, SampleCommands, LinkCommands, GenerateCommands,
-                           PublishCommands, PreviewCommands, SiteCommands, IconCommands, JsonCommands,
+                           PublishCommands, PreviewCommands, EditCommands, SiteCommands, IconCommands, JsonCommands,
                            CheckCommands}) {
             for (Command& command : group())
                 all.push_back(std::move(command));

@@ -43,6 +43,7 @@ std::vector<Command> SiteCommands();
 std::vector<Command> GenerateCommands();
 std::vector<Command> PublishCommands();
 std::vector<Command> PreviewCommands();
+std::vector<Command> EditCommands();
 std::vector<Command> SampleCommands();
 std::vector<Command> IconCommands();
 std::vector<Command> JsonCommands();
