@@ -54,7 +54,6 @@ protected:
     RunResult Run(std::vector<std::string> args) { return RunTrellis(args, work.Path()); }
     std::string Path(const std::string& name) { return (work / name).string(); }
     std::string Read(const std::string& name) { return ReadFileBytes(work / name); }
-    bool Exists(const std::string& name) { return std::filesystem::exists(work / name); }
 
     // A block of the second generation stored by the core, after `change` has edited the menu.
     void WriteBlock(const std::string& name, void (*change)(CCorvaneExtension&))
@@ -130,7 +129,8 @@ TEST_F(TrellisPreview, BadInputIsOneLineAndWritesNothing)
         {{"preview", Path("missing.blk"), "-o", Path("kept.png")}, 1, "missing.blk"},
         {{"preview", Path("short.blk"), "-o", Path("kept.png")}, 1, "short.blk"},
         {{"preview", Path("tall.blk"), "-o", Path("kept.png")}, 1, "tall.blk"},
-        {{"preview", Path("m.blk"), "-o", Path("no/such/folder/m.png")}, 1, "no/such/folder/m.png"},
+        // A folder cannot be made where a file stands.
+        {{"preview", Path("m.blk"), "-o", Path("m.blk") + "/m.png"}, 1, "m.blk/m.png"},
         {{"preview", Path("m.blk"), "-o", Path("kept.png"), "--scale", "0"}, 2, "--scale"},
         {{"preview", Path("m.blk"), "-o", Path("kept.png"), "--scale", "2x"}, 2, "--scale"},
         {{"preview", Path("m.blk"), "-o", Path("kept.png"), "--width", "0"}, 2, "--width"},
@@ -145,7 +145,7 @@ TEST_F(TrellisPreview, BadInputIsOneLineAndWritesNothing)
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(Read("kept.png"), "previous picture");
     }
-    EXPECT_FALSE(Exists("no"));
+    EXPECT_EQ(ReadPngSize(Read("m.blk")), std::nullopt) << "the block is left as it was";
 }
 
 }  // namespace
