@@ -5,8 +5,9 @@ file(REMOVE ${OUTPUTS})
 # A profile of its own, so a browser already running (the browser tests) is not joined.
 execute_process(
   COMMAND ${CHROMIUM} --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir=${PROFILE}
+    --disable-background-networking --disable-component-update --disable-sync --disable-quic
     --no-pdf-header-footer --print-to-pdf=${first} file://${HTML}
-  TIMEOUT 180
+  TIMEOUT 300
   RESULT_VARIABLE result
   OUTPUT_VARIABLE log ERROR_VARIABLE log)
 if(NOT result EQUAL 0 OR NOT EXISTS ${first})
