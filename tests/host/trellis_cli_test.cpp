@@ -87,8 +87,11 @@ TEST_F(TrellisCli, BadBlocksEndInOneLineAndNoOutput)
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_FALSE(std::filesystem::exists(work / "out.blk"));
     }
-    // An output folder that does not exist leaves nothing behind either.
-    EXPECT_EQ(Run({"new", "-o", Path("no/such/folder/m.blk")}).status, 1);
+    // Missing output folders are made; one that cannot be (a file stands in its place) fails
+    // and leaves nothing behind either.
+    Write("plain.txt", "x");
+    EXPECT_EQ(Run({"new", "-o", Path("plain.txt/m.blk")}).status, 1);
+    EXPECT_EQ(ReadFileBytes(work / "plain.txt"), "x");
 }
 
 TEST_F(TrellisCli, UsageErrorsAndModuleErrorsHaveTheirExitStatus)
