@@ -1,5 +1,6 @@
 # Prints HTML to PDF with headless Chromium and copies the result to every name in OUTPUTS.
-# Run as: cmake -DCHROMIUM=... -DHTML=... -DPROFILE=... -DOUTPUTS="a.pdf;b.pdf" -P print_pdf.cmake
+# Run as: cmake -DCHROMIUM=... -DHTML=... -DPROFILE=... -DOUTPUTS="a.pdf|b.pdf" -P print_pdf.cmake
+string(REPLACE "|" ";" OUTPUTS "${OUTPUTS}")
 list(GET OUTPUTS 0 first)
 file(REMOVE ${OUTPUTS})
 # A profile of its own, so a browser already running (the browser tests) is not joined.
