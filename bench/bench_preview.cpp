@@ -1,27 +1,15 @@
 // Benchmarks of the design view: Draw of the default menu and of a 50-button menu on the QPainter canvas.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "bench_gui.h"
 #include "extension/corvane_extension.h"
 #include "extension/generation.h"
 #include "preview/qt/qt_canvas.h"
 
 namespace {
-
-void StartGui()
-{
-    static int argc = 1;
-    static char name[] = "trellis-bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt's own per-thread storage goes before a static application would.
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
 
 // Fifty buttons, every third with an icon and every other one opening a panel of two groups.
 void MakeFiftyButtons(CCorvaneExtension& menu)
