@@ -159,9 +159,16 @@ TEST_F(InstalledTrellis, ManPageAndCompletionNameEveryCommandAndOptionThatHelpLi
     for (const std::string& command : commands) {
         Shell commandHelp = Trellis(command + " --help", m_scratch.Path());
         ASSERT_EQ(commandHelp.status, 0) << command;
-        for (auto it = std::sregex_iterator(commandHelp.out.begin(), commandHelp.out.end(), option);
-             it != std::sregex_iterator(); ++it)
-            options.insert((*it)[2]);
+        // Options are named on the usage line and on the option lines; example command lines in
+        // the prose may show another program's flags.
+        std::istringstream helpLines(commandHelp.out);
+        for (std::string line; std::getline(helpLines, line);) {
+            const size_t first = line.find_first_not_of(' ');
+            if (first == std::string::npos || (line[first] != '-' && line.rfind("Usage:", 0) != 0 && line.rfind("usage:", 0) != 0))
+                continue;
+            for (auto it = std::sregex_iterator(line.begin(), line.end(), option); it != std::sregex_iterator(); ++it)
+                options.insert((*it)[2]);
+        }
         EXPECT_NE(manPage.find(".SS \"" + command + "\""), std::string::npos) << "man page lacks " << command;
         EXPECT_NE(completion.find("        " + command + ")\n"), std::string::npos) << "completion lacks " << command;
     }
