@@ -34,18 +34,6 @@ bool Fail(std::string* error, const std::string& reason)
     return false;
 }
 
-const char* KindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "is a folder";
-    if (S_ISFIFO(mode))
-        return "is a pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "is a device";
-    if (S_ISSOCK(mode))
-        return "is a socket";
-    return "is not a regular file";
-}
 
 std::string Megabytes(size_t bytes)
 {
@@ -63,14 +51,14 @@ int OpenRegularFile(const std::string& path, std::string* error)
     if (fd < 0) {
         struct stat st;
         const int code = errno;
-        Fail(error, ::stat(NativePath(path).c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? KindOf(st.st_mode)
+        Fail(error, ::stat(NativePath(path).c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? FileKindText(st.st_mode)
                                                                                     : std::strerror(code));
         return -1;
     }
     struct stat st;
     const bool known = ::fstat(fd, &st) == 0;
     if (!known || !S_ISREG(st.st_mode)) {
-        Fail(error, known ? KindOf(st.st_mode) : std::strerror(errno));
+        Fail(error, known ? FileKindText(st.st_mode) : std::strerror(errno));
         ::close(fd);
         return -1;
     }
@@ -202,4 +190,17 @@ std::string ModulePathOf(const void* address)
     std::error_code ec;
     fs::path path = fs::absolute(info.dli_fname, ec);
     return ec ? std::string(info.dli_fname) : path.string();
+}
+
+const char* FileKindText(unsigned mode)
+{
+    if (S_ISDIR(mode))
+        return "is a folder";
+    if (S_ISFIFO(mode))
+        return "is a pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "is a device";
+    if (S_ISSOCK(mode))
+        return "is a socket";
+    return "is not a regular file";
 }

@@ -7,6 +7,10 @@
 #include "platform/cstring.h"
 
 // Paths made on Windows hold "\": on this platform every file operation treats it as "/".
+// Why a path that is not a regular file cannot be read as one ("is a pipe", "is a folder", ...),
+// from its stat mode.
+const char* FileKindText(unsigned mode);
+
 std::string NativePath(const CString& path);
 std::string NativePath(const std::string& path);
 

@@ -55,19 +55,6 @@ std::string FollowLinks(std::string path)
     return path;
 }
 
-const char* KindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "is a folder";
-    if (S_ISFIFO(mode))
-        return "is a pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "is a device";
-    if (S_ISSOCK(mode))
-        return "is a socket";
-    return "is not a regular file";
-}
-
 // The permissions the new file gets: those of the file it replaces, else the ordinary ones.
 // A destination that exists and is no regular file (a folder, a device) is refused.
 bool ModeFor(const std::string& target, mode_t& mode, std::string* error)
@@ -75,7 +62,7 @@ bool ModeFor(const std::string& target, mode_t& mode, std::string* error)
     struct stat st;
     if (::stat(target.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return Fail(error, KindOf(st.st_mode));
+            return Fail(error, FileKindText(st.st_mode));
         mode = st.st_mode & 07777;
         return true;
     }
@@ -358,7 +345,7 @@ bool StagedFiles::MoveIntoPlace(Entry& entry, std::string* error)
     const bool existed = ::lstat(entry.target.c_str(), &st) == 0;
     if (existed) {
         if (!S_ISREG(st.st_mode))
-            return Fail(error, entry.target + ": " + KindOf(st.st_mode));
+            return Fail(error, entry.target + ": " + FileKindText(st.st_mode));
         // Swapped, so the replaced file can be put back if a later file fails.
         if (::renameat2(AT_FDCWD, entry.temporary.c_str(), AT_FDCWD, entry.target.c_str(), RENAME_EXCHANGE) == 0) {
             entry.holdsOld = true;

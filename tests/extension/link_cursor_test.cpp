@@ -10,7 +10,7 @@
 
 namespace {
 
-// Every node's slot as the specification's search finds it, index by index.
+// Every node's slot as a fresh pre-order search from the first button finds it, index by index.
 std::vector<CString> SlotsBySearch(CCorvaneExtension& object)
 {
     std::vector<CString> slots;
