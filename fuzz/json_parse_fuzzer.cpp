@@ -1,9 +1,11 @@
 // libFuzzer target: any bytes, read as a JSON map file would be, must give a result code and a
-// consistent tree without fault.
+// consistent tree without fault, and the icon map read straight from the tokens must list what
+// the tree does.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "icons/json_icon_map.h"
 #include "icons/json_token.h"
 #include "icons/xml_document.h"
 #include "fuzz_support.h"
@@ -30,6 +32,21 @@ void CheckTree(CXmlDocument& doc, int result)
     FuzzRequire(depth <= CXmlDocument::kMaxJsonNesting);
 }
 
+// The icon map as a walk over the tree lists it.
+CStringArray MapOfTree(const CXmlDocument& doc)
+{
+    CStringArray map;
+    for (const CXmlElement& icons : doc.GetRootElement()->GetChildren()) {
+        if (icons.m_strName.CompareNoCase(CString(u"icons")) != 0)
+            continue;
+        for (const CXmlElement& glyph : icons.GetChildren()) {
+            for (const CXmlElement& field : glyph.GetChildren())
+                map.Add(field.GetValue() + u"|" + glyph.m_strName);
+        }
+    }
+    return map;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -38,6 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CXmlDocument doc;
     int result = doc.ParseJson(text);
     CheckTree(doc, result);
+    CStringArray direct;
+    FuzzRequire(AppendJsonIconMapText(text.view(), direct) == (result == 0));
+    FuzzRequire(direct == MapOfTree(doc));
     // Again into the same document, which reuses the elements of the first tree.
     result = doc.ParseJson(text);
     CheckTree(doc, result);

@@ -8,7 +8,7 @@
 
 #include "icons/builtin_glyph_lists.h"
 #include "icons/builtin_icon_tables.h"
-#include "icons/xml_document.h"
+#include "icons/json_icon_map.h"
 #include "platform/files.h"
 
 namespace {
@@ -62,23 +62,6 @@ CString FindMapFile(const CString& folder)
     return CString();
 }
 
-// A map file is {"icons": {"<code>": {"<field>": "<text>", ...}, ...}}: one entry per field,
-// its text as the name and the glyph's key as the code.
-void AppendMapFile(const CString& path, CStringArray& map)
-{
-    CXmlDocument document;
-    if (document.LoadJson(path) != 0)
-        return;
-    for (const CXmlElement& icons : document.GetRootElement()->GetChildren()) {
-        if (icons.m_strName.CompareNoCase(CString(u"icons")) != 0)
-            continue;
-        for (const CXmlElement& glyph : icons.GetChildren()) {
-            for (const CXmlElement& field : glyph.GetChildren())
-                map.Add(field.GetValue() + u"|" + glyph.m_strName);
-        }
-    }
-}
-
 }  // namespace
 
 void CIconLibrary::GetIconFontMap(const CString& library, CStringArray& map) const
@@ -92,7 +75,7 @@ void CIconLibrary::GetIconFontMap(const CString& library, CStringArray& map) con
     } else if (IsLibraryFolderName(library)) {
         CString mapFile = FindMapFile(m_fontLibraryFolder + library);
         if (!mapFile.IsEmpty())
-            AppendMapFile(mapFile, map);
+            AppendJsonIconMap(mapFile, map);
     }
     // Fonts without a usable map draw their icons on ordinary characters.
     if (map.IsEmpty())

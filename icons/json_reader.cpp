@@ -1,9 +1,13 @@
-// The JSON front end of CXmlDocument: builds the element tree from the tokeniser's flat array.
+// The JSON front end of CXmlDocument: builds the element tree from the tokeniser's flat array, and
+// reads an icon map straight from the tokens without building a tree.
+#include "icons/json_icon_map.h"
+
 #include <string_view>
 #include <vector>
 
 #include "icons/file_text.h"
 #include "icons/json_token.h"
+#include "icons/text_scan.h"
 #include "icons/xml_document.h"
 
 namespace {
@@ -23,13 +27,38 @@ std::u16string_view TokenText(std::u16string_view text, const CJsonToken& token)
     return text.substr(static_cast<size_t>(token.m_nStart), static_cast<size_t>(token.m_nEnd - token.m_nStart));
 }
 
-// Builds the token at `index` into `target` (or only consumes it when there is none) and returns
-// how many tokens it consumed, `remaining` being the tokens from `index` on; kInvalid for a key
-// with no value or nesting deeper than kMaxJsonNesting. Recursion follows the nesting of
-// objects and arrays, so the depth check bounds the stack. New elements come from `spare`
-// while it lasts.
+// What BuildFromTokens makes of the tokens. A sink hands out handles to the elements it keeps;
+// a null handle stands for an element nobody keeps, whose tokens are only checked and consumed.
+//   Handle AddMember(Handle parent)                         a new, unnamed last child
+//   Handle AddItem(Handle parent, std::u16string_view name) a new last child with that name
+//   void SetName(Handle, std::u16string_view), void SetValue(Handle, std::u16string_view)
+
+// The element tree of a CXmlDocument, new elements taken from the spare ones while they last.
+struct TreeSink {
+    using Handle = CXmlElement*;
+    CXmlElementList& spare;
+
+    Handle AddMember(Handle parent) { return &parent->AddChild(spare); }
+    Handle AddItem(Handle parent, std::u16string_view name) { return &parent->AddChild(spare, name); }
+    static void SetName(Handle element, std::u16string_view text) { Assign(element->m_strName, text); }
+    static void SetValue(Handle element, std::u16string_view text) { Assign(element->m_strValue, text); }
+};
+
+// The name an array's items take: its key, without white space at either end, or "unknown".
+std::u16string_view ArrayItemName(std::u16string_view text, const std::vector<CJsonToken>& tokens, const CJsonToken& array)
+{
+    if (array.m_nParent >= 0 && tokens[static_cast<size_t>(array.m_nParent)].m_nType == JSON_STRING)
+        return TrimBlanks(TokenText(text, tokens[static_cast<size_t>(array.m_nParent)]));
+    return u"unknown";
+}
+
+// Builds the token at `index` into `target` (or only consumes it when the handle is null) and
+// returns how many tokens it consumed, `remaining` being the tokens from `index` on; kInvalid for
+// a key with no value or nesting deeper than kMaxJsonNesting. Recursion follows the nesting of
+// objects and arrays, so the depth check bounds the stack.
+template <typename Sink>
 int BuildFromTokens(std::u16string_view text, const std::vector<CJsonToken>& tokens, int index, int remaining,
-                    CXmlElement* target, int depth, CXmlElementList& spare)
+                    typename Sink::Handle target, int depth, Sink& sink)
 {
     if (remaining <= 0)
         return 0;
@@ -38,14 +67,14 @@ int BuildFromTokens(std::u16string_view text, const std::vector<CJsonToken>& tok
     case JSON_PRIMITIVE:
         // A bare word with children is a key, and a bare key names nothing.
         if (token.m_nSize == 0 && target)
-            Assign(target->m_strValue, TokenText(text, token));
+            sink.SetValue(target, TokenText(text, token));
         return 1;
     case JSON_STRING:
         if (target) {
             if (token.m_nSize == 0)
-                Assign(target->m_strValue, TokenText(text, token));
+                sink.SetValue(target, TokenText(text, token));
             else
-                Assign(target->m_strName, TokenText(text, token));
+                sink.SetName(target, TokenText(text, token));
         }
         return 1;
     case JSON_OBJECT: {
@@ -59,15 +88,15 @@ int BuildFromTokens(std::u16string_view text, const std::vector<CJsonToken>& tok
                 return kInvalid;
             // An array member becomes a run of siblings in this object's own element.
             const bool array = tokens[static_cast<size_t>(key) + 1].m_nType == JSON_ARRAY;
-            CXmlElement* member = (target && !array) ? &target->AddChild(spare) : nullptr;
-            int consumed = BuildFromTokens(text, tokens, key, end - key, member, depth + 1, spare);
+            typename Sink::Handle member = (target && !array) ? sink.AddMember(target) : typename Sink::Handle{};
+            int consumed = BuildFromTokens(text, tokens, key, end - key, member, depth + 1, sink);
             if (consumed == kInvalid)
                 return kInvalid;
             used += consumed;
             const int value = index + used;
             if (value >= end)
                 return kInvalid;
-            consumed = BuildFromTokens(text, tokens, value, end - value, array ? target : member, depth + 1, spare);
+            consumed = BuildFromTokens(text, tokens, value, end - value, array ? target : member, depth + 1, sink);
             if (consumed == kInvalid)
                 return kInvalid;
             used += consumed;
@@ -77,16 +106,12 @@ int BuildFromTokens(std::u16string_view text, const std::vector<CJsonToken>& tok
     case JSON_ARRAY: {
         if (depth > CXmlDocument::kMaxJsonNesting)
             return kInvalid;
-        CString name(u"unknown");
-        if (token.m_nParent >= 0 && tokens[static_cast<size_t>(token.m_nParent)].m_nType == JSON_STRING) {
-            name = CString(TokenText(text, tokens[static_cast<size_t>(token.m_nParent)]));
-            name.Trim();
-        }
+        const std::u16string_view name = ArrayItemName(text, tokens, token);
         const int end = index + remaining;
         int used = 1;
         for (int k = 0; k < token.m_nSize; ++k) {
-            CXmlElement* item = target ? &target->AddChild(spare, name) : nullptr;
-            const int consumed = BuildFromTokens(text, tokens, index + used, end - (index + used), item, depth + 1, spare);
+            typename Sink::Handle item = target ? sink.AddItem(target, name) : typename Sink::Handle{};
+            const int consumed = BuildFromTokens(text, tokens, index + used, end - (index + used), item, depth + 1, sink);
             if (consumed == kInvalid)
                 return kInvalid;
             used += consumed;
@@ -96,6 +121,50 @@ int BuildFromTokens(std::u16string_view text, const std::vector<CJsonToken>& tok
     default:
         return 0;
     }
+}
+
+// The three levels of the tree under the root that an icon map uses (the "icons" elements, their
+// glyphs, the glyphs' fields), as views into the text, in the order the tree would list them:
+// each element is followed by its descendants, so a field belongs to the glyph last seen and a
+// glyph to the "icons" element last seen. Deeper elements are not kept.
+struct IconMapSink {
+    struct Node {
+        int level = 0;
+        std::u16string_view name;
+        std::u16string_view value;
+    };
+    // A handle is a node's position plus one; 0 is none. The root is node 0.
+    using Handle = size_t;
+    static constexpr int kFieldLevel = 3;
+    std::vector<Node> nodes;
+
+    Handle Add(Handle parent, std::u16string_view name)
+    {
+        const int level = nodes[parent - 1].level + 1;
+        if (level > kFieldLevel)
+            return 0;
+        nodes.push_back({level, name, {}});
+        return nodes.size();
+    }
+    Handle AddMember(Handle parent) { return Add(parent, {}); }
+    Handle AddItem(Handle parent, std::u16string_view name) { return Add(parent, name); }
+    void SetName(Handle node, std::u16string_view text) { nodes[node - 1].name = text; }
+    void SetValue(Handle node, std::u16string_view text) { nodes[node - 1].value = text; }
+};
+
+bool IsIconsName(std::u16string_view name)
+{
+    static constexpr std::u16string_view kIcons = u"icons";
+    if (name.size() != kIcons.size())
+        return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        char16_t ch = name[i];
+        if (ch >= u'A' && ch <= u'Z')
+            ch = static_cast<char16_t>(ch - u'A' + u'a');
+        if (ch != kIcons[i])
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -118,11 +187,55 @@ int CXmlDocument::ParseJson(CString text)
         m_root.m_strName = u"JSON";
         // Further values at the top are ignored.
         const int count = static_cast<int>(tokens.size());
-        if (count > 0 && BuildFromTokens(all, tokens, 0, count, &m_root, 1, m_spare) == kInvalid) {
+        TreeSink sink{m_spare};
+        if (count > 0 && BuildFromTokens(all, tokens, 0, count, &m_root, 1, sink) == kInvalid) {
             Reset(std::move(m_strText));
             result = JSON_ERROR_INVAL;
         }
     }
     DropSpare();
     return result;
+}
+
+bool AppendJsonIconMap(const CString& path, CStringArray& map)
+{
+    CString text;
+    return ReadFileAsText(path, text) && AppendJsonIconMapText(text.view(), map);
+}
+
+bool AppendJsonIconMapText(std::u16string_view all, CStringArray& map)
+{
+    std::vector<CJsonToken> tokens;
+    if (TokenizeJson(all, tokens) != 0)
+        return false;
+    IconMapSink sink;
+    sink.nodes.push_back({0, u"JSON", {}});
+    const int count = static_cast<int>(tokens.size());
+    if (count > 0 && BuildFromTokens(all, tokens, 0, count, IconMapSink::Handle{1}, 1, sink) == kInvalid)
+        return false;
+
+    // The same entries, in the same order, as walking the tree of the file would give: for each
+    // field of each glyph of each "icons" element (any case), the field's text with entity
+    // references decoded, a bar, and the glyph's key.
+    bool inIcons = false;
+    std::u16string_view glyph;
+    for (const IconMapSink::Node& node : sink.nodes) {
+        if (node.level == 1) {
+            inIcons = IsIconsName(node.name);
+        } else if (node.level == 2) {
+            glyph = node.name;
+        } else if (node.level == IconMapSink::kFieldLevel && inIcons) {
+            CString entry;
+            if (FindChar(node.value, u'&', 0) == std::u16string_view::npos) {
+                entry.Preallocate(static_cast<int>(node.value.size() + 1 + glyph.size()));
+                entry += node.value;
+            } else {
+                entry = CXmlDocument::DecodeEntities(CString(node.value));
+            }
+            entry += u'|';
+            entry += glyph;
+            map.Add(std::move(entry));
+        }
+    }
+    return true;
 }

@@ -1,0 +1,15 @@
+// Reading an icon map file straight into "name|code" entries, without building an element tree.
+#pragma once
+
+#include <string_view>
+
+#include "platform/arrays.h"
+#include "platform/cstring.h"
+
+// Appends the entries of a map file {"icons": {"<code>": {"<field>": "<text>", ...}, ...}}: one
+// per field, its text with entity references decoded as the name and the glyph's key as the
+// code, exactly those and in the order that CXmlDocument::LoadJson's tree would give. False, with
+// nothing appended, when the file cannot be read or its text is no JSON that LoadJson accepts.
+bool AppendJsonIconMap(const CString& path, CStringArray& map);
+// The same for a text as LoadJson's ParseJson reads it.
+bool AppendJsonIconMapText(std::u16string_view text, CStringArray& map);

@@ -1,0 +1,106 @@
+// Tests for reading an icon map straight from the JSON tokens: it must list exactly what a walk
+// over LoadJson's tree lists, for well-formed maps and for every oddity the tree builder accepts.
+#include "icons/json_icon_map.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "icons/xml_document.h"
+#include "tests/icons/icon_font_folders.h"
+
+namespace {
+
+// The entries as the tree gives them: for each field of each glyph of each "icons" element
+// (any case), the field's decoded text, a bar and the glyph's key.
+std::vector<std::string> MapOfTree(const std::u16string& text, bool& parsed)
+{
+    CXmlDocument doc;
+    parsed = doc.ParseJson(CString(text)) == 0;
+    std::vector<std::string> map;
+    for (const CXmlElement& icons : doc.GetRootElement()->GetChildren()) {
+        if (icons.m_strName.CompareNoCase(CString(u"icons")) != 0)
+            continue;
+        for (const CXmlElement& glyph : icons.GetChildren()) {
+            for (const CXmlElement& field : glyph.GetChildren())
+                map.push_back((field.GetValue() + u"|" + glyph.m_strName).ToUtf8());
+        }
+    }
+    return map;
+}
+
+std::vector<std::string> Direct(const std::u16string& text, bool& parsed)
+{
+    CStringArray map;
+    map.Add(CString(u"kept|0000"));  // entries already there stay first
+    parsed = AppendJsonIconMapText(text, map);
+    std::vector<std::string> entries;
+    for (const CString& entry : map)
+        entries.push_back(entry.ToUtf8());
+    EXPECT_EQ(entries.front(), "kept|0000");
+    entries.erase(entries.begin());
+    return entries;
+}
+
+void ExpectSameAsTree(const std::u16string& text)
+{
+    SCOPED_TRACE(CString(text).ToUtf8());
+    bool treeParsed = false, directParsed = false;
+    const std::vector<std::string> expected = MapOfTree(text, treeParsed);
+    EXPECT_EQ(Direct(text, directParsed), expected);
+    EXPECT_EQ(directParsed, treeParsed);
+}
+
+}  // namespace
+
+TEST(JsonIconMap, ListsWhatTheTreeListsForEveryShape)
+{
+    const std::u16string texts[] = {
+        u"",
+        u"{\"icons\": {\"e900\": {\"name\": \"home\", \"alias\": \"house\"}, \"e901\": {\"name\": \"up\"}}}",
+        // Any case of the key, several "icons" members, other members around them.
+        u"{\"meta\": {\"x\": {\"name\": \"no\"}}, \"ICONS\": {\"a\": {\"n\": \"1\"}}, \"Icons\": {\"b\": {\"n\": \"2\"}}}",
+        // Keys of arrays name their items trimmed; members keep their keys as written.
+        u"{\" icons \": [{\"e1\": {\"n\": \"x\"}}, {\"e2\": {\"n\": \"y\"}}], \" icons\": {\"e3\": {\"n\": \"z\"}}}",
+        u"{\"icons\": {\" e4 \": [{\"n\": \"p\"}, {\"m\": \"q\"}], \"e5\": [\"bare\"]}}",
+        u"{\"icons\": [[{\"n\": \"deep\"}]]}",
+        u"[{\"icons\": {\"e6\": {\"n\": \"w\"}}}]",
+        // Fields that are objects, arrays, numbers and bare words; deeper levels are ignored.
+        u"{\"icons\": {\"e7\": {\"n\": {\"x\": {\"y\": \"z\"}}, \"k\": [1, 2], \"t\": true, \"num\": 12}}}",
+        u"{\"icons\": {\"e8\": \"text\", \"e9\": {}}, \"icons2\": {\"e\": {\"n\": \"v\"}}}",
+        // Entity references in the text are decoded, escapes stay raw.
+        u"{\"icons\": {\"e10\": {\"n\": \"a &amp; b &#233; &lt\", \"m\": \"\\u00e9 \\\"q\\\"\"}}}",
+        u"{icons: {e11: {n: word}}}",
+        u"{\"icons\" {\"e12\": {\"n\": \"colonless\"}}}",
+        u"{\"icons\": {\"e13\": {\"n\": \"a\" \"b\"}}}",
+        u"{\"icons\": {\"e14\": {\"n\": \"x\",,}}}",
+        u"// comment\n{\"icons\": {\"e15\": {\"n\": \"c\"}}} {\"icons\": {\"e16\": {\"n\": \"later\"}}}",
+        // Errors: nothing at all is listed.
+        u"{\"icons\": {\"e17\": {\"n\": \"x\"}}",
+        u"{\"icons\": {\"e18\": {\"n\": \"x\"]}}",
+        u"{\"icons\": {\"e19\": {\"n\": \"\\q\"}}}",
+        u"{\"icons\": {\"e20\": {\"n\"}}}",
+        u"{\"icons\": {\"e21\": {\"n\": \"x\", \"m\"}}}",
+        u"{\"icons\": {\"e22\": {\"n\": \"x" + std::u16string(1, u'\0') + u"\"}}}",
+        std::u16string(1200, u'[') + std::u16string(1200, u']'),
+        u"{\"icons\": " + std::u16string(995, u'[') + u"{\"n\": \"edge\"}" + std::u16string(995, u']') + u"}",
+    };
+    for (const std::u16string& text : texts)
+        ExpectSameAsTree(text);
+}
+
+TEST(JsonIconMap, PublishedMapAndUnreadableFiles)
+{
+    const CString path = CString::FromUtf8(SourceFile("icons/data/MaterialIcons-Regular.ijmap"));
+    CXmlDocument doc;
+    ASSERT_EQ(doc.LoadJson(path), 0);
+    ExpectSameAsTree(doc.m_strText.str());
+    CStringArray map;
+    EXPECT_TRUE(AppendJsonIconMap(path, map));
+    EXPECT_GT(map.GetSize(), 900);
+
+    CStringArray none;
+    EXPECT_FALSE(AppendJsonIconMap(CString(u"/nonexistent/trellis/map.json"), none));
+    EXPECT_TRUE(none.IsEmpty());
+}
