@@ -3,6 +3,7 @@
 
 #include "platform/staged_files.h"
 
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -148,25 +150,69 @@ std::string AsciiLower(std::string text)
 
 }  // namespace
 
+namespace {
+
+// Calls `take(name, type)` for each entry of the folder but . and .., `type` being the entry's
+// d_type (DT_UNKNOWN where the file system does not say). False when the folder cannot be read.
+// Icon lookups list a library folder for every icon they draw, so the listing is read with as
+// few system calls as there can be: open, the entries in large batches, close.
+template <typename Take>
+bool ListFolder(const std::string& folder, Take take)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    alignas(8) char buffer[16384];
+    bool read = true;
+    for (;;) {
+        const ssize_t filled = ::getdents64(fd, buffer, sizeof buffer);
+        if (filled <= 0) {
+            read = filled == 0;
+            break;
+        }
+        for (ssize_t at = 0; at < filled;) {
+            const auto* entry = reinterpret_cast<const struct dirent64*>(buffer + at);
+            at += entry->d_reclen;
+            const std::string_view name(entry->d_name);
+            if (name != "." && name != "..")
+                take(name, entry->d_type);
+        }
+    }
+    ::close(fd);
+    return read;
+}
+
+}  // namespace
+
 std::vector<FoundEntry> FindEntriesByExtension(const std::string& folder, const std::string& extension)
 {
     std::vector<FoundEntry> found;
     const std::string suffix = AsciiLower("." + extension);
-    std::error_code ec;
-    fs::directory_iterator it(NativePath(folder), ec);
-    if (ec)
+    const std::string native = NativePath(folder);
+    if (native.empty())
         return found;
-    for (const fs::directory_entry& entry : it) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() < suffix.size() || AsciiLower(name.substr(name.size() - suffix.size())) != suffix)
-            continue;
-        // The kind of what a symbolic link points to; broken links, pipes and devices are no matches.
-        std::error_code statError;
-        const fs::file_status status = entry.status(statError);
-        if (statError || !(fs::is_regular_file(status) || fs::is_directory(status)))
-            continue;
-        found.push_back({entry.path().string(), fs::is_directory(status)});
-    }
+    // Entry paths are the folder's joined with the name, as the folder was written.
+    const std::string prefix = native.back() == '/' ? native : native + '/';
+    const bool listed = ListFolder(native, [&](std::string_view name, unsigned char type) {
+        if (name.size() < suffix.size() || AsciiLower(std::string(name.substr(name.size() - suffix.size()))) != suffix)
+            return;
+        std::string path = prefix;
+        path += name;
+        // The kind of what a symbolic link points to; broken links, pipes and devices are no
+        // matches. Only links, and entries whose kind the listing does not give, need a look.
+        bool isFolder = type == DT_DIR;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            struct stat status {};
+            if (::stat(path.c_str(), &status) != 0 || !(S_ISREG(status.st_mode) || S_ISDIR(status.st_mode)))
+                return;
+            isFolder = S_ISDIR(status.st_mode);
+        } else if (type != DT_REG && type != DT_DIR) {
+            return;
+        }
+        found.push_back({std::move(path), isFolder});
+    });
+    if (!listed)
+        found.clear();
     // Directory order is not stable here; names in byte order are.
     std::sort(found.begin(), found.end(), [](const FoundEntry& a, const FoundEntry& b) { return a.path < b.path; });
     return found;
