@@ -38,7 +38,7 @@ OptionSpec ModuleOption(const std::string& name)
 
 OptionSpec BlockOutputOption()
 {
-    return {.name = "--output", .shortName = "-o", .valueName = "OUT", .help = "the block file to write",
+    return {.name = "--output", .shortName = "-o", .valueName = "OUT", .help = "the menu file to write (a block, or a JSON menu for a name ending in .json)",
             .required = true};
 }
 
@@ -133,6 +133,8 @@ std::string ProgramHelp()
     help += "\nOptions, alone or after any command:\n" + OptionsHelp(ProgramOptions());
     help += "\nOptions may stand before or after the arguments; \"--\" ends the options. A negative number\n"
             "such as -1 is an argument, not an option.\n"
+            "A menu file (BLOCK, OUT) is a stored project block, or a JSON menu when its name ends in .json\n"
+            "(docs/menu-json.md); 'export' and 'import' convert between the two.\n"
             "Run 'trellis COMMAND --help' or 'trellis help COMMAND' for a command's options.\n"
             "Exit status: 0 done, 1 failed, 2 wrong usage.\n";
     return help;

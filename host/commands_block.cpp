@@ -1,5 +1,6 @@
 // trellis new and roundtrip: storing a menu object's project block, fresh or loaded.
 #include "host/commands.h"
+#include "host/menu_files.h"
 #include "host/session.h"
 
 namespace {
@@ -7,15 +8,15 @@ namespace {
 int RunNew(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    WriteOutputFile(args.Value("--output"), StoreBlock(*session.object));
+    StoreMenuFile(*session.object, args.Value("--output"));
     return 0;
 }
 
 int RunRoundtrip(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadBlock(*session.object, args.positionals[0]);
-    WriteOutputFile(args.Value("--output"), StoreBlock(*session.object));
+    LoadMenuFile(*session.object, args.positionals[0]);
+    StoreMenuFile(*session.object, args.Value("--output"));
     return 0;
 }
 

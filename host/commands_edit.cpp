@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "host/commands.h"
+#include "host/menu_files.h"
 #include "host/session.h"
 
 namespace {
@@ -65,7 +66,7 @@ int RunEdit(const ParsedArguments& args)
     application.installEventFilter(&watcher);
 
     Session session = OpenSession(args);
-    LoadBlock(*session.object, block);
+    LoadMenuFile(*session.object, block);
     session.object->Properties(nullptr);
     application.removeEventFilter(&watcher);
 
@@ -73,7 +74,7 @@ int RunEdit(const ParsedArguments& args)
         std::printf("cancelled: nothing written\n");
         return kCancelled;
     }
-    WriteOutputFile(out, StoreBlock(*session.object));
+    StoreMenuFile(*session.object, out);
     std::printf("saved %s\n", out.c_str());
     return 0;
 }
@@ -95,7 +96,7 @@ std::vector<Command> EditCommands()
              "Give --site, --fonts and --fa so that the page picker and the icon lists have what they show.\n",
          .arguments = {"BLOCK"},
          .options = {{.name = "--output", .shortName = "-o", .valueName = "OUT",
-                      .help = "the block file to write on OK; default BLOCK itself"}},
+                      .help = "the menu file to write on OK (a block, or JSON for .json); default BLOCK itself"}},
          .run = RunEdit},
     };
 }

@@ -1,5 +1,6 @@
 // trellis css, html and bpcss: the module's published texts exactly as it returns them.
 #include "host/commands.h"
+#include "host/menu_files.h"
 #include "host/session.h"
 
 namespace {
@@ -7,7 +8,7 @@ namespace {
 int RunCss(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadBlock(*session.object, args.positionals[0]);
+    LoadMenuFile(*session.object, args.positionals[0]);
     PrintText(session.object->GetCSS().view());
     return 0;
 }
@@ -15,7 +16,7 @@ int RunCss(const ParsedArguments& args)
 int RunHtml(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadBlock(*session.object, args.positionals[0]);
+    LoadMenuFile(*session.object, args.positionals[0]);
     PrintText(session.object->GetHtml(u"").view());
     return 0;
 }
@@ -24,7 +25,7 @@ int RunBreakpointCss(const ParsedArguments& args)
 {
     int breakpoint = ParseInt(args.Value("--breakpoint"), "--breakpoint");
     Session session = OpenSession(args);
-    LoadBlock(*session.object, args.positionals[0]);
+    LoadMenuFile(*session.object, args.positionals[0]);
     PrintText(session.object->GetBreakPointCSS(0, 0, breakpoint, 0).view());
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "host/commands.h"
 #include "host/commands_tree.h"
+#include "host/menu_files.h"
 #include "host/session.h"
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 int RunUrlCount(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadBlock(*session.object, args.positionals[0]);
+    LoadMenuFile(*session.object, args.positionals[0]);
     std::printf("%d", session.object->GetURLCount());
     std::fflush(stdout);
     return 0;
@@ -21,7 +22,7 @@ int RunUrl(const ParsedArguments& args)
 {
     int index = ParseInt(args.positionals[1], "INDEX");
     Session session = OpenSession(args);
-    LoadBlock(*session.object, args.positionals[0]);
+    LoadMenuFile(*session.object, args.positionals[0]);
     PrintText(session.object->GetURL(index).view());
     return 0;
 }
@@ -31,7 +32,7 @@ int RunSetUrl(const ParsedArguments& args)
     int index = ParseInt(args.positionals[1], "INDEX");
     CString text = CString::FromUtf8(args.positionals[2]);
     Session session = OpenSession(args);
-    LoadBlock(*session.object, args.positionals[0]);
+    LoadMenuFile(*session.object, args.positionals[0]);
     // The module would change nothing and the copy would look like a success; refuse instead.
     const int count = session.object->GetURLCount();
     if (index < 0 || index >= count) {
@@ -42,7 +43,7 @@ int RunSetUrl(const ParsedArguments& args)
         throw CommandError("index " + std::to_string(index) + ": the menu has " + slots);
     }
     session.object->SetURL(index, text.GetString());
-    WriteOutputFile(args.Value("--output"), StoreBlock(*session.object));
+    StoreMenuFile(*session.object, args.Value("--output"));
     return 0;
 }
 

@@ -11,6 +11,7 @@
 
 #include "host/commands.h"
 #include "host/gui_application.h"
+#include "host/menu_files.h"
 #include "host/session.h"
 #include "preview/qt/qt_canvas.h"
 
@@ -84,7 +85,7 @@ int RunPreview(const ParsedArguments& args)
     const std::unique_ptr<QGuiApplication> gui = StartGuiApplication();
 
     Session session = OpenSession(args);
-    LoadBlock(*session.object, request.block);
+    LoadMenuFile(*session.object, request.block);
 
     // As the host does: the object is at least as large as it asks to be, then placed, then drawn.
     int minWidth = 0;

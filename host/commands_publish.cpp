@@ -8,7 +8,6 @@
 #include "host/access_stylesheet.h"
 #include "host/commands.h"
 #include "host/menu_files.h"
-#include "host/menu_json.h"
 #include "host/page_assets.h"
 #include "host/session.h"
 #include "icons/builtin_icons.h"
@@ -336,11 +335,7 @@ int RunPublish(const ParsedArguments& args)
     PublishRequest request = CheckInputs(args);
     Session session = OpenSession(args);
     CCorvaneExtension& menu = *session.object;
-    // A JSON menu becomes the block it describes, which the module loads as it would a stored one.
-    if (IsMenuJsonPath(request.block))
-        LoadMenuFile(menu, request.block, PluginGeneration(args));
-    else
-        LoadBlock(menu, request.block);
+    LoadMenuFile(menu, request.block);
 
     ModuleAnswers answers = AskModule(menu, request);
     Page page = AssemblePage(request, answers);

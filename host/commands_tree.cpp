@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/menu_files.h"
 #include "host/session.h"
 #include "platform/numbers.h"
 
@@ -77,7 +78,7 @@ std::u16string NodeFields(const CMenuItem& node, size_t depth)
 int RunTree(const ParsedArguments& args)
 {
     auto object = CreateInspectionObject(args);
-    LoadBlock(*object, args.positionals[0]);
+    LoadMenuFile(*object, args.positionals[0]);
     const int count = object->GetURLCount();
     const size_t indexWidth = std::max<size_t>(1, FormatInt(count > 0 ? count - 1 : 0).GetLength());
 

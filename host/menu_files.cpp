@@ -1,6 +1,7 @@
-// Reading a menu file of either kind into the bytes of a block.
+// Reading and writing menu files of either kind: stored blocks and JSON menus.
 #include "host/menu_files.h"
 
+#include "extension/corvane_extension.h"
 #include "host/command_line.h"
 #include "host/menu_check.h"
 #include "host/menu_json.h"
@@ -22,9 +23,22 @@ std::string ReadMenuBlock(const std::string& path, const Generation& generation)
     }
 }
 
-void LoadMenuFile(CCorvaneExtension& object, const std::string& path, const Generation& generation)
+void LoadMenuFile(CCorvaneExtension& object, const std::string& path)
 {
-    LoadBlockBytes(object, ReadMenuBlock(path, generation), path);
+    LoadBlockBytes(object, ReadMenuBlock(path, object.GetGeneration()), path);
+}
+
+void StoreMenuFile(CCorvaneExtension& object, const std::string& path)
+{
+    std::string bytes = StoreBlock(object);
+    if (IsMenuJsonPath(path)) {
+        try {
+            bytes = BlockToMenuJson(bytes, object.GetGeneration());
+        } catch (const MenuJsonError& e) {
+            throw CommandError(path + ": the menu cannot be written as JSON: " + e.what());
+        }
+    }
+    WriteOutputFile(path, bytes);
 }
 
 std::vector<std::string> CheckMenuFile(const ParsedArguments& args, const std::string& path)
@@ -33,6 +47,6 @@ std::vector<std::string> CheckMenuFile(const ParsedArguments& args, const std::s
     if (!generation)
         return {};
     auto menu = CreateInspectionObject(args);
-    LoadMenuFile(*menu, path, *generation);
+    LoadMenuFile(*menu, path);
     return CheckMenu(*menu);
 }

@@ -14,8 +14,13 @@ class CCorvaneExtension;
 // describe a menu, is a CommandError naming the file and, for JSON, the path of the bad value.
 std::string ReadMenuBlock(const std::string& path, const Generation& generation);
 
-// Loads a menu file into the object through its Serialize, as the host loads a stored block.
-void LoadMenuFile(CCorvaneExtension& object, const std::string& path, const Generation& generation);
+// Loads a menu file into the object through its Serialize, as the host loads a stored block; a JSON
+// menu is read in the layout of the object's generation.
+void LoadMenuFile(CCorvaneExtension& object, const std::string& path);
+
+// Stores the object's menu in a menu file of the kind its name says: the project block, or the
+// JSON menu of that block (a name ending in ".json"). The file is written completely or not at all.
+void StoreMenuFile(CCorvaneExtension& object, const std::string& path);
 
 // The menu check's warnings for a menu file, read as an object of the generation --plugin names
 // with the folders given; none when --plugin names a module of neither generation.

@@ -41,7 +41,8 @@ std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments&
 constexpr size_t kMaxBlockBytes = size_t(64) << 20;
 constexpr size_t kMaxSiteStructureBytes = size_t(1) << 30;
 
-// Loads a stored block into the object; a block that cannot be read is a CommandError naming the file.
+// Loads a stored block into the object; a block that cannot be read is a CommandError naming the
+// file. (Menu files of either kind, blocks and JSON menus: host/menu_files.h.)
 void LoadBlock(CCorvaneExtension& object, const std::string& path);
 // The same with the block's bytes in hand; the path only names them in the error.
 void LoadBlockBytes(CCorvaneExtension& object, const std::string& bytes, const std::string& path);

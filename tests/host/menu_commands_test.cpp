@@ -115,6 +115,34 @@ TEST_F(MenuCommands, PublishTakesAJsonMenuAndWarns)
     EXPECT_FALSE(std::filesystem::exists(work / "site3/index.html"));
 }
 
+// Every command that reads or writes a menu file takes a JSON menu as well as a block, so a menu kept
+// as JSON never needs an import first; what a command writes follows the output's name.
+TEST_F(MenuCommands, MenuFilesMayBeJsonForReadingAndWriting)
+{
+    ASSERT_EQ(Run({"new", "-p", "Trellis", "-o", Path("m.blk")}).status, 0);
+    ASSERT_EQ(Run({"new", "-p", "Trellis", "-o", Path("m.json")}).status, 0);
+    EXPECT_NE(ReadFileBytes(work / "m.json").find("\"generation\": \"Trellis\""), std::string::npos);
+    EXPECT_EQ(Run({"tree", "-p", "Trellis", Path("m.json")}).out, Run({"tree", "-p", "Trellis", Path("m.blk")}).out);
+    EXPECT_EQ(Run({"css", "-p", "Trellis", Path("m.json")}).out, Run({"css", "-p", "Trellis", Path("m.blk")}).out);
+
+    // A changed link written as JSON reads back changed; as a block it imports to the same bytes.
+    RunResult set = Run({"set-url", "-p", "Trellis", Path("m.json"), "2", "page.html", "-o", Path("set.json")});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(Run({"url", "-p", "Trellis", Path("set.json"), "2"}).out, "page.html");
+    ASSERT_EQ(Run({"set-url", "-p", "Trellis", Path("m.blk"), "2", "page.html", "-o", Path("set.blk")}).status, 0);
+    ASSERT_EQ(Run({"import", "-p", "Trellis", Path("set.json"), "-o", Path("again.blk")}).status, 0);
+    EXPECT_EQ(ReadFileBytes(work / "again.blk"), ReadFileBytes(work / "set.blk"));
+
+    RunResult preview = Run({"preview", "-p", "Trellis", Path("set.json"), "-o", Path("p.png")});
+    EXPECT_EQ(preview.status, 0) << preview.err;
+
+    // JSON that does not describe a menu is refused as the import refuses it, naming the value.
+    Write("bad.json", R"({"buttons": 3})");
+    RunResult bad = Run({"tree", Path("bad.json")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("bad.json: buttons: expected an array, not a number"), std::string::npos) << bad.err;
+}
+
 TEST_F(MenuCommands, EachCommandDescribesItsOptions)
 {
     for (std::string command : {"export", "import", "check"}) {
