@@ -16,7 +16,7 @@ void AppendIconMarkup(CString& out, const CMenuSettings& menu, const CIconLibrar
         out += icon;
     } else {
         out += u"<i class=\"";
-        out += IconClassName(icon);
+        AppendIconClassName(out, icon);
     }
     out += u"\"></i>";
 }

@@ -54,7 +54,7 @@ void AppendFontIconRules(CString& css, const CMenuSettings& menu, const CIconLib
         codesByName[GlyphMapName(entry).str()] += GlyphMapCode(entry);
     for (const CString& name : names) {
         css += u"#cv_$ID$ .";
-        css += IconClassName(name);
+        AppendIconClassName(css, name);
         css += u":before\r\n{\r\n";
         css += u"   content: \"\\";
         if (auto codes = codesByName.find(name.str()); codes != codesByName.end())
@@ -124,8 +124,13 @@ CString GetIconCSS(const CMenuSettings& menu, const CIconLibrary& icons, const C
 
 CString IconClassName(const CString& name)
 {
-    CString result = name;
-    result.Replace(u' ', u'-');
-    result.Replace(u'.', u'-');
+    CString result;
+    AppendIconClassName(result, name);
     return result;
+}
+
+void AppendIconClassName(CString& out, const CString& name)
+{
+    for (char16_t ch : name.view())
+        out += (ch == u' ' || ch == u'.') ? u'-' : ch;
 }

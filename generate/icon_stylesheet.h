@@ -10,3 +10,5 @@ CString GetIconCSS(const CMenuSettings& menu, const CIconLibrary& icons, const C
 
 // The icon name with every blank and full stop turned into a hyphen: the CSS class of a font icon.
 CString IconClassName(const CString& name);
+// The same class name appended to the text, as the markup writes it for every icon.
+void AppendIconClassName(CString& out, const CString& name);

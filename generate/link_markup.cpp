@@ -11,7 +11,7 @@ bool IsDivider(const CMenuItem& link)
 
 void AppendLinkAddress(CString& out, const CMenuSettings& menu, const CMenuItem& link)
 {
-    out += GetRealURL(menu.m_arrPublishFolders, link.m_strURL);
+    AppendRealURL(out, menu.m_arrPublishFolders, link.m_strURL);
     out += u'"';
     if (!link.m_strTarget.IsEmpty()) {
         out += u" target=\"";

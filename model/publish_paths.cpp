@@ -23,54 +23,92 @@ std::u16string_view Extension(std::u16string_view path)
     return path.substr(dot);
 }
 
-}  // namespace
-
-CString GetPublishSubFolder(const CStringArray& publishFolders, const CString& path)
+// Equal once both are lower-cased as MakeLower does.
+bool EqualNoCase(std::u16string_view a, std::u16string_view b)
 {
-    const std::u16string_view found = Extension(path.view());
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (LowerOf(a[i]) != LowerOf(b[i]))
+            return false;
+    }
+    return true;
+}
+
+void AppendLower(CString& out, std::u16string_view text)
+{
+    for (char16_t ch : text)
+        out += LowerOf(ch);
+}
+
+// The folder field of the publish table entry for the path's extension, as stored (not yet
+// lower-cased); empty when there is none. Read in place, as local links are rewritten for every
+// link of a menu.
+std::u16string_view FindSubFolder(const CStringArray& publishFolders, std::u16string_view path)
+{
+    const std::u16string_view found = Extension(path);
     if (found.empty())
-        return CString();
-    CString extension(found);
-    extension.MakeLower();
-    extension.Remove(u'.');
+        return {};
+    const std::u16string_view extension = found.substr(1);  // without its "."
 
     // Every entry is compared, so the last one for an extension decides.
-    CString folder;
+    std::u16string_view folder;
     for (const CString& stored : publishFolders) {
-        CString entry(stored);
-        entry.MakeLower();
-        const int bar = entry.Find(u'|');
-        if ((bar < 0 ? entry : entry.Left(bar)) != extension)
+        const std::u16string_view entry = stored.view();
+        const size_t bar = entry.find(u'|');
+        if (!EqualNoCase(entry.substr(0, bar), extension))
             continue;
-        if (bar < 0) {
-            folder.Empty();
+        if (bar == std::u16string_view::npos) {
+            folder = {};
             continue;
         }
-        const int end = entry.Find(u'|', bar + 1);
-        folder = end < 0 ? entry.Mid(bar + 1) : entry.Mid(bar + 1, end - bar - 1);
+        // A second bar ends the folder.
+        const size_t end = entry.find(u'|', bar + 1);
+        folder = entry.substr(bar + 1, end == std::u16string_view::npos ? end : end - bar - 1);
     }
     return folder;
 }
 
-CString GetRealURL(const CStringArray& publishFolders, const CString& url)
+}  // namespace
+
+CString GetPublishSubFolder(const CStringArray& publishFolders, const CString& path)
 {
-    CString result(url);
-    const int scheme = url.Find(kFileScheme);
-    if (scheme < 0)
-        return result;
+    CString folder;
+    AppendLower(folder, FindSubFolder(publishFolders, path.view()));
+    return folder;
+}
+
+void AppendRealURL(CString& out, const CStringArray& publishFolders, const CString& url)
+{
+    const std::u16string_view text = url.view();
+    const size_t scheme = text.find(kFileScheme);
     // The local folder runs up to the last separator after "file://" itself; the scheme's own
     // slashes do not count, so "file://logo.png" has no folder to replace.
-    const size_t separator = url.view().find_last_of(kSeparators);
-    if (separator == std::u16string_view::npos || separator < static_cast<size_t>(scheme) + kFileScheme.size())
-        return result;
-    const CString folder = url.Mid(scheme, static_cast<int>(separator) - scheme + 1);
-
-    CString published(u"./");
-    const CString subFolder = GetPublishSubFolder(publishFolders, url);
-    if (!subFolder.IsEmpty()) {
-        published += subFolder;
-        published += u'/';
+    const size_t separator = scheme == std::u16string_view::npos ? scheme : text.find_last_of(kSeparators);
+    if (separator == std::u16string_view::npos || separator < scheme + kFileScheme.size()) {
+        out += text;
+        return;
     }
-    result.Replace(folder.view(), published.view());
+    const std::u16string_view folder = text.substr(scheme, separator - scheme + 1);
+    const std::u16string_view subFolder = FindSubFolder(publishFolders, text);
+
+    // Every occurrence of the folder, left to right, becomes "./" and the lower-cased subfolder.
+    size_t from = 0;
+    for (size_t at = text.find(folder); at != std::u16string_view::npos; at = text.find(folder, from)) {
+        out += text.substr(from, at - from);
+        out += u"./";
+        if (!subFolder.empty()) {
+            AppendLower(out, subFolder);
+            out += u'/';
+        }
+        from = at + folder.size();
+    }
+    out += text.substr(from);
+}
+
+CString GetRealURL(const CStringArray& publishFolders, const CString& url)
+{
+    CString result;
+    AppendRealURL(result, publishFolders, url);
     return result;
 }

@@ -12,3 +12,5 @@ CString GetPublishSubFolder(const CStringArray& publishFolders, const CString& p
 // A link to a local file ("file://...") turned into "./" plus the publish subfolder of its type
 // and the file name; every other address is returned unchanged.
 CString GetRealURL(const CStringArray& publishFolders, const CString& url);
+// The same address appended to the text, as the markup writes it for every link.
+void AppendRealURL(CString& out, const CStringArray& publishFolders, const CString& url);

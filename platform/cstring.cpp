@@ -6,13 +6,6 @@
 
 namespace {
 
-char16_t LowerOf(char16_t ch)
-{
-    if ((ch >= u'A' && ch <= u'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7))
-        return static_cast<char16_t>(ch + 32);
-    return ch;
-}
-
 char16_t UpperOf(char16_t ch)
 {
     if ((ch >= u'a' && ch <= u'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7))

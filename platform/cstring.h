@@ -82,3 +82,11 @@ private:
 };
 
 bool IsCSpace(char16_t ch);
+
+// The character MakeLower turns this one into: ASCII and Latin-1 capitals become small letters.
+inline char16_t LowerOf(char16_t ch)
+{
+    if ((ch >= u'A' && ch <= u'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7))
+        return static_cast<char16_t>(ch + 32);
+    return ch;
+}
