@@ -11,6 +11,55 @@
 
 namespace {
 
+// The codes of a glyph map by name: every entry of a name, exactly as the map spells it, gives
+// its code, in map order (normally there is one).
+using CodesByName = std::unordered_map<std::u16string, CString>;
+
+CodesByName IndexGlyphMap(const CStringArray& map)
+{
+    CodesByName codesByName;
+    codesByName.reserve(static_cast<size_t>(map.GetSize()));
+    for (const CString& entry : map)
+        codesByName[GlyphMapName(entry).str()] += GlyphMapCode(entry);
+    return codesByName;
+}
+
+CodesByName ReadAndIndexGlyphMap(const CIconLibrary& icons, const CString& library)
+{
+    CStringArray map;
+    icons.GetIconFontMap(library, map);
+    return IndexGlyphMap(map);
+}
+
+// The built-in maps never change, so each is indexed once, on first use, and shared by every
+// stylesheet after (the index is only read). A map from a library folder is read and indexed
+// anew: it may have changed.
+const CodesByName& GlyphCodes(const CIconLibrary& icons, const CString& library, CodesByName& folderCodes)
+{
+    switch (CIconLibrary::GetIconMapSource(library)) {
+    case IconMapSource::FontAwesome: {
+        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
+        return codes;
+    }
+    case IconMapSource::MaterialIcons: {
+        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
+        return codes;
+    }
+    case IconMapSource::GlyphiconsHalflings: {
+        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
+        return codes;
+    }
+    case IconMapSource::PrintableCharacters: {
+        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
+        return codes;
+    }
+    case IconMapSource::LibraryFolder:
+        break;
+    }
+    folderCodes = ReadAndIndexGlyphMap(icons, library);
+    return folderCodes;
+}
+
 // Size of the i elements of font icons; Font Awesome brings the rest in its own stylesheet.
 void AppendFontIconRules(CString& css, const CMenuSettings& menu, const CIconLibrary& icons, const CStringArray& names,
                          int size, int margin)
@@ -45,13 +94,9 @@ void AppendFontIconRules(CString& css, const CMenuSettings& menu, const CIconLib
     css += u"}\r\n";
 
     // The map is the same for every icon, so it is read once (for a foreign library that is a
-    // folder search and a file parse) and indexed by name: every entry of a name, exactly as the
-    // map spells it, gives its code, in map order (normally there is one).
-    CStringArray map;
-    icons.GetIconFontMap(menu.m_strIconFont, map);
-    std::unordered_map<std::u16string, CString> codesByName;
-    for (const CString& entry : map)
-        codesByName[GlyphMapName(entry).str()] += GlyphMapCode(entry);
+    // folder search and a file parse) and indexed by name.
+    CodesByName folderCodes;
+    const CodesByName& codesByName = GlyphCodes(icons, menu.m_strIconFont, folderCodes);
     for (const CString& name : names) {
         css += u"#cv_$ID$ .";
         AppendIconClassName(css, name);

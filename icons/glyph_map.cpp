@@ -64,18 +64,39 @@ CString FindMapFile(const CString& folder)
 
 }  // namespace
 
+IconMapSource CIconLibrary::GetIconMapSource(const CString& library)
+{
+    if (library == u"Font Awesome")
+        return IconMapSource::FontAwesome;
+    if (library == u"Material Icons")
+        return IconMapSource::MaterialIcons;
+    if (IsGlyphiconsHalflings(library))
+        return IconMapSource::GlyphiconsHalflings;
+    if (IsLibraryFolderName(library))
+        return IconMapSource::LibraryFolder;
+    return IconMapSource::PrintableCharacters;
+}
+
 void CIconLibrary::GetIconFontMap(const CString& library, CStringArray& map) const
 {
-    if (library == u"Font Awesome") {
+    switch (GetIconMapSource(library)) {
+    case IconMapSource::FontAwesome:
         AppendTable(FontAwesomeTable(), map);
-    } else if (library == u"Material Icons") {
+        break;
+    case IconMapSource::MaterialIcons:
         AppendTable(MaterialIconsTable(), map);
-    } else if (IsGlyphiconsHalflings(library)) {
+        break;
+    case IconMapSource::GlyphiconsHalflings:
         AppendGlyphiconsHalflings(map);
-    } else if (IsLibraryFolderName(library)) {
+        break;
+    case IconMapSource::LibraryFolder: {
         CString mapFile = FindMapFile(m_fontLibraryFolder + library);
         if (!mapFile.IsEmpty())
             AppendJsonIconMap(mapFile, map);
+        break;
+    }
+    case IconMapSource::PrintableCharacters:
+        break;
     }
     // Fonts without a usable map draw their icons on ordinary characters.
     if (map.IsEmpty())

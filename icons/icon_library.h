@@ -11,6 +11,10 @@
 // for it, so nothing outside the library folder is read.
 bool IsLibraryFolderName(const CString& library);
 
+// Where a library's glyph map comes from: one of the compiled-in lists, or a map file in the
+// library's folder (read anew every time, as the folder may change).
+enum class IconMapSource { FontAwesome, MaterialIcons, GlyphiconsHalflings, PrintableCharacters, LibraryFolder };
+
 // Bound to copies of the folders the host gave the menu object. It only reads: the glyph cache
 // the lookups fill belongs to the caller and is passed to the one lookup that uses it.
 class CIconLibrary {
@@ -19,8 +23,12 @@ public:
 
     // The full path of the library's font file (the first *.ttf of its folder), or empty text.
     CString GetIconFontFileName(const CString& library) const;
-    // Appends the library's glyph map, entries "name|code", to the array.
+    // Appends the library's glyph map, entries "name|code", to the array. A library folder
+    // without a usable map file gives the printable characters' map, as those fonts draw their
+    // icons on ordinary characters.
     void GetIconFontMap(const CString& library, CStringArray& map) const;
+    // The source of the library's glyph map: for all but LibraryFolder the map is always the same.
+    static IconMapSource GetIconMapSource(const CString& library);
     // The icon's glyph as one character, or empty text; found glyphs are kept in the cache.
     CString GetIconFontGlyph(const CString& library, const CString& icon, CMapStringToString& glyphCache) const;
     // The font family the library's glyphs are drawn under.

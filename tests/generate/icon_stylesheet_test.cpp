@@ -92,6 +92,34 @@ TEST_F(IconStylesheetTest, ContentIsTheCodePartAfterABackslash)
     EXPECT_NE(Css({"\""}).find("   content: \"\\\"\";\r\n"), std::string::npos);
 }
 
+TEST_F(IconStylesheetTest, EachLibraryKeepsItsOwnMapAndAFolderMapIsReadEveryTime)
+{
+    // Built-in maps are shared between stylesheets; alternating libraries must not mix them up.
+    const std::string homeRule = "#cv_$ID$ .home:before\r\n{\r\n   content: \"\\e88a\";\r\n}\r\n";
+    const std::string e001Rule = "#cv_$ID$ .e001:before\r\n{\r\n   content: \"\\e001\";\r\n}\r\n";
+    for (int round = 0; round < 2; ++round) {
+        menu.m_strIconFont = CString(u"Material Icons");
+        EXPECT_NE(Css({"home"}).find(homeRule), std::string::npos);
+        EXPECT_NE(Css({"e001"}).find("   content: \"\\\";\r\n"), std::string::npos);
+        menu.m_strIconFont = CString(u"GLYPHICONS Halflings");
+        EXPECT_NE(Css({"e001"}).find(e001Rule), std::string::npos);
+        EXPECT_NE(Css({"home"}).find("   content: \"\\\";\r\n"), std::string::npos);
+        // A name that cannot be a folder, and a folder without a map: the printable characters.
+        for (const char16_t* library : {u"../Letters", u"Letters"}) {
+            menu.m_strIconFont = CString(library);
+            EXPECT_NE(Css({"e"}).find("   content: \"\\e\";\r\n"), std::string::npos);
+            EXPECT_NE(Css({"e001"}).find("   content: \"\\\";\r\n"), std::string::npos);
+        }
+    }
+
+    // A library's own map may change between two publishings.
+    menu.m_strIconFont = CString(u"My Icons");
+    fonts.WriteFile("My Icons", "my-icons.json", R"({"icons": {"e900": {"name": "home"}}})");
+    EXPECT_NE(Css({"home"}).find("   content: \"\\e900\";\r\n"), std::string::npos);
+    fonts.WriteFile("My Icons", "my-icons.json", R"({"icons": {"e9a0": {"name": "home"}}})");
+    EXPECT_NE(Css({"home"}).find("   content: \"\\e9a0\";\r\n"), std::string::npos);
+}
+
 TEST_F(IconStylesheetTest, InlineSvgRulesColourTheDrawings)
 {
     menu.m_bInlineSVG = 1;
