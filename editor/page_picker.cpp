@@ -118,7 +118,9 @@ void CSelectPageDlg::Preselect(const QString& preselect)
     if (!preselect.isEmpty() && preselect != kChoosePagePrompt) {
         if (QTreeWidgetItem* item = FindItem(preselect)) {
             m_tree->setCurrentItem(item);
-            m_tree->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+            m_tree->scrollToItem(item, QAbstractItemView::PositionAtCenter);  // opens the folders above it
+            m_scrollTarget = item;
+            m_scrollToCentre = true;
         }
         return;
     }
@@ -126,6 +128,19 @@ void CSelectPageDlg::Preselect(const QString& preselect)
     if (QTreeWidgetItem* item = FindItem(last)) {
         m_tree->scrollToItem(item);
         item->setExpanded(true);
+        m_scrollTarget = item;
+    }
+}
+
+void CSelectPageDlg::showEvent(QShowEvent* event)
+{
+    CDialogResize::showEvent(event);
+    // Scrolled before the tree had its size, the item would end up at the top edge, its folder
+    // out of sight; so the first showing brings it into view.
+    if (m_scrollTarget) {
+        m_tree->scrollToItem(m_scrollTarget, m_scrollToCentre ? QAbstractItemView::PositionAtCenter
+                                                              : QAbstractItemView::EnsureVisible);
+        m_scrollTarget = nullptr;
     }
 }
 

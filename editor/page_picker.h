@@ -9,6 +9,7 @@ class CXmlDocument;
 class CXmlElement;
 class QDialogButtonBox;
 class QPushButton;
+class QShowEvent;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -33,6 +34,9 @@ public:
     // The stored name of the item the user expanded last ("Settings"/"LastExpanded").
     static QString LastExpanded();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildTree(CXmlDocument* siteStructure);
     void Preselect(const QString& preselect);
@@ -44,6 +48,9 @@ private:
     QTreeWidgetItem* m_siteItem = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
     CXmlElement* m_result = nullptr;
+    // The item the preselection brings into view, scrolled to again once the tree has its size.
+    QTreeWidgetItem* m_scrollTarget = nullptr;
+    bool m_scrollToCentre = false;
 };
 
 // Runs the picker; the chosen page's element on OK, else null.

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -99,6 +101,36 @@ TEST_F(PagePicker, WithoutAChosenPageReopensTheFolderExpandedLast)
     // A name that is given but not found selects nothing and does not fall back to the last folder.
     CSelectPageDlg unknown(nullptr, site.get(), QStringLiteral("Nowhere"));
     EXPECT_FALSE(unknown.FindItem(QStringLiteral("Archive"))->isExpanded());
+}
+
+TEST_F(PagePicker, OpensWithThePageOrFolderInViewOfALargeSite)
+{
+    std::string xml = "<site>";
+    for (int folder = 1; folder <= 10; ++folder) {
+        xml += "<folder name=\"Folder " + std::to_string(folder) + "\">";
+        for (int page = 1; page <= 30; ++page)
+            xml += "<page name=\"Page " + std::to_string(folder) + "." + std::to_string(page) + "\" url=\"./p.html\"/>";
+        xml += "</folder>";
+    }
+    auto large = ParseSite(xml + "</site>");
+
+    // The chosen page shows in the middle of the tree, with pages before and after it in view.
+    CSelectPageDlg picker(nullptr, large.get(), QStringLiteral("Page 6.15"));
+    picker.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    const QRect view = picker.Tree()->viewport()->rect();
+    const QRect item = picker.Tree()->visualItemRect(picker.Tree()->currentItem());
+    EXPECT_TRUE(view.contains(item)) << item.y() << " in " << view.height();
+    EXPECT_LE(std::abs(item.center().y() - view.center().y()), item.height()) << item.y() << " in " << view.height();
+
+    // The folder expanded last is in view, though far down.
+    picker.Tree()->expandItem(picker.FindItem(QStringLiteral("Folder 9")));
+    CSelectPageDlg again(nullptr, large.get(), QString());
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    QTreeWidgetItem* folder = again.FindItem(QStringLiteral("Folder 9"));
+    EXPECT_TRUE(folder->isExpanded());
+    EXPECT_TRUE(again.Tree()->viewport()->rect().contains(again.Tree()->visualItemRect(folder)));
 }
 
 TEST_F(PagePicker, AFolderCanNeverBeChosen)
