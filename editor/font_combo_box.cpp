@@ -56,3 +56,13 @@ int CFontCombobox::FindPrefix(const QString& prefix, int after) const
     }
     return -1;
 }
+
+int CFontCombobox::FindFaceToShow(const QString& stored, const QString& arialStandIn) const
+{
+    int index = FindPrefix(stored);
+    if (index < 0)
+        index = FindPrefix(QStringLiteral("Arial"), 0);
+    if (index < 0 && !arialStandIn.isEmpty())
+        index = findText(arialStandIn, Qt::MatchFixedString);
+    return index;
+}

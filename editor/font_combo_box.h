@@ -23,6 +23,11 @@ public:
     // `after` to the end and then from the top; -1 when none does. `after` -1 searches from the top.
     int FindPrefix(const QString& prefix, int after = -1) const;
 
+    // The entry that shows a stored font name: the first that begins with it; failing that, the
+    // first "Arial" face after the top entry; failing that (no Arial face at all), the entry equal
+    // to `arialStandIn`, the face the system draws in Arial's place. -1 when none is listed.
+    int FindFaceToShow(const QString& stored, const QString& arialStandIn) const;
+
 private:
     bool m_includeSymbolFonts = true;
 };

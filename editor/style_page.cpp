@@ -2,6 +2,8 @@
 #include "editor/style_page.h"
 
 #include <QComboBox>
+#include <QFont>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -203,14 +205,13 @@ void CStylePage::LoadControls()
     }
 }
 
-// The face whose name begins with the stored one; failing that, the first "Arial" face after the
-// top entry. Only the user's choice changes the stored name.
+// The face whose name begins with the stored one; failing that, an "Arial" face, or where there is
+// none the face the system draws for Arial (a metric twin such as Liberation Sans), so the list
+// does not stand empty. Only the user's choice changes the stored name.
 void CStylePage::SelectFont()
 {
-    int index = m_fontList->FindPrefix(ToQString(m_values.m_strFontName));
-    if (index < 0)
-        index = m_fontList->FindPrefix(QStringLiteral("Arial"), 0);
-    m_fontList->setCurrentIndex(index);
+    const QString arialStandIn = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+    m_fontList->setCurrentIndex(m_fontList->FindFaceToShow(ToQString(m_values.m_strFontName), arialStandIn));
 }
 
 bool CStylePage::ReadControls()

@@ -46,4 +46,23 @@ TEST(FontList, PrefixSearchWrapsAfterTheStartingEntry)
     EXPECT_EQ(list.FindPrefix("Arial", 0), -1);
 }
 
+TEST(FontList, ShowsAStoredNameByPrefixThenArialThenArialsStandIn)
+{
+    CFontCombobox list;
+    list.Fill({"Arial", "Arial Narrow", "DejaVu Sans", "Liberation Sans"});
+    EXPECT_EQ(list.FindFaceToShow("dejavu", "Liberation Sans"), 2);
+    EXPECT_EQ(list.FindFaceToShow("No Such Face", "Liberation Sans"), 1);  // "Arial" after the top entry
+
+    // No Arial face: the face drawn in its place, whatever the stored name.
+    list.Fill({"DejaVu Sans", "Liberation Sans", "Liberation Serif"});
+    EXPECT_EQ(list.FindFaceToShow("Arial", "liberation sans"), 1);
+    EXPECT_EQ(list.FindFaceToShow("No Such Face", "Liberation Sans"), 1);
+    EXPECT_EQ(list.FindFaceToShow("Liberation Serif", "Liberation Sans"), 2);
+    // A stand-in that is not listed, or none, shows nothing.
+    EXPECT_EQ(list.FindFaceToShow("Arial", "Nimbus Sans"), -1);
+    EXPECT_EQ(list.FindFaceToShow("Arial", QString()), -1);
+    // The stand-in is matched whole, never as a prefix.
+    EXPECT_EQ(list.FindFaceToShow("Arial", "Liberation"), -1);
+}
+
 }  // namespace

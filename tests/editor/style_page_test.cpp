@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFont>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,10 +84,13 @@ TEST(StylePage, DefaultSettingsShowTheirValues)
         EXPECT_EQ(Find<QLineEdit>(page, "ctl320")->text(), "200");
         EXPECT_EQ(Find<QLineEdit>(page, "ctl5063")->text(), "480");
         EXPECT_EQ(Find<CColorPicker>(page, "ctl153")->Color(), 0xBD7D3Eu);
-        // "Arial" where a face of that name is installed; otherwise the list shows nothing.
+        // "Arial" where a face of that name is installed; otherwise the face drawn in its place.
         auto* fonts = Find<CFontCombobox>(page, "ctl5043");
+        const QString standIn = QFontInfo(QFont("Arial")).family();
         if (fonts->FindPrefix("Arial") >= 0)
             EXPECT_TRUE(fonts->currentText().startsWith("Arial", Qt::CaseInsensitive));
+        else if (fonts->findText(standIn, Qt::MatchFixedString) >= 0)
+            EXPECT_EQ(fonts->currentText(), standIn);
         else
             EXPECT_EQ(fonts->currentIndex(), -1);
     }
