@@ -2,6 +2,7 @@
 #include "generate/icon_stylesheet.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "generate/style_format.h"
@@ -176,6 +177,15 @@ CString IconClassName(const CString& name)
 
 void AppendIconClassName(CString& out, const CString& name)
 {
-    for (char16_t ch : name.view())
-        out += (ch == u' ' || ch == u'.') ? u'-' : ch;
+    // The runs between blanks and full stops go in whole.
+    const std::u16string_view text = name.view();
+    size_t run = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u' ' || text[i] == u'.') {
+            out += text.substr(run, i - run);
+            out += u'-';
+            run = i + 1;
+        }
+    }
+    out += text.substr(run);
 }

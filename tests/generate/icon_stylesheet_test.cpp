@@ -143,6 +143,7 @@ TEST(IconClassName, TurnsBlanksAndFullStopsIntoHyphens)
     const std::pair<const char16_t*, const char16_t*> cases[] = {
         {u"arrow.left 2", u"arrow-left-2"}, {u"3d rotation", u"3d-rotation"}, {u"list-alt", u"list-alt"},
         {u" .", u"--"},                     {u"a\tb", u"a\tb"},               {u"", u""},
+        {u"a. b.", u"a--b-"},
     };
     for (const auto& [name, className] : cases)
         EXPECT_EQ(IconClassName(CString(name)), CString(className));
