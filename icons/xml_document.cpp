@@ -103,27 +103,71 @@ int CXmlDocument::Load(const CString& path)
 
 int CXmlDocument::Parse(CString text)
 {
-    Reset(std::move(text));
+    // The previous tree stays where it is: each element the text opens takes the element the
+    // previous tree had at the same place, with its strings and its children, so a text like
+    // the last one only rewrites strings, and no element is moved or freed.
+    m_pCurrent = &m_root;
+    m_root.m_pParent = nullptr;
+    m_root.m_strName.Empty();
+    m_root.m_strAttributes.Empty();
+    // Attributes of an earlier root would otherwise show through on the new one.
+    m_root.m_attributes.RemoveAll();
+    m_root.m_strValue.Empty();
+    m_root.m_posChild = m_root.m_children.begin();
+    m_strText = std::move(text);
     // The scanner alternates between text and tags: text runs to the next <, a tag to the next >.
     // So a > in text is an ordinary character, and so is a < inside a tag (as in an attribute
     // value the host did not escape); neither disturbs the tree.
     constexpr size_t npos = std::u16string_view::npos;
     const std::u16string_view all = m_strText.view();
     size_t pos = 0;
-    while (pos < all.size()) {
-        size_t open = FindChar(all, u'<', pos);
-        if (open == npos)
-            break;  // text after the last tag belongs to no element
-        // The last text run before a tag wins, even an empty one.
-        Assign(m_pCurrent->m_strValue, TrimBlanks(all.substr(pos, open - pos)));
-        size_t close = FindChar(all, u'>', open + 1);
-        if (close == npos)
-            break;  // a tag cut off by the end of the text is dropped
-        TakeTag(all.substr(open + 1, close - open - 1));
-        pos = close + 1;
+    try {
+        while (pos < all.size()) {
+            size_t open = FindChar(all, u'<', pos);
+            if (open == npos)
+                break;  // text after the last tag belongs to no element
+            // The last text run before a tag wins, even an empty one.
+            Assign(m_pCurrent->m_strValue, TrimBlanks(all.substr(pos, open - pos)));
+            size_t close = FindChar(all, u'>', open + 1);
+            if (close == npos)
+                break;  // a tag cut off by the end of the text is dropped
+            TakeTag(all.substr(open + 1, close - open - 1));
+            pos = close + 1;
+        }
+    } catch (...) {
+        // Out of memory: what was built stays, without anything of the previous tree.
+        for (CXmlElement* element = m_pCurrent; element; element = element->m_pParent)
+            CloseElement(*element);
+        DropSpare();
+        throw;
     }
+    // Elements the text left open end here.
+    for (CXmlElement* element = m_pCurrent; element; element = element->m_pParent)
+        CloseElement(*element);
     DropSpare();
     return 1;
+}
+
+CXmlElement& CXmlDocument::OpenChild()
+{
+    CXmlElement& parent = *m_pCurrent;
+    if (parent.m_posChild == parent.m_children.end())
+        return parent.AddChild(m_spare);
+    CXmlElement& child = *parent.m_posChild;
+    ++parent.m_posChild;
+    // Emptying keeps each string's buffer for the text the element takes again.
+    child.m_strName.Empty();
+    child.m_strAttributes.Empty();
+    child.m_attributes.RemoveAll();
+    child.m_strValue.Empty();
+    child.m_posChild = child.m_children.begin();
+    return child;
+}
+
+void CXmlDocument::CloseElement(CXmlElement& element)
+{
+    m_spare.splice(m_spare.end(), element.m_children, element.m_posChild, element.m_children.end());
+    element.m_posChild = element.m_children.end();
 }
 
 void CXmlDocument::TakeTag(std::u16string_view inner)
@@ -135,7 +179,7 @@ void CXmlDocument::TakeTag(std::u16string_view inner)
     if (kind == TagKind::Start || kind == TagKind::SelfClosing) {
         CXmlElement* element = &m_root;
         if (!m_root.m_strName.IsEmpty()) {
-            element = &m_pCurrent->AddChild(m_spare);
+            element = &OpenChild();
             m_pCurrent = element;
         }
         // Taking the tag: the name runs to the first blank, the rest is the attribute text.
@@ -150,8 +194,10 @@ void CXmlDocument::TakeTag(std::u16string_view inner)
     }
     // End tags are not matched against the open element: any end tag closes it, and a surplus
     // one at the root is ignored.
-    if ((kind == TagKind::End || kind == TagKind::SelfClosing) && m_pCurrent->m_pParent)
+    if ((kind == TagKind::End || kind == TagKind::SelfClosing) && m_pCurrent->m_pParent) {
+        CloseElement(*m_pCurrent);
         m_pCurrent = m_pCurrent->m_pParent;
+    }
 }
 
 CXmlElement* CXmlDocument::GetFirstChild(CXmlElement* element)

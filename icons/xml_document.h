@@ -35,7 +35,8 @@ public:
 
     // Appends an empty child named `name` whose parent is this element.
     CXmlElement& AddChild(const CString& name = CString());
-    // The same, reusing an element of `spare` (see MoveDescendantsTo) when there is one.
+    // The same, reusing an element of `spare` (see MoveDescendantsTo) when there is one. Should
+    // that element still have children, they go back to the front of `spare` for the next ones.
     CXmlElement& AddChild(CXmlElementList& spare, std::u16string_view name = {});
     // Deletes every child with its subtree and ends any child iteration.
     void RemoveAllChildren();
@@ -111,6 +112,13 @@ private:
     void DropSpare() { m_spare.clear(); }
     // Acts on the characters between a tag's < and >.
     void TakeTag(std::u16string_view inner);
+
+    // Opens the next child of the current element: the next child the previous tree had at this
+    // place, else one of m_spare, else a new one. Its own old children wait for its children.
+    CXmlElement& OpenChild();
+    // Ends the element's part in the parse: the old children the new tree did not take go to
+    // m_spare with their subtrees.
+    void CloseElement(CXmlElement& element);
 
     // Elements of the previous tree during a parse; empty between parses.
     CXmlElementList m_spare;

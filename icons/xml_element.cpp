@@ -36,6 +36,10 @@ CXmlElement& CXmlElement::AddChild(CXmlElementList& spare, std::u16string_view n
         child.m_pParent = this;
         return child;
     }
+    // An element taken with its subtree leaves its children at the front of `spare`, so the
+    // subtree is flattened only as far as it is reused.
+    CXmlElement& front = spare.front();
+    spare.splice(std::next(spare.begin()), front.m_children);
     m_children.splice(m_children.end(), spare, spare.begin());
     CXmlElement& child = m_children.back();
     // Emptying keeps each string's buffer for the text the new element will take.

@@ -222,6 +222,27 @@ TEST(XmlNavigation, ReparsedElementsKeepNothingOfTheEarlierTree)
     EXPECT_STREQ(root->GetRuntimeClass()->m_lpszClassName, "CXmlElement");
 }
 
+// The old tree's elements stay in place for the new one: children the new text does not give
+// an element must go, also under elements the text leaves open or closes early.
+TEST(XmlNavigation, ReparseDropsTheOldChildrenTheNewTextDoesNotHave)
+{
+    CXmlDocument doc;
+    CXmlElement* root = doc.GetRootElement();
+    const char16_t* old = u"<r><a><b x=\"1\"/><c>t</c></a><d><e/></d><f/></r>";
+    doc.Parse(old);
+    doc.Parse(u"<r><a><b>");
+    EXPECT_EQ(DumpElement(*root), "r(a(b))");
+    doc.Parse(old);
+    doc.Parse(u"<r><a/><d><e/><g/><h><i/></h></d></r>");
+    EXPECT_EQ(DumpElement(*root), "r(a d(e g h(i)))");
+    doc.Parse(old);
+    doc.Parse(u"<r></r><s/>");
+    EXPECT_EQ(DumpElement(*root), "r(s)");
+    doc.Parse(u"");
+    EXPECT_EQ(DumpElement(*root), "");
+    EXPECT_TRUE(root->GetChildren().empty());
+}
+
 TEST(XmlEntities, EncodeEscapesMarkupAndWritesReferencesFromU0080)
 {
     const struct {
