@@ -61,7 +61,7 @@ void CCorvaneExtension::GetMinimumSize(int& width, int& height)
     GetDesignViewMinimumSize(*this, CreateScreenDeviceContext().get(), width, height);
 }
 
-void CCorvaneExtension::SetSiteStructure(const char16_t* xml) { m_xmlSiteStructure.Parse(CString(xml)); }
+void CCorvaneExtension::SetSiteStructure(const char16_t* xml) { m_xmlSiteStructure.ParseCopyOf(xml); }
 
 void CCorvaneExtension::SetID(int id) { m_nID = id; }
 

@@ -43,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     doc.Parse(CString(flat));
     Walk(doc);
 
+    // And once more as the host hands it over, a null-terminated text the document copies.
+    doc.ParseCopyOf(text.GetString());
+    Walk(doc);
+
     // Escaping is undone exactly by unescaping, whatever the text holds.
     for (int flags : {CXmlDocument::kEncodeDefault, CXmlDocument::kEncodeQuotes})
         FuzzRequire(CXmlDocument::DecodeEntities(CXmlDocument::EncodeEntities(text, flags)) == text);

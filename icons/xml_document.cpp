@@ -103,6 +103,27 @@ int CXmlDocument::Load(const CString& path)
 
 int CXmlDocument::Parse(CString text)
 {
+    m_strText = std::move(text);
+    ParseText();
+    return 1;
+}
+
+int CXmlDocument::ParseCopyOf(const char16_t* text)
+{
+    const std::u16string_view view = text ? std::u16string_view(text, TextLength(text)) : std::u16string_view();
+    if (view.size() > m_strText.str().capacity()) {
+        // A copy that cannot be made leaves the text and the tree as they were.
+        m_strText = CString(view);
+    } else {
+        m_strText.Empty();
+        m_strText += view;
+    }
+    ParseText();
+    return 1;
+}
+
+void CXmlDocument::ParseText()
+{
     // The previous tree stays where it is: each element the text opens takes the element the
     // previous tree had at the same place, with its strings and its children, so a text like
     // the last one only rewrites strings, and no element is moved or freed.
@@ -114,7 +135,6 @@ int CXmlDocument::Parse(CString text)
     m_root.m_attributes.RemoveAll();
     m_root.m_strValue.Empty();
     m_root.m_posChild = m_root.m_children.begin();
-    m_strText = std::move(text);
     // The scanner alternates between text and tags: text runs to the next <, a tag to the next >.
     // So a > in text is an ordinary character, and so is a < inside a tag (as in an attribute
     // value the host did not escape); neither disturbs the tree.
@@ -145,7 +165,6 @@ int CXmlDocument::Parse(CString text)
     for (CXmlElement* element = m_pCurrent; element; element = element->m_pParent)
         CloseElement(*element);
     DropSpare();
-    return 1;
 }
 
 CXmlElement& CXmlDocument::OpenChild()

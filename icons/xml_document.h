@@ -77,6 +77,9 @@ public:
     int Load(const CString& path);
     // Replaces the tree with the one built from the text. Never fails: returns 1.
     int Parse(CString text);
+    // The same for a copy of the null-terminated text (null is the empty text), which the
+    // previous text's buffer takes when it is large enough.
+    int ParseCopyOf(const char16_t* text);
 
     CXmlElement* GetRootElement() { return &m_root; }
     const CXmlElement* GetRootElement() const { return &m_root; }
@@ -110,6 +113,8 @@ private:
     void Reset(CString text);
     // Frees the elements the new tree did not reuse.
     void DropSpare() { m_spare.clear(); }
+    // Builds the tree of m_strText.
+    void ParseText();
     // Acts on the characters between a tag's < and >.
     void TakeTag(std::u16string_view inner);
 

@@ -243,6 +243,27 @@ TEST(XmlNavigation, ReparseDropsTheOldChildrenTheNewTextDoesNotHave)
     EXPECT_TRUE(root->GetChildren().empty());
 }
 
+// The host's text is copied from its null: at any alignment, and null itself is the empty text.
+TEST(XmlNavigation, ParseCopyOfReadsTheTextUpToItsNull)
+{
+    const std::u16string text = u"<r><a k=\"v\">text</a><b/></r>";
+    std::u16string buffer(64, u'#');
+    CXmlDocument doc;
+    for (size_t offset = 0; offset < 16; ++offset) {
+        for (size_t cut : {size_t{0}, size_t{1}, size_t{9}, text.size()}) {
+            std::u16string padded = buffer;
+            padded.replace(offset, cut, text.substr(0, cut));
+            padded[offset + cut] = u'\0';
+            doc.ParseCopyOf(padded.data() + offset);
+            EXPECT_EQ(doc.m_strText, CString(text.substr(0, cut))) << offset << " " << cut;
+        }
+    }
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "r(a{k=v}'text' b)");
+    doc.ParseCopyOf(nullptr);
+    EXPECT_TRUE(doc.m_strText.IsEmpty());
+    EXPECT_TRUE(doc.GetRootElement()->GetChildren().empty());
+}
+
 TEST(XmlEntities, EncodeEscapesMarkupAndWritesReferencesFromU0080)
 {
     const struct {
