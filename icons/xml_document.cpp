@@ -75,9 +75,8 @@ CXmlDocument::CXmlDocument() : m_pCurrent(&m_root) {}
 
 CXmlDocument::~CXmlDocument() = default;
 
-void CXmlDocument::Reset(CString text)
+void CXmlDocument::ClearRoot()
 {
-    m_root.MoveDescendantsTo(m_spare);
     m_pCurrent = &m_root;
     m_root.m_pParent = nullptr;
     m_root.m_strName.Empty();
@@ -85,6 +84,12 @@ void CXmlDocument::Reset(CString text)
     // Attributes of an earlier root would otherwise show through on the new one.
     m_root.m_attributes.RemoveAll();
     m_root.m_strValue.Empty();
+}
+
+void CXmlDocument::Reset(CString text)
+{
+    m_root.MoveDescendantsTo(m_spare);
+    ClearRoot();
     m_strText = std::move(text);
 }
 
@@ -127,13 +132,7 @@ void CXmlDocument::ParseText()
     // The previous tree stays where it is: each element the text opens takes the element the
     // previous tree had at the same place, with its strings and its children, so a text like
     // the last one only rewrites strings, and no element is moved or freed.
-    m_pCurrent = &m_root;
-    m_root.m_pParent = nullptr;
-    m_root.m_strName.Empty();
-    m_root.m_strAttributes.Empty();
-    // Attributes of an earlier root would otherwise show through on the new one.
-    m_root.m_attributes.RemoveAll();
-    m_root.m_strValue.Empty();
+    ClearRoot();
     m_root.m_posChild = m_root.m_children.begin();
     // The scanner alternates between text and tags: text runs to the next <, a tag to the next >.
     // So a > in text is an ordinary character, and so is a < inside a tag (as in an attribute

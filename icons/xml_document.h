@@ -110,6 +110,8 @@ public:
 
 private:
     // Empties the tree, keeping its elements in m_spare, and keeps the text of the coming parse.
+    // Empties the root element and makes it the current one; its children are left to the caller.
+    void ClearRoot();
     void Reset(CString text);
     // Frees the elements the new tree did not reuse.
     void DropSpare() { m_spare.clear(); }

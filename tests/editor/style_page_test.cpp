@@ -285,12 +285,15 @@ TEST(StylePage, StoresExactlyItsOwnFields)
     CStylePage second(2, values);
     CMenuSettings menu = Store(second, untouched);
     for (const StyleRow& row : StylePageLayout(2)) {
-        if (row.field.number)
+        if (row.field.number) {
             EXPECT_EQ(menu.*row.field.number, values.*row.field.number) << row.id;
-        if (row.field.colour)
+        }
+        if (row.field.colour) {
             EXPECT_EQ(menu.*row.field.colour, values.*row.field.colour) << row.id;
-        if (row.field.text)
+        }
+        if (row.field.text) {
             EXPECT_EQ(menu.*row.field.text, values.*row.field.text) << row.id;
+        }
     }
     EXPECT_EQ(menu.m_nDropDownFontSize, 31);
     EXPECT_EQ(menu.m_nFontStyle, 9);
