@@ -24,6 +24,10 @@ public:
     bool IsEmpty() const { return m_str.empty(); }
     void Empty() { m_str.clear(); }
     void Preallocate(int length) { if (length > 0) m_str.reserve(static_cast<size_t>(length)); }
+    // Replaces the text in place, keeping the buffer: a text no longer than the current one is
+    // written over it, so readers that refill the same strings parse after parse neither
+    // allocate nor empty them first.
+    void SetText(std::u16string_view text);
 
     char16_t GetAt(int index) const;            // throws CInvalidArgException when out of range
     char16_t operator[](int index) const { return GetAt(index); }
@@ -80,6 +84,17 @@ public:
 private:
     std::u16string m_str;
 };
+
+inline void CString::SetText(std::u16string_view text)
+{
+    if (text.size() <= m_str.size()) {
+        // Moved rather than copied: the text may be a part of this string.
+        std::char_traits<char16_t>::move(m_str.data(), text.data(), text.size());
+        m_str.erase(text.size());
+    } else {
+        m_str.assign(text.data(), text.size());
+    }
+}
 
 bool IsCSpace(char16_t ch);
 

@@ -73,15 +73,18 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
     const int fd = OpenRegularFile(path, error);
     if (fd < 0)
         return false;
-    struct stat st;
-    if (::fstat(fd, &st) == 0 && static_cast<uintmax_t>(st.st_size) > maxBytes) {
+    // The size is only a first guess at the room needed; reading goes on to the real end.
+    struct stat st {};
+    const uintmax_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<uintmax_t>(st.st_size) : 0;
+    if (size > maxBytes) {
         ::close(fd);
         return Fail(error, "is larger than " + Megabytes(maxBytes));
     }
-    std::string all(static_cast<size_t>(st.st_size), '\0');
+    // One byte more than the size says, so that the read that sees the end needs no more room.
+    std::string all(static_cast<size_t>(size) + 1, '\0');
     size_t used = 0;
     for (;;) {
-        // Room for one more byte than the size said, to see the end (or a file that grows).
+        // A file that grows while it is read gets more room.
         if (used == all.size())
             all.resize(std::min(maxBytes + 1, std::max<size_t>(all.size() * 2, used + 4096)));
         const ssize_t n = ::read(fd, all.data() + used, all.size() - used);

@@ -68,60 +68,68 @@ size_t DecodeSequence(std::string_view bytes, size_t i, char32_t& cp)
 
 std::u16string Utf8ToUtf16(std::string_view bytes)
 {
-    // No sequence gives more UTF-16 units than it has bytes, so the text is decoded into a
-    // buffer of the input's length, written through a pointer, and cut to size at the end.
-    std::u16string out(bytes.size(), u'\0');
-    char16_t* to = out.data();
+    // No sequence gives more UTF-16 units than it has bytes, so the result never outgrows a
+    // reserve of the input's length. The text is decoded a block at a time into a buffer on the
+    // stack and appended from there, which spares filling the result before it is written.
+    std::u16string out;
+    out.reserve(bytes.size());
+    constexpr size_t kBlock = 2048;
+    char16_t block[kBlock];
     const unsigned char* from = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t i = 0;
     while (i < bytes.size()) {
-        // Most text is ASCII: widen runs of it sixteen bytes, then eight bytes at a time.
+        char16_t* to = block;
+        // Room for a whole run of sixteen or a surrogate pair is left at the end of the block.
+        char16_t* const full = block + kBlock - 16;
+        while (i < bytes.size() && to <= full) {
+            // Most text is ASCII: widen runs of it sixteen bytes, then eight bytes at a time.
 #ifdef __SSE2__
-        while (i + 16 <= bytes.size()) {
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-            if (_mm_movemask_epi8(block) != 0)
-                break;
-            const __m128i zero = _mm_setzero_si128();
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(block, zero));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(block, zero));
-            to += 16;
-            i += 16;
-        }
+            while (i + 16 <= bytes.size() && to <= full) {
+                const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+                if (_mm_movemask_epi8(chunk) != 0)
+                    break;
+                const __m128i zero = _mm_setzero_si128();
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(chunk, zero));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(chunk, zero));
+                to += 16;
+                i += 16;
+            }
 #endif
-        while (i + 8 <= bytes.size()) {
-            uint64_t block;
-            std::memcpy(&block, from + i, sizeof block);
-            if (block & 0x8080808080808080u)
+            while (i + 8 <= bytes.size() && to <= full) {
+                uint64_t chunk;
+                std::memcpy(&chunk, from + i, sizeof chunk);
+                if (chunk & 0x8080808080808080u)
+                    break;
+                for (size_t k = 0; k < 8; ++k)
+                    to[k] = from[i + k];
+                to += 8;
+                i += 8;
+            }
+            if (i >= bytes.size() || to > full)
                 break;
-            for (size_t k = 0; k < 8; ++k)
-                to[k] = from[i + k];
-            to += 8;
-            i += 8;
+            const unsigned char b0 = from[i];
+            if (b0 < 0x80) {
+                *to++ = b0;
+                ++i;
+                continue;
+            }
+            char32_t cp = 0;
+            const size_t length = DecodeSequence(bytes, i, cp);
+            if (length == 0) {
+                *to++ = b0;
+                ++i;
+                continue;
+            }
+            if (cp >= 0x10000) {
+                cp -= 0x10000;
+                *to++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+                *to++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+            } else {
+                *to++ = static_cast<char16_t>(cp);
+            }
+            i += length;
         }
-        if (i >= bytes.size())
-            break;
-        const unsigned char b0 = from[i];
-        if (b0 < 0x80) {
-            *to++ = b0;
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        const size_t length = DecodeSequence(bytes, i, cp);
-        if (length == 0) {
-            *to++ = b0;
-            ++i;
-            continue;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            *to++ = static_cast<char16_t>(0xD800 + (cp >> 10));
-            *to++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
-            *to++ = static_cast<char16_t>(cp);
-        }
-        i += length;
+        out.append(block, static_cast<size_t>(to - block));
     }
-    out.resize(static_cast<size_t>(to - out.data()));
     return out;
 }
