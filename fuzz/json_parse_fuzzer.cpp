@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes, read as a JSON map file would be, must give a result code and a
-// consistent tree without fault, and the icon map read straight from the tokens must list what
-// the tree does.
+// consistent tree without fault, and the icon map read straight from the tokens, and in one pass
+// over the bytes, must list what the tree does.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -58,6 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CStringArray direct;
     FuzzRequire(AppendJsonIconMapText(text.view(), direct) == (result == 0));
     FuzzRequire(direct == MapOfTree(doc));
+    CStringArray fromBytes;
+    FuzzRequire(AppendJsonIconMapUtf8(FuzzBytes(data, size), fromBytes) == (result == 0));
+    FuzzRequire(fromBytes == direct);
     // Again into the same document, which reuses the elements of the first tree.
     result = doc.ParseJson(text);
     CheckTree(doc, result);

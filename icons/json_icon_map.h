@@ -11,5 +11,9 @@
 // code, exactly those and in the order that CXmlDocument::LoadJson's tree would give. False, with
 // nothing appended, when the file cannot be read or its text is no JSON that LoadJson accepts.
 bool AppendJsonIconMap(const CString& path, CStringArray& map);
+// The same for the bytes of a map file, up to any zero byte, decoded as LoadJson decodes them.
+// A map written as strict JSON is read in one pass over the bytes; any other text is decoded and
+// read through the lenient tokeniser as below.
+bool AppendJsonIconMapUtf8(std::string_view bytes, CStringArray& map);
 // The same for a text as LoadJson's ParseJson reads it.
 bool AppendJsonIconMapText(std::u16string_view text, CStringArray& map);

@@ -15,13 +15,6 @@ namespace {
 // Marks a token array that cannot be read as a tree.
 constexpr int kInvalid = -1;
 
-// Replaces the string's text, keeping its buffer when it is large enough.
-void Assign(CString& target, std::u16string_view text)
-{
-    target.Empty();
-    target += text;
-}
-
 std::u16string_view TokenText(std::u16string_view text, const CJsonToken& token)
 {
     return text.substr(static_cast<size_t>(token.m_nStart), static_cast<size_t>(token.m_nEnd - token.m_nStart));
@@ -40,8 +33,8 @@ struct TreeSink {
 
     Handle AddMember(Handle parent) { return &parent->AddChild(spare); }
     Handle AddItem(Handle parent, std::u16string_view name) { return &parent->AddChild(spare, name); }
-    static void SetName(Handle element, std::u16string_view text) { Assign(element->m_strName, text); }
-    static void SetValue(Handle element, std::u16string_view text) { Assign(element->m_strValue, text); }
+    static void SetName(Handle element, std::u16string_view text) { element->m_strName.SetText(text); }
+    static void SetValue(Handle element, std::u16string_view text) { element->m_strValue.SetText(text); }
 };
 
 // The name an array's items take: its key, without white space at either end, or "unknown".
@@ -195,12 +188,6 @@ int CXmlDocument::ParseJson(CString text)
     }
     DropSpare();
     return result;
-}
-
-bool AppendJsonIconMap(const CString& path, CStringArray& map)
-{
-    CString text;
-    return ReadFileAsText(path, text) && AppendJsonIconMapText(text.view(), map);
 }
 
 bool AppendJsonIconMapText(std::u16string_view all, CStringArray& map)

@@ -1,5 +1,6 @@
-// Tests for reading an icon map straight from the JSON tokens: it must list exactly what a walk
-// over LoadJson's tree lists, for well-formed maps and for every oddity the tree builder accepts.
+// Tests for reading an icon map without a tree, from the JSON tokens and in one pass over the
+// bytes: both must list exactly what a walk over LoadJson's tree lists, for well-formed maps and
+// for every oddity the tree builder accepts.
 #include "icons/json_icon_map.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,11 @@ std::vector<std::string> MapOfTree(const std::u16string& text, bool& parsed)
     return map;
 }
 
-std::vector<std::string> Direct(const std::u16string& text, bool& parsed)
+std::vector<std::string> Direct(const std::u16string& text, bool& parsed, bool fromBytes)
 {
     CStringArray map;
     map.Add(CString(u"kept|0000"));  // entries already there stay first
-    parsed = AppendJsonIconMapText(text, map);
+    parsed = fromBytes ? AppendJsonIconMapUtf8(CString(text).ToUtf8(), map) : AppendJsonIconMapText(text, map);
     std::vector<std::string> entries;
     for (const CString& entry : map)
         entries.push_back(entry.ToUtf8());
@@ -48,8 +49,25 @@ void ExpectSameAsTree(const std::u16string& text)
     SCOPED_TRACE(CString(text).ToUtf8());
     bool treeParsed = false, directParsed = false;
     const std::vector<std::string> expected = MapOfTree(text, treeParsed);
-    EXPECT_EQ(Direct(text, directParsed), expected);
-    EXPECT_EQ(directParsed, treeParsed);
+    for (bool fromBytes : {false, true}) {
+        SCOPED_TRACE(fromBytes ? "from the bytes" : "from the tokens");
+        EXPECT_EQ(Direct(text, directParsed, fromBytes), expected);
+        EXPECT_EQ(directParsed, treeParsed);
+    }
+}
+
+// The bytes as a file holds them, against the tree of their decoded text.
+void ExpectBytesSameAsTree(const std::string& bytes)
+{
+    SCOPED_TRACE(bytes);
+    bool treeParsed = false;
+    const std::vector<std::string> expected = MapOfTree(CString::FromUtf8(bytes).str(), treeParsed);
+    CStringArray map;
+    EXPECT_EQ(AppendJsonIconMapUtf8(bytes, map), treeParsed);
+    std::vector<std::string> entries;
+    for (const CString& entry : map)
+        entries.push_back(entry.ToUtf8());
+    EXPECT_EQ(entries, expected);
 }
 
 }  // namespace
@@ -85,9 +103,36 @@ TEST(JsonIconMap, ListsWhatTheTreeListsForEveryShape)
         u"{\"icons\": {\"e22\": {\"n\": \"x" + std::u16string(1, u'\0') + u"\"}}}",
         std::u16string(1200, u'[') + std::u16string(1200, u']'),
         u"{\"icons\": " + std::u16string(995, u'[') + u"{\"n\": \"edge\"}" + std::u16string(995, u']') + u"}",
+        // Strict JSON nested deeper than the one-pass reader follows, read the lenient way.
+        u"{\"icons\": {\"e23\": {\"n\": " + std::u16string(300, u'[') + u"\"x\"" + std::u16string(300, u']') + u"}}}",
+        // Words the one-pass reader leaves to the lenient one, and blanks it does not know.
+        u"{\"icons\": {\"e24\": {\"n\": tr\"ue, \"m\": a_b, \"k\": 1}}}",
+        u"{\"icons\": {\"e25\": {\"n\": \"x\"}}}\f",
+        u"{\"icons\": {\"e26\": {\"n\": \"a\\u12\"}}}",
+        u"{\"icons\": {\"e27\": {\"n\": \"x\", \"m\": \"y\",}}}",
+        u"{\"icons\": {\"e28\": {\"n\": [\"x\", ]}}}",
+        u"   ",
+        u"\"text\"",
+        u"{\"icons\": {\"\u00e9\u4e2d\": {\"n\": \"caf\u00e9 \u4e2d &amp; \U0001F600\"}}}",
     };
     for (const std::u16string& text : texts)
         ExpectSameAsTree(text);
+}
+
+TEST(JsonIconMap, BytesThatAreNotUtf8ReadAsTheDecodedTextDoes)
+{
+    const std::string texts[] = {
+        // Stray bytes and cut sequences in keys and texts become characters of their own.
+        "{\"icons\": {\"e\xff" "1\": {\"n\": \"a\xc3\", \"m\": \"\xe2\x82\", \"k\": \"\xed\xa0\x80\"}}}",
+        "{\"icons\": {\"e2\": {\"n\": \"\xf0\x9f\x98\x80 &lt;\xc3\xa9&gt;\"}}}",
+        // Outside strings they are no JSON at all.
+        "{\"icons\": {\"e3\": {\"n\": \xc3\xa9}}}",
+        // A zero byte ends the text.
+        std::string("{\"icons\": {\"e4\": {\"n\": \"x\"}}}\0garbage", 31),
+        std::string("{\"icons\": {\"e5\": {\"n\": \"x\0\"}}}", 31),
+    };
+    for (const std::string& bytes : texts)
+        ExpectBytesSameAsTree(bytes);
 }
 
 TEST(JsonIconMap, PublishedMapAndUnreadableFiles)
