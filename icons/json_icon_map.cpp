@@ -12,6 +12,7 @@
 #include "icons/json_icon_map.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "icons/file_text.h"
@@ -140,6 +141,15 @@ private:
     // A new element under `parent` with the given name, given the value at the current position.
     bool Child(const Place& parent, std::string_view name, int depth);
     void AddEntry(std::string_view text, std::string_view glyph);
+    // How far beyond a piece may be read: to the end of the bytes for a piece of them, to its
+    // own end for any other (the name "unknown" of items of arrays that are no member).
+    const char* ReadableEnd(std::string_view piece) const
+    {
+        const char* end = m_bytes.data() + m_bytes.size();
+        const bool inBytes = !std::less<const char*>()(piece.data(), m_bytes.data()) &&
+                             !std::less<const char*>()(end, piece.data() + piece.size());
+        return inBytes ? end : piece.data() + piece.size();
+    }
 
     std::string_view m_bytes;
     size_t m_pos = 0;
@@ -360,16 +370,15 @@ void StrictIconMapReader::AddEntry(std::string_view text, std::string_view glyph
     // same characters as decoding the whole text and cutting the piece out.
     constexpr size_t kShort = 112;
     char16_t wide[kShort + 16];
-    const char* limit = m_bytes.data() + m_bytes.size();
     if (glyph.data() != m_glyphBytes.data() || glyph.size() != m_glyphBytes.size()) {
         m_glyphBytes = glyph;
-        if (glyph.size() <= kShort && WidenPlainAscii(glyph, limit, wide))
+        if (glyph.size() <= kShort && WidenPlainAscii(glyph, ReadableEnd(glyph), wide))
             m_glyph.assign(wide, glyph.size());
         else
             m_glyph = Utf8ToUtf16(glyph);
     }
     const size_t length = text.size() + 1 + m_glyph.size();
-    if (length <= kShort && WidenPlainAscii(text, limit, wide)) {
+    if (length <= kShort && WidenPlainAscii(text, ReadableEnd(text), wide)) {
         wide[text.size()] = u'|';
         std::copy(m_glyph.begin(), m_glyph.end(), wide + text.size() + 1);
         m_map.Add(CString(std::u16string_view(wide, length)));
