@@ -64,6 +64,34 @@ inline size_t TextLength(const char16_t* text)
 #endif
 }
 
+// The position of the first character at or after `from` that is not white space, or the size.
+inline size_t SkipBlanks(std::u16string_view text, size_t from)
+{
+    const char16_t* data = text.data();
+    const size_t size = text.size();
+    size_t i = from;
+    if (i < size && !IsBlank(data[i]))
+        return i;
+#ifdef __SSE2__
+    // Tab to carriage return are the codes 9 to 13: less 9, at most 4 (and 0 after saturation).
+    const __m128i nine = _mm_set1_epi16(9);
+    const __m128i four = _mm_set1_epi16(4);
+    const __m128i space = _mm_set1_epi16(u' ');
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 8 <= size; i += 8) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i controls = _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(block, nine), four), zero);
+        const __m128i blanks = _mm_or_si128(controls, _mm_cmpeq_epi16(block, space));
+        const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(blanks)) & 0xFFFFu;
+        if (others != 0)
+            return i + static_cast<size_t>(__builtin_ctz(others)) / 2;
+    }
+#endif
+    while (i < size && IsBlank(data[i]))
+        ++i;
+    return i;
+}
+
 // The text without white space at either end.
 inline std::u16string_view TrimBlanks(std::u16string_view text)
 {

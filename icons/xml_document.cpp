@@ -36,39 +36,6 @@ TagKind ClassifyTag(std::u16string_view inner, std::u16string_view& content)
     return kind;
 }
 
-// Replaces the string's text, keeping its buffer when it is large enough.
-void Assign(CString& target, std::u16string_view text)
-{
-    target.Empty();
-    target += text;
-}
-
-// Splits `name="value"` pairs. Only double quotes delimit values, and values stay as written.
-void ParseAttributes(std::u16string_view text, CXmlAttributes& attributes)
-{
-    constexpr size_t npos = std::u16string_view::npos;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t equals = FindChar(text, u'=', pos);
-        if (equals == npos)
-            return;
-        const std::u16string_view name = TrimBlanks(text.substr(pos, equals - pos));
-        size_t open = FindChar(text, u'"', equals + 1);
-        size_t close = open == npos ? npos : FindChar(text, u'"', open + 1);
-        if (close == npos) {
-            // An unquoted or unclosed value is the last attribute: it keeps the rest of the
-            // text, so nothing the author wrote is lost.
-            std::u16string_view rest = TrimBlanks(text.substr(equals + 1));
-            while (!rest.empty() && rest.front() == u'"')
-                rest.remove_prefix(1);
-            attributes.SetAt(name, rest);
-            return;
-        }
-        attributes.SetAt(name, text.substr(open + 1, close - open - 1));
-        pos = close + 1;
-    }
-}
-
 }  // namespace
 
 CXmlDocument::CXmlDocument() : m_pCurrent(&m_root) {}
@@ -142,11 +109,13 @@ void CXmlDocument::ParseText()
     size_t pos = 0;
     try {
         while (pos < all.size()) {
-            size_t open = FindChar(all, u'<', pos);
+            // Between tags there is mostly indentation, often nothing but.
+            const size_t first = SkipBlanks(all, pos);
+            const size_t open = first < all.size() && all[first] == u'<' ? first : FindChar(all, u'<', first);
             if (open == npos)
                 break;  // text after the last tag belongs to no element
             // The last text run before a tag wins, even an empty one.
-            Assign(m_pCurrent->m_strValue, TrimBlanks(all.substr(pos, open - pos)));
+            m_pCurrent->m_strValue.SetText(TrimBlanks(all.substr(first, open - first)));
             size_t close = FindChar(all, u'>', open + 1);
             if (close == npos)
                 break;  // a tag cut off by the end of the text is dropped
@@ -173,9 +142,8 @@ CXmlElement& CXmlDocument::OpenChild()
         return parent.AddChild(m_spare);
     CXmlElement& child = *parent.m_posChild;
     ++parent.m_posChild;
-    // Emptying keeps each string's buffer for the text the element takes again.
-    child.m_strName.Empty();
-    child.m_strAttributes.Empty();
+    // The name and the attribute text are written over by the tag; the strings of the
+    // attributes stay for the attributes it gives.
     child.m_attributes.RemoveAll();
     child.m_strValue.Empty();
     child.m_posChild = child.m_children.begin();
@@ -202,12 +170,13 @@ void CXmlDocument::TakeTag(std::u16string_view inner)
         }
         // Taking the tag: the name runs to the first blank, the rest is the attribute text.
         size_t space = FindChar(content, u' ', 0);
-        Assign(element->m_strName, content.substr(0, space));
+        element->m_strName.SetText(content.substr(0, space));
         if (space == std::u16string_view::npos) {
             element->m_strAttributes.Empty();
         } else {
-            Assign(element->m_strAttributes, TrimBlanks(content.substr(space + 1)));
-            ParseAttributes(element->m_strAttributes, element->m_attributes);
+            const std::u16string_view attributes = TrimBlanks(content.substr(space + 1));
+            element->m_strAttributes.SetText(attributes);
+            element->m_attributes.Split(attributes);
         }
     }
     // End tags are not matched against the open element: any end tag closes it, and a surplus

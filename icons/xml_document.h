@@ -122,6 +122,7 @@ private:
 
     // Opens the next child of the current element: the next child the previous tree had at this
     // place, else one of m_spare, else a new one. Its own old children wait for its children.
+    // The caller writes its name and attribute text, which may still hold the old ones.
     CXmlElement& OpenChild();
     // Ends the element's part in the parse: the old children the new tree did not take go to
     // m_spare with their subtrees.

@@ -47,3 +47,32 @@ TEST(XmlAttributes, AReparseShowsOnlyTheNewAttributes)
     EXPECT_EQ(doc.GetRootElement()->m_children.front().m_attributes.GetCount(), 20);
     EXPECT_EQ(doc.GetRootElement()->m_children.front().GetAttribute(u"n19"), u"v");
 }
+
+// Pairs set by hand go after the split ones and replace them in place; once all are removed, a
+// new pair starts afresh, and a split after that shows only what it split.
+TEST(XmlAttributes, PairsSetByHandMixWithSplitOnes)
+{
+    CXmlAttributes attributes;
+    attributes.Split(u"a=\"1\" b=\"2\"");
+    attributes.SetAt(CString(u"c"), CString(u"3"));
+    attributes.SetAt(CString(u"a"), CString(u"one"));
+    ASSERT_EQ(attributes.GetCount(), 3);
+    EXPECT_EQ(attributes.Pairs()[0], (CXmlAttributes::Pair{CString(u"a"), CString(u"one")}));
+    EXPECT_EQ(attributes.Pairs()[2], (CXmlAttributes::Pair{CString(u"c"), CString(u"3")}));
+    CString value;
+    EXPECT_TRUE(attributes.Lookup(CString(u"b"), value));
+    EXPECT_EQ(value, u"2");
+
+    attributes.RemoveAll();
+    attributes.SetAt(CString(u"k"), CString(u"v"));
+    ASSERT_EQ(attributes.GetCount(), 1);
+    EXPECT_EQ(attributes.Pairs()[0], (CXmlAttributes::Pair{CString(u"k"), CString(u"v")}));
+
+    attributes.Split(u"x=\"\" y=\"unclosed");
+    ASSERT_EQ(attributes.GetCount(), 2);
+    EXPECT_FALSE(attributes.Lookup(CString(u"k"), value));
+    EXPECT_TRUE(attributes.Lookup(CString(u"x"), value));
+    EXPECT_EQ(value, u"");
+    EXPECT_TRUE(attributes.Lookup(CString(u"y"), value));
+    EXPECT_EQ(value, u"unclosed");
+}

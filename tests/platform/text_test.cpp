@@ -47,6 +47,24 @@ TEST(CStringOps, TrimReplaceAndCase)
     EXPECT_NE(CString(u"Arial"), CString(u"arial"));
 }
 
+// SetText writes over the old text in place, also when the new text is a part of the old.
+TEST(CStringOps, SetTextReplacesTheTextAlsoFromAPartOfItself)
+{
+    CString text(u"a longer text than the next");
+    text.SetText(u"short");
+    EXPECT_EQ(text, u"short");
+    EXPECT_EQ(text.GetLength(), 5);
+    text.SetText(u"now a good deal longer than it was");
+    EXPECT_EQ(text, u"now a good deal longer than it was");
+    text.SetText(text.view().substr(6, 4));
+    EXPECT_EQ(text, u"good");
+    text.SetText(text.view());
+    EXPECT_EQ(text, u"good");
+    text.SetText(std::u16string_view());
+    EXPECT_TRUE(text.IsEmpty());
+    EXPECT_EQ(*text.GetString(), u'\0');
+}
+
 TEST(TextConvert, RoundTripsEveryCodePointAndLoneSurrogates)
 {
     std::u16string text = u"Men\u00fc \u20ac \U0001F600";
@@ -56,6 +74,17 @@ TEST(TextConvert, RoundTripsEveryCodePointAndLoneSurrogates)
     EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
     EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, 0xD800)), "\xED\xA0\x80");
+}
+
+// Long texts are decoded a block at a time: pairs, sequences and invalid bytes on either side
+// of a block's end decode as they do anywhere else.
+TEST(TextConvert, LongTextsDecodeTheSameAcrossBlockEnds)
+{
+    for (size_t lead = 2000; lead < 2080; ++lead) {
+        const std::u16string wide = std::u16string(lead, u'a') + u"\U0001F600\u00e9\u20ac" + std::u16string(37, u'b');
+        ASSERT_EQ(Utf8ToUtf16(Utf16ToUtf8(wide)), wide) << lead;
+        ASSERT_EQ(Utf8ToUtf16(std::string(lead, 'a') + "\xFF\xC3"), std::u16string(lead, u'a') + u"\u00ff\u00c3") << lead;
+    }
 }
 
 TEST(TextConvert, InvalidBytesBecomeOneCharacterEach)
