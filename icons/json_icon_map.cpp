@@ -135,6 +135,10 @@ private:
     // false at anything strict JSON does not allow there.
     bool Value(const Place& place, int depth, std::string_view& scalar);
     bool Object(const Place& place, int depth);
+    // A bracketed list at the current position: nothing, or items parted by commas, each read
+    // by `readItem`, up to the `close` bracket.
+    template <typename ReadItem>
+    bool List(char close, ReadItem readItem);
     bool Array(const Place& place, int depth, std::string_view itemName);
     bool String(std::string_view& text);
     bool Word(std::string_view& text);
@@ -217,34 +221,22 @@ bool StrictIconMapReader::Value(const Place& place, int depth, std::string_view&
     }
 }
 
-bool StrictIconMapReader::Object(const Place& place, int depth)
+template <typename ReadItem>
+bool StrictIconMapReader::List(char close, ReadItem readItem)
 {
-    if (depth > kMaxStrictDepth)
-        return false;
     ++m_pos;
     SkipBlanks();
-    if (!AtEnd() && Current() == '}') {
+    if (!AtEnd() && Current() == close) {
         ++m_pos;
         return true;
     }
     for (;;) {
-        std::string_view key;
-        if (AtEnd() || Current() != '"' || !String(key))
-            return false;
-        SkipBlanks();
-        if (AtEnd() || Current() != ':')
-            return false;
-        ++m_pos;
-        SkipBlanks();
-        // An array member's items are children of this object's own element.
-        const bool read = !AtEnd() && Current() == '[' ? Array(place, depth + 1, TrimJsonBlanks(key))
-                                                       : Child(place, key, depth + 1);
-        if (!read)
+        if (!readItem())
             return false;
         SkipBlanks();
         if (AtEnd())
             return false;
-        if (Current() == '}') {
+        if (Current() == close) {
             ++m_pos;
             return true;
         }
@@ -255,31 +247,30 @@ bool StrictIconMapReader::Object(const Place& place, int depth)
     }
 }
 
+bool StrictIconMapReader::Object(const Place& place, int depth)
+{
+    if (depth > kMaxStrictDepth)
+        return false;
+    return List('}', [&] {
+        std::string_view key;
+        if (AtEnd() || Current() != '"' || !String(key))
+            return false;
+        SkipBlanks();
+        if (AtEnd() || Current() != ':')
+            return false;
+        ++m_pos;
+        SkipBlanks();
+        // An array member's items are children of this object's own element.
+        return !AtEnd() && Current() == '[' ? Array(place, depth + 1, TrimJsonBlanks(key))
+                                            : Child(place, key, depth + 1);
+    });
+}
+
 bool StrictIconMapReader::Array(const Place& place, int depth, std::string_view itemName)
 {
     if (depth > kMaxStrictDepth)
         return false;
-    ++m_pos;
-    SkipBlanks();
-    if (!AtEnd() && Current() == ']') {
-        ++m_pos;
-        return true;
-    }
-    for (;;) {
-        if (!Child(place, itemName, depth + 1))
-            return false;
-        SkipBlanks();
-        if (AtEnd())
-            return false;
-        if (Current() == ']') {
-            ++m_pos;
-            return true;
-        }
-        if (Current() != ',')
-            return false;
-        ++m_pos;
-        SkipBlanks();
-    }
+    return List(']', [&] { return Child(place, itemName, depth + 1); });
 }
 
 bool StrictIconMapReader::String(std::string_view& text)
