@@ -102,8 +102,8 @@ struct MapLibrary {
     fs::path root;
 };
 
-// The host's road: GetIconFontMap of the library, which finds the map file, reads, decodes and
-// parses it, and lists its entries. RapidJSON: Parse of the same bytes, then the document's
+// The host's road: GetIconFontMap of the library, which finds the map file, reads it, and
+// lists its entries as it parses. RapidJSON: Parse of the same bytes, then the document's
 // destruction.
 void BM_IconMapVsRapidJson(benchmark::State& state)
 {
