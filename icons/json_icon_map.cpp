@@ -25,9 +25,10 @@
 
 namespace {
 
-// Far below the lenient reader's own limit, so nothing it refuses is accepted here; deeper maps
-// are left to it. Bounds this reader's recursion.
-constexpr int kMaxStrictDepth = 256;
+// Far below the lenient reader's own limit, so nothing it refuses is accepted here, and far
+// beyond the three or four levels of real maps; deeper texts are left to the lenient reader.
+// Bounds this reader's recursion, and with it the stack it needs.
+constexpr int kMaxStrictDepth = 64;
 
 // The level of the fields under the root: "icons" element, glyph, field.
 constexpr int kFieldLevel = 3;

@@ -105,6 +105,8 @@ TEST(JsonIconMap, ListsWhatTheTreeListsForEveryShape)
         u"{\"icons\": " + std::u16string(995, u'[') + u"{\"n\": \"edge\"}" + std::u16string(995, u']') + u"}",
         // Strict JSON nested deeper than the one-pass reader follows, read the lenient way.
         u"{\"icons\": {\"e23\": {\"n\": " + std::u16string(300, u'[') + u"\"x\"" + std::u16string(300, u']') + u"}}}",
+        u"{\"icons\": [" + std::u16string(58, u'[') + u"{\"e\": {\"n\": 1}}" + std::u16string(58, u']') + u"]}",
+        u"{\"icons\": [" + std::u16string(66, u'[') + u"{\"e\": {\"n\": 1}}" + std::u16string(66, u']') + u"]}",
         // Words the one-pass reader leaves to the lenient one, and blanks it does not know.
         u"{\"icons\": {\"e24\": {\"n\": tr\"ue, \"m\": a_b, \"k\": 1}}}",
         u"{\"icons\": {\"e25\": {\"n\": \"x\"}}}\f",
