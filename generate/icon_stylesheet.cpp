@@ -33,27 +33,26 @@ CodesByName ReadAndIndexGlyphMap(const CIconLibrary& icons, const CString& libra
 }
 
 // The built-in maps never change, so each is indexed once, on first use, and shared by every
-// stylesheet after (the index is only read). A map from a library folder is read and indexed
-// anew: it may have changed.
+// stylesheet after (the index is only read). Every name of one source has the same map.
+template <IconMapSource source>
+const CodesByName& BuiltinGlyphCodes(const CIconLibrary& icons, const CString& library)
+{
+    static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
+    return codes;
+}
+
+// A map from a library folder is read and indexed anew: it may have changed.
 const CodesByName& GlyphCodes(const CIconLibrary& icons, const CString& library, CodesByName& folderCodes)
 {
     switch (CIconLibrary::GetIconMapSource(library)) {
-    case IconMapSource::FontAwesome: {
-        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
-        return codes;
-    }
-    case IconMapSource::MaterialIcons: {
-        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
-        return codes;
-    }
-    case IconMapSource::GlyphiconsHalflings: {
-        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
-        return codes;
-    }
-    case IconMapSource::PrintableCharacters: {
-        static const CodesByName codes = ReadAndIndexGlyphMap(icons, library);
-        return codes;
-    }
+    case IconMapSource::FontAwesome:
+        return BuiltinGlyphCodes<IconMapSource::FontAwesome>(icons, library);
+    case IconMapSource::MaterialIcons:
+        return BuiltinGlyphCodes<IconMapSource::MaterialIcons>(icons, library);
+    case IconMapSource::GlyphiconsHalflings:
+        return BuiltinGlyphCodes<IconMapSource::GlyphiconsHalflings>(icons, library);
+    case IconMapSource::PrintableCharacters:
+        return BuiltinGlyphCodes<IconMapSource::PrintableCharacters>(icons, library);
     case IconMapSource::LibraryFolder:
         break;
     }
