@@ -45,21 +45,6 @@ bool IsWordCharacter(char ch)
 
 bool IsHexDigit(char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'); }
 
-bool IsIconsName(std::string_view name)
-{
-    if (name.size() != 5)
-        return false;
-    static constexpr char kIcons[] = "icons";
-    for (size_t i = 0; i < 5; ++i) {
-        char ch = name[i];
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
-        if (ch != kIcons[i])
-            return false;
-    }
-    return true;
-}
-
 std::string_view TrimJsonBlanks(std::string_view text)
 {
     // The tree trims the C library's white space, which takes in vertical tab and form feed.

@@ -1,6 +1,7 @@
 // Reading an icon map file straight into "name|code" entries, without building an element tree.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "platform/arrays.h"
@@ -17,3 +18,20 @@ bool AppendJsonIconMap(const CString& path, CStringArray& map);
 bool AppendJsonIconMapUtf8(std::string_view bytes, CStringArray& map);
 // The same for a text as LoadJson's ParseJson reads it.
 bool AppendJsonIconMapText(std::u16string_view text, CStringArray& map);
+
+// True for the key of the members that hold glyphs: "icons" in any case of its ASCII letters.
+template <typename Char>
+bool IsIconsName(std::basic_string_view<Char> name)
+{
+    constexpr std::string_view kIcons = "icons";
+    if (name.size() != kIcons.size())
+        return false;
+    for (size_t i = 0; i < kIcons.size(); ++i) {
+        Char ch = name[i];
+        if (ch >= Char('A') && ch <= Char('Z'))
+            ch = static_cast<Char>(ch - Char('A') + Char('a'));
+        if (ch != static_cast<Char>(kIcons[i]))
+            return false;
+    }
+    return true;
+}

@@ -145,21 +145,6 @@ struct IconMapSink {
     void SetValue(Handle node, std::u16string_view text) { nodes[node - 1].value = text; }
 };
 
-bool IsIconsName(std::u16string_view name)
-{
-    static constexpr std::u16string_view kIcons = u"icons";
-    if (name.size() != kIcons.size())
-        return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        char16_t ch = name[i];
-        if (ch >= u'A' && ch <= u'Z')
-            ch = static_cast<char16_t>(ch - u'A' + u'a');
-        if (ch != kIcons[i])
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int CXmlDocument::LoadJson(const CString& path)
