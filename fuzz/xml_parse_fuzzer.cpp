@@ -18,8 +18,14 @@ void Walk(CXmlDocument& doc)
         CXmlElement* element = stack.back();
         stack.pop_back();
         element->GetValue();
-        for (const auto& pair : element->m_attributes.Pairs())
+        const std::vector<CXmlAttributes::Pair> pairs = element->m_attributes.Pairs();
+        for (const auto& pair : pairs)
             CXmlDocument::DecodeEntities(pair.second);
+        // The pairs read in place from the document's text are those of the element's raw
+        // attribute text.
+        CXmlAttributes copied;
+        copied.Split(element->m_strAttributes);
+        FuzzRequire(copied.Pairs() == pairs);
         for (CXmlElement* child = doc.GetFirstChild(element); child; child = doc.GetNextChild(element)) {
             FuzzRequire(child->m_pParent == element);
             stack.push_back(child);

@@ -7,44 +7,56 @@ namespace {
 
 // Elements have a handful of attributes, which a direct search finds fastest.
 constexpr size_t kIndexFrom = 16;
+constexpr size_t npos = std::u16string_view::npos;
 
 }  // namespace
 
-const CXmlAttributes::Span* CXmlAttributes::Find(std::u16string_view key) const
+size_t CXmlAttributes::Find(std::u16string_view key) const
 {
     if (!m_index) {
         for (size_t i = 0; i < m_count; ++i) {
-            if (KeyOf(m_spans[i]) == key)
-                return &m_spans[i];
+            if (KeyOf(SpanAt(i)) == key)
+                return i;
         }
-        return nullptr;
+        return npos;
     }
     auto found = m_index->find(std::u16string(key));
-    return found == m_index->end() ? nullptr : &m_spans[found->second];
+    return found == m_index->end() ? npos : found->second;
 }
 
-void CXmlAttributes::Put(const Span& span)
+void CXmlAttributes::Put(std::u16string_view text, const Span& span)
 {
-    const std::u16string_view key = KeyOf(span);
-    if (const Span* existing = Find(key)) {
-        Span& replaced = m_spans[static_cast<size_t>(existing - m_spans.data())];
+    const std::u16string_view key = text.substr(span.keyStart, span.keyLength);
+    size_t existing = npos;
+    if (!m_index) {
+        // Every pair lies in the same text; most keys differ from the others in length already.
+        for (size_t i = 0; i < m_count; ++i) {
+            const Span& other = SpanAt(i);
+            if (other.keyLength == key.size() && text.substr(other.keyStart, other.keyLength) == key) {
+                existing = i;
+                break;
+            }
+        }
+    } else {
+        existing = Find(key);
+    }
+    if (existing != npos) {
+        Span& replaced = SpanAt(existing);
         replaced.valueStart = span.valueStart;
         replaced.valueLength = span.valueLength;
         return;
     }
-    if (m_count == m_spans.size()) {
-        // Room for a handful at once: most tags have a few attributes.
-        if (m_spans.empty())
-            m_spans.reserve(4);
-        m_spans.push_back(span);
-    }
+    if (m_count < kInlineSpans)
+        m_inlineSpans[m_count] = span;
+    else if (m_count - kInlineSpans < m_moreSpans.size())
+        m_moreSpans[m_count - kInlineSpans] = span;
     else
-        m_spans[m_count] = span;
+        m_moreSpans.push_back(span);
     ++m_count;
     if (m_count == kIndexFrom) {
         m_index = std::make_unique<std::unordered_map<std::u16string, size_t>>();
         for (size_t i = 0; i < m_count; ++i)
-            m_index->emplace(KeyOf(m_spans[i]), i);
+            m_index->emplace(text.substr(SpanAt(i).keyStart, SpanAt(i).keyLength), i);
     } else if (m_count > kIndexFrom) {
         m_index->emplace(key, m_count - 1);
     }
@@ -52,11 +64,32 @@ void CXmlAttributes::Put(const Span& span)
 
 bool CXmlAttributes::Lookup(const CString& key, CString& value) const
 {
-    const Span* span = Find(key.view());
-    if (!span)
+    const size_t found = Find(key.view());
+    if (found == npos)
         return false;
-    value = CString(ValueOf(*span));
+    value = CString(ValueOf(SpanAt(found)));
     return true;
+}
+
+void CXmlAttributes::TakeOwnText()
+{
+    if (!m_source)
+        return;
+    std::u16string text;
+    for (size_t i = 0; i < m_count; ++i) {
+        text += KeyOf(SpanAt(i));
+        text += ValueOf(SpanAt(i));
+    }
+    // Only positions change from here on, so an allocation that fails leaves the map as it was.
+    m_text = CString(std::move(text));
+    m_source = nullptr;
+    size_t at = 0;
+    for (size_t i = 0; i < m_count; ++i) {
+        Span& span = SpanAt(i);
+        span.keyStart = at;
+        span.valueStart = at + span.keyLength;
+        at = span.valueStart + span.valueLength;
+    }
 }
 
 void CXmlAttributes::SetAt(std::u16string_view key, std::u16string_view value)
@@ -64,9 +97,12 @@ void CXmlAttributes::SetAt(std::u16string_view key, std::u16string_view value)
     // Copied first: either may be a part of the text that is about to change.
     const std::u16string newKey(key);
     const std::u16string newValue(value);
-    // The text of earlier attributes that were all removed is no longer needed.
-    if (m_count == 0)
+    if (m_count == 0) {
+        // The text of earlier attributes that were all removed is no longer needed.
+        m_source = nullptr;
         m_text.Empty();
+    }
+    TakeOwnText();
     Span span;
     span.keyStart = static_cast<size_t>(m_text.GetLength());
     span.keyLength = newKey.size();
@@ -74,62 +110,45 @@ void CXmlAttributes::SetAt(std::u16string_view key, std::u16string_view value)
     span.valueLength = newValue.size();
     m_text += newKey;
     m_text += newValue;
-    Put(span);
+    Put(m_text.view(), span);
 }
 
-void CXmlAttributes::RemoveAll()
+void CXmlAttributes::PutSplit(std::u16string_view text, size_t nameFrom, size_t equals, size_t open, size_t close)
 {
-    m_count = 0;
-    m_index.reset();
-}
-
-void CXmlAttributes::PutSplit(std::u16string_view all, size_t nameFrom, size_t equals, size_t open, size_t close)
-{
-    const std::u16string_view name = TrimBlanks(all.substr(nameFrom, equals - nameFrom));
+    // The name trimmed of white space, by position.
+    size_t nameEnd = equals;
+    while (nameFrom < nameEnd && IsBlank(text[nameFrom]))
+        ++nameFrom;
+    while (nameEnd > nameFrom && IsBlank(text[nameEnd - 1]))
+        --nameEnd;
     Span span;
-    span.keyStart = static_cast<size_t>(name.data() - all.data());
-    span.keyLength = name.size();
+    span.keyStart = nameFrom;
+    span.keyLength = nameEnd - nameFrom;
     span.valueStart = open + 1;
     span.valueLength = close - open - 1;
-    Put(span);
+    Put(text, span);
 }
 
-void CXmlAttributes::PutUnclosed(std::u16string_view all, size_t nameFrom, size_t equals)
+void CXmlAttributes::PutUnclosed(std::u16string_view text, size_t nameFrom, size_t equals)
 {
-    const std::u16string_view name = TrimBlanks(all.substr(nameFrom, equals - nameFrom));
-    std::u16string_view rest = TrimBlanks(all.substr(equals + 1));
+    const std::u16string_view name = TrimBlanks(text.substr(nameFrom, equals - nameFrom));
+    std::u16string_view rest = TrimBlanks(text.substr(equals + 1));
     while (!rest.empty() && rest.front() == u'"')
         rest.remove_prefix(1);
     Span span;
-    span.keyStart = static_cast<size_t>(name.data() - all.data());
+    span.keyStart = static_cast<size_t>(name.data() - text.data());
     span.keyLength = name.size();
-    span.valueStart = rest.empty() ? all.size() : static_cast<size_t>(rest.data() - all.data());
+    span.valueStart = rest.empty() ? text.size() : static_cast<size_t>(rest.data() - text.data());
     span.valueLength = rest.size();
-    Put(span);
+    Put(text, span);
 }
 
 void CXmlAttributes::Split(std::u16string_view text)
 {
     RemoveAll();
     m_text.SetText(text);
-    // A name runs to the next "=", the next quote after it opens the value and the one after
-    // that closes it; the next name starts after the closing quote.
     const std::u16string_view all = m_text.view();
-    constexpr size_t npos = std::u16string_view::npos;
-    size_t nameFrom = 0;
-    while (nameFrom < all.size()) {
-        const size_t equals = FindChar(all, u'=', nameFrom);
-        if (equals == npos)
-            return;
-        const size_t open = FindChar(all, u'"', equals + 1);
-        const size_t close = open == npos ? npos : FindChar(all, u'"', open + 1);
-        if (close == npos) {
-            PutUnclosed(all, nameFrom, equals);
-            return;
-        }
-        PutSplit(all, nameFrom, equals, open, close);
-        nameFrom = close + 1;
-    }
+    SplitFrom(all, 0, [all](char16_t ch, size_t from) { return FindChar(all, ch, from); });
 }
 
 std::vector<CXmlAttributes::Pair> CXmlAttributes::Pairs() const
@@ -137,6 +156,6 @@ std::vector<CXmlAttributes::Pair> CXmlAttributes::Pairs() const
     std::vector<Pair> pairs;
     pairs.reserve(m_count);
     for (size_t i = 0; i < m_count; ++i)
-        pairs.emplace_back(CString(KeyOf(m_spans[i])), CString(ValueOf(m_spans[i])));
+        pairs.emplace_back(CString(KeyOf(SpanAt(i))), CString(ValueOf(SpanAt(i))));
     return pairs;
 }

@@ -1,4 +1,4 @@
-// CXmlAttributes: an element's attributes in the order written, held in one text of their own.
+// CXmlAttributes: an element's attributes in the order written, read from one text.
 #pragma once
 
 #include <cstddef>
@@ -12,9 +12,9 @@
 #include "platform/cstring.h"
 
 // A string-to-string map as the reader needs it: keys compare exactly, a repeated key keeps its
-// place and takes the new value, a new key goes last. Keys and values are parts of one text the
-// map keeps, so a tag's attributes cost one copy of its attribute text and a reparse writes over
-// the text and the positions of the previous one without allocating.
+// place and takes the new value, a new key goes last. Keys and values are parts of one text: a
+// copy the map keeps, or the text of a document, which the map reads in place, so that a tag's
+// attributes cost no copy at all and a reparse writes nothing but their positions.
 class CXmlAttributes {
 public:
     using Pair = std::pair<CString, CString>;
@@ -25,14 +25,32 @@ public:
     bool Lookup(const CString& key, CString& value) const;
     void SetAt(std::u16string_view key, std::u16string_view value);
     void SetAt(const CString& key, const CString& value) { SetAt(key.view(), value.view()); }
-    void RemoveAll();
+    void RemoveAll()
+    {
+        m_count = 0;
+        m_source = nullptr;
+        if (m_index)
+            m_index.reset();
+    }
 
-    // Replaces the attributes with the `name="value"` pairs of a tag's attribute text. A name
-    // runs to the next "=" and is trimmed of white space; its value lies between the next two
-    // double quotes, as written. Splitting ends where no "=" follows; a value whose quotes do
+    // Replaces the attributes with the `name="value"` pairs of a tag's attribute text, copied. A
+    // name runs to the next "=" and is trimmed of white space; its value lies between the next
+    // two double quotes, as written. Splitting ends where no "=" follows; a value whose quotes do
     // not close is the last one and keeps the rest of the text, trimmed, without leading quotes,
     // so nothing the author wrote is lost.
     void Split(std::u16string_view text);
+    // The same for the part of `text` from `first` to `end`, read in place, with the positions
+    // of its delimiters from `nextOf(ch, from)`: the next "=" or double quote at or after `from`
+    // and before `end`, or npos. `text` must stay as it is until the map is split again, emptied
+    // or destroyed; a document keeps its text unchanged until its next parse, which splits or
+    // empties every element it keeps.
+    template <typename NextOf>
+    void SplitPartOf(const CString& text, size_t first, size_t end, NextOf nextOf)
+    {
+        RemoveAll();
+        m_source = &text;
+        SplitFrom(text.view().substr(0, end), first, nextOf);
+    }
 
     // Copies of the pairs in the order their keys first appeared.
     std::vector<Pair> Pairs() const;
@@ -42,30 +60,71 @@ public:
     CXmlAttributes& operator=(const CXmlAttributes&) = delete;
 
 private:
-    // Where a key and its value lie in m_text.
+    // Where a key and its value lie in the text.
     struct Span {
         size_t keyStart = 0;
         size_t keyLength = 0;
         size_t valueStart = 0;
         size_t valueLength = 0;
     };
+    // Most elements have one or two attributes: their positions live in the map itself.
+    static constexpr size_t kInlineSpans = 2;
 
-    std::u16string_view KeyOf(const Span& span) const { return m_text.view().substr(span.keyStart, span.keyLength); }
-    std::u16string_view ValueOf(const Span& span) const
+    std::u16string_view Text() const { return m_source ? m_source->view() : m_text.view(); }
+    // A part of the text; nothing when the text has since become shorter.
+    std::u16string_view PartOf(size_t start, size_t length) const
     {
-        return m_text.view().substr(span.valueStart, span.valueLength);
+        const std::u16string_view text = Text();
+        return start <= text.size() ? text.substr(start, length) : std::u16string_view();
     }
-    const Span* Find(std::u16string_view key) const;
-    // Adds the pair, or gives an existing key the new value in its place.
-    void Put(const Span& span);
-    // The same for a name from `nameFrom` to the "=" and a value between two quotes, or for a
-    // value whose quotes do not close; positions in `all`, the map's text.
-    void PutSplit(std::u16string_view all, size_t nameFrom, size_t equals, size_t open, size_t close);
-    void PutUnclosed(std::u16string_view all, size_t nameFrom, size_t equals);
+    std::u16string_view KeyOf(const Span& span) const { return PartOf(span.keyStart, span.keyLength); }
+    std::u16string_view ValueOf(const Span& span) const { return PartOf(span.valueStart, span.valueLength); }
+    Span& SpanAt(size_t index) { return index < kInlineSpans ? m_inlineSpans[index] : m_moreSpans[index - kInlineSpans]; }
+    const Span& SpanAt(size_t index) const
+    {
+        return index < kInlineSpans ? m_inlineSpans[index] : m_moreSpans[index - kInlineSpans];
+    }
 
+    // The position of the key's span, or npos.
+    size_t Find(std::u16string_view key) const;
+    // Adds the pair, or gives an existing key the new value in its place; `text` is the map's
+    // text, or the part of it up to the new pair's end.
+    void Put(std::u16string_view text, const Span& span);
+    // Splits the text from `first` to its end, which is the end of the attribute text.
+    template <typename NextOf>
+    void SplitFrom(std::u16string_view text, size_t first, NextOf nextOf)
+    {
+        // A name runs to the next "=", the next quote after it opens the value and the one after
+        // that closes it; the next name starts after the closing quote.
+        constexpr size_t npos = std::u16string_view::npos;
+        size_t nameFrom = first;
+        while (nameFrom < text.size()) {
+            const size_t equals = nextOf(u'=', nameFrom);
+            if (equals == npos)
+                return;
+            const size_t open = nextOf(u'"', equals + 1);
+            const size_t close = open == npos ? npos : nextOf(u'"', open + 1);
+            if (close == npos) {
+                PutUnclosed(text, nameFrom, equals);
+                return;
+            }
+            PutSplit(text, nameFrom, equals, open, close);
+            nameFrom = close + 1;
+        }
+    }
+    // The same for a name from `nameFrom` to the "=" and a value between two quotes, or for a
+    // value whose quotes do not close; positions in `text`, the map's text.
+    void PutSplit(std::u16string_view text, size_t nameFrom, size_t equals, size_t open, size_t close);
+    void PutUnclosed(std::u16string_view text, size_t nameFrom, size_t equals);
+    // Makes a copy of the pairs read in place, for pairs set by hand to go after them.
+    void TakeOwnText();
+
+    // The map's own text; not read while m_source points to the text read in place.
     CString m_text;
+    const CString* m_source = nullptr;
     // The first m_count spans are the attributes; the rest wait to be reused.
-    std::vector<Span> m_spans;
+    Span m_inlineSpans[kInlineSpans];
+    std::vector<Span> m_moreSpans;
     size_t m_count = 0;
     // Key to position, made only once an element has many attributes, so that a tag with
     // thousands of them is split in linear time; elements without it stay small.

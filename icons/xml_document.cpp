@@ -116,10 +116,10 @@ void CXmlDocument::ParseText()
                 break;  // text after the last tag belongs to no element
             // The last text run before a tag wins, even an empty one.
             m_pCurrent->m_strValue.SetText(TrimBlanks(all.substr(first, open - first)));
-            size_t close = FindChar(all, u'>', open + 1);
+            const size_t close = FindChar(all, u'>', open + 1);
             if (close == npos)
                 break;  // a tag cut off by the end of the text is dropped
-            TakeTag(all.substr(open + 1, close - open - 1));
+            TakeTag(open + 1, close);
             pos = close + 1;
         }
     } catch (...) {
@@ -156,10 +156,12 @@ void CXmlDocument::CloseElement(CXmlElement& element)
     element.m_posChild = element.m_children.end();
 }
 
-void CXmlDocument::TakeTag(std::u16string_view inner)
+void CXmlDocument::TakeTag(size_t first, size_t close)
 {
+    constexpr size_t npos = std::u16string_view::npos;
+    const std::u16string_view all = m_strText.view();
     std::u16string_view content;
-    TagKind kind = ClassifyTag(inner, content);
+    TagKind kind = ClassifyTag(all.substr(first, close - first), content);
     if (kind == TagKind::Skip)
         return;
     if (kind == TagKind::Start || kind == TagKind::SelfClosing) {
@@ -169,14 +171,24 @@ void CXmlDocument::TakeTag(std::u16string_view inner)
             m_pCurrent = element;
         }
         // Taking the tag: the name runs to the first blank, the rest is the attribute text.
-        size_t space = FindChar(content, u' ', 0);
-        element->m_strName.SetText(content.substr(0, space));
-        if (space == std::u16string_view::npos) {
+        const size_t contentStart = static_cast<size_t>(content.data() - all.data());
+        const size_t contentEnd = contentStart + content.size();
+        const size_t space = FindChar(all.substr(0, contentEnd), u' ', contentStart);
+        element->m_strName.SetText(all.substr(contentStart, (space == npos ? contentEnd : space) - contentStart));
+        if (space == npos) {
+            // A nameless tag before may have given the root attributes; they are not this tag's.
             element->m_strAttributes.Empty();
+            element->m_attributes.RemoveAll();
         } else {
-            const std::u16string_view attributes = TrimBlanks(content.substr(space + 1));
+            const std::u16string_view attributes = TrimBlanks(all.substr(space + 1, contentEnd - space - 1));
             element->m_strAttributes.SetText(attributes);
-            element->m_attributes.Split(attributes);
+            // The pairs are read from the document's text, which stays until the next parse.
+            const size_t from = static_cast<size_t>(attributes.data() - all.data());
+            const size_t end = from + attributes.size();
+            const std::u16string_view upToEnd = all.substr(0, end);
+            element->m_attributes.SplitPartOf(m_strText, from, end, [upToEnd](char16_t ch, size_t at) {
+                return FindChar(upToEnd, ch, at);
+            });
         }
     }
     // End tags are not matched against the open element: any end tag closes it, and a surplus

@@ -48,6 +48,7 @@ public:
     CString m_strName;
     CString m_strAttributes;
     CXmlElementList m_children;
+    // A parsed element's pairs are read in place from its document's text.
     CXmlAttributes m_attributes;
     CXmlElement* m_pParent = nullptr;
     // Cursor of GetFirstChild/GetNextChild; m_children.end() when no iteration is in progress.
@@ -117,8 +118,8 @@ private:
     void DropSpare() { m_spare.clear(); }
     // Builds the tree of m_strText.
     void ParseText();
-    // Acts on the characters between a tag's < and >.
-    void TakeTag(std::u16string_view inner);
+    // Acts on the characters of a tag, from `first` to its > at `close`.
+    void TakeTag(size_t first, size_t close);
 
     // Opens the next child of the current element: the next child the previous tree had at this
     // place, else one of m_spare, else a new one. Its own old children wait for its children.

@@ -76,3 +76,40 @@ TEST(XmlAttributes, PairsSetByHandMixWithSplitOnes)
     EXPECT_TRUE(attributes.Lookup(CString(u"y"), value));
     EXPECT_EQ(value, u"unclosed");
 }
+
+// A parsed element reads its pairs from the document's text. Setting one by hand copies them
+// first, so they outlive that text; a later parse reads the new text in place again.
+TEST(XmlAttributes, PairsReadInPlaceAreCopiedOnceOneIsSetByHand)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<r><a x=\"1\" y=\"2\" z=\"3\"/></r>");
+    CXmlAttributes& attributes = doc.GetRootElement()->m_children.front().m_attributes;
+    attributes.SetAt(CString(u"w"), CString(u"4"));
+    attributes.SetAt(CString(u"y"), CString(u"two"));
+    doc.m_strText = CString(u"<q/>");
+    EXPECT_EQ(DumpElement(doc.GetRootElement()->m_children.front()), "a{x=1,y=two,z=3,w=4}");
+
+    doc.Parse(u"<r><a k=\"v\"/></r>");
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "r(a{k=v})");
+}
+
+// Pairs read in place never reach past the document's text, even once that text is replaced
+// by a shorter one without a parse.
+TEST(XmlAttributes, ATextShortenedByHandIsNotReadPastItsEnd)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<a name=\"Page\" url=\"folder/page.html\"/>");
+    doc.m_strText = CString(u"<a name=\"Pa");
+    CString value;
+    EXPECT_FALSE(doc.GetRootElement()->m_attributes.Lookup(CString(u"url"), value));
+    EXPECT_EQ(doc.GetRootElement()->GetAttribute(u"name"), u"Pa");
+}
+
+// A nameless tag at the top names no root, so the next tag takes the root again: the root has
+// that tag's attributes only, none of the nameless one's.
+TEST(XmlAttributes, TheTagThatNamesTheRootGivesItsAttributes)
+{
+    CXmlDocument doc;
+    doc.Parse(u"< x=\"1\"><b><c/></b>");
+    EXPECT_EQ(DumpElement(*doc.GetRootElement()), "b(c)");
+}
