@@ -113,22 +113,6 @@ void CXmlAttributes::SetAt(std::u16string_view key, std::u16string_view value)
     Put(m_text.view(), span);
 }
 
-void CXmlAttributes::PutSplit(std::u16string_view text, size_t nameFrom, size_t equals, size_t open, size_t close)
-{
-    // The name trimmed of white space, by position.
-    size_t nameEnd = equals;
-    while (nameFrom < nameEnd && IsBlank(text[nameFrom]))
-        ++nameFrom;
-    while (nameEnd > nameFrom && IsBlank(text[nameEnd - 1]))
-        --nameEnd;
-    Span span;
-    span.keyStart = nameFrom;
-    span.keyLength = nameEnd - nameFrom;
-    span.valueStart = open + 1;
-    span.valueLength = close - open - 1;
-    Put(text, span);
-}
-
 void CXmlAttributes::PutUnclosed(std::u16string_view text, size_t nameFrom, size_t equals)
 {
     const std::u16string_view name = TrimBlanks(text.substr(nameFrom, equals - nameFrom));

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "icons/text_scan.h"
 #include "platform/cstring.h"
 
 // A string-to-string map as the reader needs it: keys compare exactly, a repeated key keeps its
@@ -102,19 +103,47 @@ private:
             const size_t equals = nextOf(u'=', nameFrom);
             if (equals == npos)
                 return;
-            const size_t open = nextOf(u'"', equals + 1);
+            // The value's quote mostly comes right after the "=".
+            const size_t open =
+                equals + 1 < text.size() && text[equals + 1] == u'"' ? equals + 1 : nextOf(u'"', equals + 1);
             const size_t close = open == npos ? npos : nextOf(u'"', open + 1);
             if (close == npos) {
                 PutUnclosed(text, nameFrom, equals);
                 return;
             }
-            PutSplit(text, nameFrom, equals, open, close);
+            // The name trimmed of white space, by position.
+            size_t nameEnd = equals;
+            while (nameFrom < nameEnd && IsBlank(text[nameFrom]))
+                ++nameFrom;
+            while (nameEnd > nameFrom && IsBlank(text[nameEnd - 1]))
+                --nameEnd;
+            PutSplit(text, Span{nameFrom, nameEnd - nameFrom, open + 1, close - open - 1});
             nameFrom = close + 1;
         }
     }
-    // The same for a name from `nameFrom` to the "=" and a value between two quotes, or for a
-    // value whose quotes do not close; positions in `text`, the map's text.
-    void PutSplit(std::u16string_view text, size_t nameFrom, size_t equals, size_t open, size_t close);
+    // The same for a name and a value between two quotes, or for a value whose quotes do not
+    // close; positions in `text`, the map's text.
+    void PutSplit(std::u16string_view text, const Span& span)
+    {
+        // Most tags have a pair or two, with different names: those are compared here, without
+        // a call, and the rest go to Put.
+        if (m_count < kInlineSpans) {
+            const char16_t* base = text.data();
+            for (size_t i = 0; i < m_count; ++i) {
+                Span& other = m_inlineSpans[i];
+                if (other.keyLength == span.keyLength &&
+                    std::char_traits<char16_t>::compare(base + other.keyStart, base + span.keyStart, span.keyLength) == 0) {
+                    other.valueStart = span.valueStart;
+                    other.valueLength = span.valueLength;
+                    return;
+                }
+            }
+            m_inlineSpans[m_count++] = span;
+            return;
+        }
+        Put(text, span);
+    }
+
     void PutUnclosed(std::u16string_view text, size_t nameFrom, size_t equals);
     // Makes a copy of the pairs read in place, for pairs set by hand to go after them.
     void TakeOwnText();
