@@ -34,6 +34,30 @@ inline size_t FindChar(std::u16string_view text, char16_t ch, size_t from)
     return std::u16string_view::npos;
 }
 
+// The position of the first `ch` or `other` at or after `from`, or npos.
+inline size_t FindEither(std::u16string_view text, char16_t ch, char16_t other, size_t from)
+{
+    const char16_t* data = text.data();
+    const size_t size = text.size();
+    size_t i = from;
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(ch));
+    const __m128i wantedOther = _mm_set1_epi16(static_cast<short>(other));
+    for (; i + 8 <= size; i += 8) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i found = _mm_or_si128(_mm_cmpeq_epi16(block, wanted), _mm_cmpeq_epi16(block, wantedOther));
+        const int mask = _mm_movemask_epi8(found);
+        if (mask != 0)
+            return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == ch || data[i] == other)
+            return i;
+    }
+    return std::u16string_view::npos;
+}
+
 // The number of characters before the terminating null. The blocks of eight are read at
 // addresses aligned to their size, so a block never reaches into a page the text does not
 // touch; the characters of the last block beyond the null are read but not used, which is why

@@ -131,8 +131,8 @@ void CXmlAttributes::Split(std::u16string_view text)
 {
     RemoveAll();
     m_text.SetText(text);
-    const std::u16string_view all = m_text.view();
-    SplitFrom(all, 0, [all](char16_t ch, size_t from) { return FindChar(all, ch, from); });
+    SearchedDelimiters delimiters{m_text.view()};
+    SplitFrom(m_text.view(), 0, delimiters);
 }
 
 std::vector<CXmlAttributes::Pair> CXmlAttributes::Pairs() const

@@ -40,18 +40,27 @@ public:
     // not close is the last one and keeps the rest of the text, trimmed, without leading quotes,
     // so nothing the author wrote is lost.
     void Split(std::u16string_view text);
-    // The same for the part of `text` from `first` to `end`, read in place, with the positions
-    // of its delimiters from `nextOf(ch, from)`: the next "=" or double quote at or after `from`
-    // and before `end`, or npos. `text` must stay as it is until the map is split again, emptied
-    // or destroyed; a document keeps its text unchanged until its next parse, which splits or
-    // empties every element it keeps.
-    template <typename NextOf>
-    void SplitPartOf(const CString& text, size_t first, size_t end, NextOf nextOf)
+    // The same for the attribute text that starts at `first` in `text`, read in place: `text`
+    // must stay as it is until the map is split again, emptied or destroyed. A document keeps
+    // its text unchanged until its next parse, which splits or empties every element it keeps.
+    // `delimiters` knows where the attribute text ends: its Next(ch, from) gives the next "="
+    // or double quote at or after `from` and before that end, or npos, and its End() gives the
+    // end once a Next has given npos. Whatever follows the end in `text` before the tag's >
+    // can only be white space or a slash.
+    template <typename Delimiters>
+    void SplitPartOf(const CString& text, size_t first, Delimiters& delimiters)
     {
         RemoveAll();
         m_source = &text;
-        SplitFrom(text.view().substr(0, end), first, nextOf);
+        SplitFrom(text.view(), first, delimiters);
     }
+
+    // Delimiters found by searching a text that ends where the attribute text ends.
+    struct SearchedDelimiters {
+        std::u16string_view text;
+        size_t Next(char16_t ch, size_t from) const { return FindChar(text, ch, from); }
+        size_t End() const { return text.size(); }
+    };
 
     // Copies of the pairs in the order their keys first appeared.
     std::vector<Pair> Pairs() const;
@@ -91,24 +100,26 @@ private:
     // Adds the pair, or gives an existing key the new value in its place; `text` is the map's
     // text, or the part of it up to the new pair's end.
     void Put(std::u16string_view text, const Span& span);
-    // Splits the text from `first` to its end, which is the end of the attribute text.
-    template <typename NextOf>
-    void SplitFrom(std::u16string_view text, size_t first, NextOf nextOf)
+    // Splits the attribute text from `first` to the end `delimiters` finds.
+    template <typename Delimiters>
+    void SplitFrom(std::u16string_view text, size_t first, Delimiters& delimiters)
     {
         // A name runs to the next "=", the next quote after it opens the value and the one after
         // that closes it; the next name starts after the closing quote.
         constexpr size_t npos = std::u16string_view::npos;
         size_t nameFrom = first;
-        while (nameFrom < text.size()) {
-            const size_t equals = nextOf(u'=', nameFrom);
+        for (;;) {
+            const size_t equals = delimiters.Next(u'=', nameFrom);
             if (equals == npos)
                 return;
-            // The value's quote mostly comes right after the "=".
-            const size_t open =
-                equals + 1 < text.size() && text[equals + 1] == u'"' ? equals + 1 : nextOf(u'"', equals + 1);
-            const size_t close = open == npos ? npos : nextOf(u'"', open + 1);
+            // The value's quote mostly comes right after the "=". That character lies before the
+            // end of the attribute text if it is a quote at all, since only white space or a
+            // slash may follow that end.
+            const size_t open = equals + 1 < text.size() && text[equals + 1] == u'"' ? equals + 1
+                                                                                     : delimiters.Next(u'"', equals + 1);
+            const size_t close = open == npos ? npos : delimiters.Next(u'"', open + 1);
             if (close == npos) {
-                PutUnclosed(text, nameFrom, equals);
+                PutUnclosed(text.substr(0, delimiters.End()), nameFrom, equals);
                 return;
             }
             // The name trimmed of white space, by position.

@@ -36,6 +36,42 @@ TagKind ClassifyTag(std::u16string_view inner, std::u16string_view& content)
     return kind;
 }
 
+// The end of a start tag's content: the tag without a slash right before its >.
+size_t ContentEnd(std::u16string_view text, size_t first, size_t close)
+{
+    return close > first && text[close - 1] == u'/' ? close - 1 : close;
+}
+
+// The delimiters of a start tag's attributes, searched for together with the tag's >, so that
+// the tag is read once: the search that meets the > instead ends the attribute text. A > must
+// follow in the text.
+struct DelimitersBeforeClose {
+    std::u16string_view text;
+    // Where the tag's content and its attribute text start.
+    size_t first;
+    size_t attributes;
+    // The tag's >, once a search has met it.
+    size_t close = std::u16string_view::npos;
+
+    size_t Next(char16_t ch, size_t from)
+    {
+        const size_t at = FindEither(text, ch, u'>', from);
+        if (at != std::u16string_view::npos && text[at] != u'>')
+            return at;
+        // Without a > the tag would run to the end of the text; the caller rules that out.
+        close = std::min(at, text.size());
+        return std::u16string_view::npos;
+    }
+    // The end of the attribute text, trimmed of white space.
+    size_t End() const
+    {
+        size_t end = ContentEnd(text, first, close);
+        while (end > attributes && IsBlank(text[end - 1]))
+            --end;
+        return end;
+    }
+};
+
 }  // namespace
 
 CXmlDocument::CXmlDocument() : m_pCurrent(&m_root) {}
@@ -106,6 +142,8 @@ void CXmlDocument::ParseText()
     // value the host did not escape); neither disturbs the tree.
     constexpr size_t npos = std::u16string_view::npos;
     const std::u16string_view all = m_strText.view();
+    // A tag that starts before the last > is not cut off by the end of the text.
+    const size_t lastClose = all.rfind(u'>');
     size_t pos = 0;
     try {
         while (pos < all.size()) {
@@ -116,10 +154,17 @@ void CXmlDocument::ParseText()
                 break;  // text after the last tag belongs to no element
             // The last text run before a tag wins, even an empty one.
             m_pCurrent->m_strValue.SetText(TrimBlanks(all.substr(first, open - first)));
-            const size_t close = FindChar(all, u'>', open + 1);
-            if (close == npos)
-                break;  // a tag cut off by the end of the text is dropped
-            TakeTag(open + 1, close);
+            const size_t inner = open + 1;
+            size_t close;
+            if (lastClose != npos && inner <= lastClose && all[inner] != u'/' && all[inner] != u'!' &&
+                all[inner] != u'?') {
+                close = TakeStartTag(inner);
+            } else {
+                close = FindChar(all, u'>', inner);
+                if (close == npos)
+                    break;  // a tag cut off by the end of the text is dropped
+                TakeTag(inner, close);
+            }
             pos = close + 1;
         }
     } catch (...) {
@@ -156,6 +201,44 @@ void CXmlDocument::CloseElement(CXmlElement& element)
     element.m_posChild = element.m_children.end();
 }
 
+CXmlElement& CXmlDocument::OpenElement()
+{
+    // The first start tag names the root; each one after it opens a child of the current element.
+    if (m_root.m_strName.IsEmpty())
+        return m_root;
+    m_pCurrent = &OpenChild();
+    return *m_pCurrent;
+}
+
+size_t CXmlDocument::TakeStartTag(size_t first)
+{
+    constexpr size_t npos = std::u16string_view::npos;
+    const std::u16string_view all = m_strText.view();
+    CXmlElement& element = OpenElement();
+    // The name runs to the first blank, the rest is the attribute text; either may meet the >.
+    const size_t nameEnd = std::min(FindEither(all, u' ', u'>', first), all.size());
+    size_t close = npos;
+    if (nameEnd == all.size() || all[nameEnd] == u'>') {
+        close = nameEnd;
+        element.m_strName.SetText(all.substr(first, ContentEnd(all, first, close) - first));
+        element.m_strAttributes.Empty();
+        element.m_attributes.RemoveAll();
+    } else {
+        element.m_strName.SetText(all.substr(first, nameEnd - first));
+        // The pairs are read from the document's text, which stays until the next parse.
+        DelimitersBeforeClose delimiters{all, first, nameEnd + 1};
+        element.m_attributes.SplitPartOf(m_strText, nameEnd + 1, delimiters);
+        close = delimiters.close;
+        element.m_strAttributes.SetText(TrimBlanks(all.substr(nameEnd + 1, delimiters.End() - nameEnd - 1)));
+    }
+    // A slash right before the > closes the element again.
+    if (close > first && all[close - 1] == u'/' && m_pCurrent->m_pParent) {
+        CloseElement(*m_pCurrent);
+        m_pCurrent = m_pCurrent->m_pParent;
+    }
+    return close;
+}
+
 void CXmlDocument::TakeTag(size_t first, size_t close)
 {
     constexpr size_t npos = std::u16string_view::npos;
@@ -165,11 +248,7 @@ void CXmlDocument::TakeTag(size_t first, size_t close)
     if (kind == TagKind::Skip)
         return;
     if (kind == TagKind::Start || kind == TagKind::SelfClosing) {
-        CXmlElement* element = &m_root;
-        if (!m_root.m_strName.IsEmpty()) {
-            element = &OpenChild();
-            m_pCurrent = element;
-        }
+        CXmlElement* element = &OpenElement();
         // Taking the tag: the name runs to the first blank, the rest is the attribute text.
         const size_t contentStart = static_cast<size_t>(content.data() - all.data());
         const size_t contentEnd = contentStart + content.size();
@@ -185,10 +264,8 @@ void CXmlDocument::TakeTag(size_t first, size_t close)
             // The pairs are read from the document's text, which stays until the next parse.
             const size_t from = static_cast<size_t>(attributes.data() - all.data());
             const size_t end = from + attributes.size();
-            const std::u16string_view upToEnd = all.substr(0, end);
-            element->m_attributes.SplitPartOf(m_strText, from, end, [upToEnd](char16_t ch, size_t at) {
-                return FindChar(upToEnd, ch, at);
-            });
+            CXmlAttributes::SearchedDelimiters delimiters{all.substr(0, end)};
+            element->m_attributes.SplitPartOf(m_strText, from, delimiters);
         }
     }
     // End tags are not matched against the open element: any end tag closes it, and a surplus

@@ -120,6 +120,12 @@ private:
     void ParseText();
     // Acts on the characters of a tag, from `first` to its > at `close`.
     void TakeTag(size_t first, size_t close);
+    // The same for a start tag (or a self-closing one) from `first`, reading up to its > once
+    // and giving its position; a > must follow.
+    size_t TakeStartTag(size_t first);
+    // The element a start tag gives: the root for the first one, else the current element's
+    // next child, which becomes the current element.
+    CXmlElement& OpenElement();
 
     // Opens the next child of the current element: the next child the previous tree had at this
     // place, else one of m_spare, else a new one. Its own old children wait for its children.

@@ -1,0 +1,69 @@
+// The fast XML reader against a plain reading of the same grammar, on tricky and random texts.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "icons/xml_attributes.h"
+#include "icons/xml_document.h"
+#include "tests/icons/xml_reference_reader.h"
+
+namespace {
+
+// Every element's pairs, read in place, are those of its raw attribute text.
+void ExpectPairsOfTheRawText(const CXmlElement& element)
+{
+    CXmlAttributes copied;
+    copied.Split(element.m_strAttributes);
+    EXPECT_EQ(copied.Pairs(), element.m_attributes.Pairs()) << element.m_strAttributes.ToUtf8();
+    for (const CXmlElement& child : element.GetChildren())
+        ExpectPairsOfTheRawText(child);
+}
+
+void ExpectAgreement(CXmlDocument& doc, const std::u16string& text)
+{
+    doc.Parse(CString(text));
+    EXPECT_EQ(xml_reference::DumpTree(doc), xml_reference::ReadAndDump(text)) << CString(text).ToUtf8();
+    ExpectPairsOfTheRawText(*doc.GetRootElement());
+}
+
+}  // namespace
+
+// Tags the reader takes in one pass and those it searches twice for: slashes at either end,
+// blanks before the >, quotes and "=" that do not pair up, > inside values, cut-off tags.
+TEST(XmlReaderAgreement, TrickyTags)
+{
+    const std::vector<std::u16string> texts = {
+        u"<a/>", u"<a />", u"<a/ >", u"</a/>", u"<>", u"</>", u"<a x=\"1\"/>", u"<a x=\"1\" / >",
+        u"<a x=\"1/>", u"<a x=1>", u"<a x=\"\" y=\"2\" x=\"3\">t</a>", u"<a  x =  \"1\"   >",
+        u"<a x=\"1>2\">", u"<a x=\"1\" y>", u"<a =\"v\">", u"<a x=\"\"\"/>", u"<a\tx=\"1\">",
+        u"< x=\"1\"><b/>", u"<r><a x=\"1\"></r", u"<r><a x=\"1\"", u"<r>text<a/>more</r>",
+        u"<?xml version=\"1.0\"?><!-- c > d --><r/>", u"<r><!DOCTYPE x><a b=\"c\"/></r>",
+        u"<a x=\"1\"y=\"2\"z>", u"<a x=\"1\" x=\"2\" x>", u"<a\"=\"\">", u"<a x=\"<b>\">",
+    };
+    for (const std::u16string& text : texts) {
+        CXmlDocument doc;
+        ExpectAgreement(doc, text);
+    }
+}
+
+// Random texts over the characters the grammar cares about, each parsed into a fresh document
+// and into one that reuses the elements of the text before.
+TEST(XmlReaderAgreement, RandomTexts)
+{
+    const std::u16string alphabet = u"<<>>//!?=\"\"  \tabxy";
+    std::mt19937 random(20261208);
+    CXmlDocument reused;
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string text;
+        const size_t length = random() % 120;
+        for (size_t i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        CXmlDocument fresh;
+        ExpectAgreement(fresh, text);
+        ExpectAgreement(reused, text);
+        if (HasFailure())
+            return;
+    }
+}
