@@ -132,8 +132,7 @@ private:
             nameFrom = close + 1;
         }
     }
-    // The same for a name and a value between two quotes, or for a value whose quotes do not
-    // close; positions in `text`, the map's text.
+    // Put for a pair the split found, by its positions in `text`, the map's text.
     void PutSplit(std::u16string_view text, const Span& span)
     {
         // Most tags have a pair or two, with different names: those are compared here, without
@@ -155,6 +154,8 @@ private:
         Put(text, span);
     }
 
+    // Put for the last pair, whose value's quotes do not close: the name from `nameFrom` to the
+    // "=" at `equals`, and the rest of `text`, which ends where the attribute text ends.
     void PutUnclosed(std::u16string_view text, size_t nameFrom, size_t equals);
     // Makes a copy of the pairs read in place, for pairs set by hand to go after them.
     void TakeOwnText();
