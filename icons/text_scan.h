@@ -12,28 +12,6 @@
 // The C library's white space: blank, tab, line feed, vertical tab, form feed, carriage return.
 inline bool IsBlank(char16_t ch) { return ch == u' ' || (ch >= u'\t' && ch <= u'\r'); }
 
-// The position of the first `ch` at or after `from`, or npos.
-inline size_t FindChar(std::u16string_view text, char16_t ch, size_t from)
-{
-    const char16_t* data = text.data();
-    const size_t size = text.size();
-    size_t i = from;
-#ifdef __SSE2__
-    const __m128i wanted = _mm_set1_epi16(static_cast<short>(ch));
-    for (; i + 8 <= size; i += 8) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(block, wanted));
-        if (mask != 0)
-            return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
-    }
-#endif
-    for (; i < size; ++i) {
-        if (data[i] == ch)
-            return i;
-    }
-    return std::u16string_view::npos;
-}
-
 // The position of the first `ch` or `other` at or after `from`, or npos.
 inline size_t FindEither(std::u16string_view text, char16_t ch, char16_t other, size_t from)
 {
@@ -57,6 +35,9 @@ inline size_t FindEither(std::u16string_view text, char16_t ch, char16_t other, 
     }
     return std::u16string_view::npos;
 }
+
+// The position of the first `ch` at or after `from`, or npos.
+inline size_t FindChar(std::u16string_view text, char16_t ch, size_t from) { return FindEither(text, ch, ch, from); }
 
 // The number of characters before the terminating null. The blocks of eight are read at
 // addresses aligned to their size, so a block never reaches into a page the text does not

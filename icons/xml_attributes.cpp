@@ -27,20 +27,7 @@ size_t CXmlAttributes::Find(std::u16string_view key) const
 void CXmlAttributes::Put(std::u16string_view text, const Span& span)
 {
     const std::u16string_view key = text.substr(span.keyStart, span.keyLength);
-    size_t existing = npos;
-    if (!m_index) {
-        // Every pair lies in the same text; most keys differ from the others in length already.
-        for (size_t i = 0; i < m_count; ++i) {
-            const Span& other = SpanAt(i);
-            if (other.keyLength == key.size() && text.substr(other.keyStart, other.keyLength) == key) {
-                existing = i;
-                break;
-            }
-        }
-    } else {
-        existing = Find(key);
-    }
-    if (existing != npos) {
+    if (const size_t existing = Find(key); existing != npos) {
         Span& replaced = SpanAt(existing);
         replaced.valueStart = span.valueStart;
         replaced.valueLength = span.valueLength;
