@@ -53,7 +53,7 @@ QStringList BookmarkNames(const CXmlElement& page)
 
 QString ElementName(const CXmlElement& element)
 {
-    return ToQString(element.m_strName);
+    return ToQString(element.m_strName.ToString());
 }
 
 QString ElementAttribute(const CXmlElement& element, const QString& name)

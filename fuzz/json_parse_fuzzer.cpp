@@ -41,7 +41,7 @@ CStringArray MapOfTree(const CXmlDocument& doc)
             continue;
         for (const CXmlElement& glyph : icons.GetChildren()) {
             for (const CXmlElement& field : glyph.GetChildren())
-                map.Add(field.GetValue() + u"|" + glyph.m_strName);
+                map.Add(field.GetValue() + u"|" + glyph.m_strName.ToString());
         }
     }
     return map;

@@ -20,11 +20,11 @@ std::u16string OutlineLine(const CXmlElement& element, size_t depth)
     std::u16string line(2 * std::min(depth, kMaxIndentedDepth), u' ');
     if (depth > kMaxIndentedDepth)
         line += u"[level " + FormatInt(static_cast<int32_t>(depth)).str() + u"] ";
-    line += element.m_strName.IsEmpty() ? std::u16string(u"(no name)") : element.m_strName.str();
+    line += element.m_strName.IsEmpty() ? std::u16string_view(u"(no name)") : element.m_strName.view();
     for (const auto& [key, value] : element.m_attributes.Pairs())
         line += u" " + key.str() + u"=\"" + value.str() + u"\"";
     if (!element.m_strValue.IsEmpty())
-        line += u" : " + element.m_strValue.str();
+        line += u" : " + std::u16string(element.m_strValue.view());
     line += u"\n";
     return line;
 }

@@ -27,14 +27,21 @@ std::u16string_view TokenText(std::u16string_view text, const CJsonToken& token)
 //   void SetName(Handle, std::u16string_view), void SetValue(Handle, std::u16string_view)
 
 // The element tree of a CXmlDocument, new elements taken from the spare ones while they last.
+// Names and texts are read in place from the document's text.
 struct TreeSink {
     using Handle = CXmlElement*;
     CXmlElementList& spare;
+    const CString& text;
 
     Handle AddMember(Handle parent) { return &parent->AddChild(spare); }
-    Handle AddItem(Handle parent, std::u16string_view name) { return &parent->AddChild(spare, name); }
-    static void SetName(Handle element, std::u16string_view text) { element->m_strName.SetText(text); }
-    static void SetValue(Handle element, std::u16string_view text) { element->m_strValue.SetText(text); }
+    Handle AddItem(Handle parent, std::u16string_view name)
+    {
+        CXmlElement& item = parent->AddChild(spare);
+        item.m_strName.SetPartOf(text, name);
+        return &item;
+    }
+    void SetName(Handle element, std::u16string_view part) { element->m_strName.SetPartOf(text, part); }
+    void SetValue(Handle element, std::u16string_view part) { element->m_strValue.SetPartOf(text, part); }
 };
 
 // The name an array's items take: its key, without white space at either end, or "unknown".
@@ -165,7 +172,7 @@ int CXmlDocument::ParseJson(CString text)
         m_root.m_strName = u"JSON";
         // Further values at the top are ignored.
         const int count = static_cast<int>(tokens.size());
-        TreeSink sink{m_spare};
+        TreeSink sink{m_spare, m_strText};
         if (count > 0 && BuildFromTokens(all, tokens, 0, count, &m_root, 1, sink) == kInvalid) {
             Reset(std::move(m_strText));
             result = JSON_ERROR_INVAL;

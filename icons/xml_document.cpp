@@ -153,7 +153,10 @@ void CXmlDocument::ParseText()
             if (open == npos)
                 break;  // text after the last tag belongs to no element
             // The last text run before a tag wins, even an empty one.
-            m_pCurrent->m_strValue.SetText(TrimBlanks(all.substr(first, open - first)));
+            size_t textEnd = open;
+            while (textEnd > first && IsBlank(all[textEnd - 1]))
+                --textEnd;
+            m_pCurrent->m_strValue.SetPartAt(m_strText, first, textEnd - first);
             const size_t inner = open + 1;
             size_t close;
             if (lastClose != npos && inner <= lastClose && all[inner] != u'/' && all[inner] != u'!' &&
@@ -220,16 +223,19 @@ size_t CXmlDocument::TakeStartTag(size_t first)
     size_t close = npos;
     if (nameEnd == all.size() || all[nameEnd] == u'>') {
         close = nameEnd;
-        element.m_strName.SetText(all.substr(first, ContentEnd(all, first, close) - first));
+        element.m_strName.SetPartAt(m_strText, first, ContentEnd(all, first, close) - first);
         element.m_strAttributes.Empty();
         element.m_attributes.RemoveAll();
     } else {
-        element.m_strName.SetText(all.substr(first, nameEnd - first));
-        // The pairs are read from the document's text, which stays until the next parse.
+        element.m_strName.SetPartAt(m_strText, first, nameEnd - first);
         DelimitersBeforeClose delimiters{all, first, nameEnd + 1};
         element.m_attributes.SplitPartOf(m_strText, nameEnd + 1, delimiters);
         close = delimiters.close;
-        element.m_strAttributes.SetText(TrimBlanks(all.substr(nameEnd + 1, delimiters.End() - nameEnd - 1)));
+        const size_t end = delimiters.End();
+        size_t from = nameEnd + 1;
+        while (from < end && IsBlank(all[from]))
+            ++from;
+        element.m_strAttributes.SetPartAt(m_strText, from, end - from);
     }
     // A slash right before the > closes the element again.
     if (close > first && all[close - 1] == u'/' && m_pCurrent->m_pParent) {
@@ -253,17 +259,16 @@ void CXmlDocument::TakeTag(size_t first, size_t close)
         const size_t contentStart = static_cast<size_t>(content.data() - all.data());
         const size_t contentEnd = contentStart + content.size();
         const size_t space = FindChar(all.substr(0, contentEnd), u' ', contentStart);
-        element->m_strName.SetText(all.substr(contentStart, (space == npos ? contentEnd : space) - contentStart));
+        element->m_strName.SetPartAt(m_strText, contentStart, (space == npos ? contentEnd : space) - contentStart);
         if (space == npos) {
             // A nameless tag before may have given the root attributes; they are not this tag's.
             element->m_strAttributes.Empty();
             element->m_attributes.RemoveAll();
         } else {
             const std::u16string_view attributes = TrimBlanks(all.substr(space + 1, contentEnd - space - 1));
-            element->m_strAttributes.SetText(attributes);
-            // The pairs are read from the document's text, which stays until the next parse.
             const size_t from = static_cast<size_t>(attributes.data() - all.data());
             const size_t end = from + attributes.size();
+            element->m_strAttributes.SetPartAt(m_strText, from, attributes.size());
             CXmlAttributes::SearchedDelimiters delimiters{all.substr(0, end)};
             element->m_attributes.SplitPartOf(m_strText, from, delimiters);
         }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "icons/xml_attributes.h"
+#include "icons/xml_text.h"
 #include "platform/cstring.h"
 #include "platform/object.h"
 
@@ -35,25 +36,26 @@ public:
 
     // Appends an empty child named `name` whose parent is this element.
     CXmlElement& AddChild(const CString& name = CString());
-    // The same, reusing an element of `spare` (see MoveDescendantsTo) when there is one. Should
-    // that element still have children, they go back to the front of `spare` for the next ones.
-    CXmlElement& AddChild(CXmlElementList& spare, std::u16string_view name = {});
+    // An empty child, reusing an element of `spare` (see MoveDescendantsTo) when there is one.
+    // Should that element still have children, they go back to the front of `spare` for the next
+    // ones.
+    CXmlElement& AddChild(CXmlElementList& spare);
     // Deletes every child with its subtree and ends any child iteration.
     void RemoveAllChildren();
     // Moves every descendant to the end of `spare`, in document order, as a flat list of
-    // childless elements, so that a new tree can reuse them and their string buffers instead of
-    // freeing and allocating again. Works without recursion at any depth.
+    // childless elements, so that a new tree can reuse them instead of freeing and allocating
+    // again. Works without recursion at any depth.
     void MoveDescendantsTo(CXmlElementList& spare);
 
-    CString m_strName;
-    CString m_strAttributes;
+    // A parsed element's strings and pairs are read in place from its document's text.
+    CXmlText m_strName;
+    CXmlText m_strAttributes;
     CXmlElementList m_children;
-    // A parsed element's pairs are read in place from its document's text.
     CXmlAttributes m_attributes;
     CXmlElement* m_pParent = nullptr;
     // Cursor of GetFirstChild/GetNextChild; m_children.end() when no iteration is in progress.
     CXmlElementList::iterator m_posChild;
-    CString m_strValue;
+    CXmlText m_strValue;
 };
 
 class CXmlDocument {

@@ -18,7 +18,7 @@ CString CXmlElement::GetAttribute(const CString& name) const
     return value;
 }
 
-CString CXmlElement::GetValue() const { return CXmlDocument::DecodeEntities(m_strValue); }
+CString CXmlElement::GetValue() const { return CXmlDocument::DecodeEntities(m_strValue.ToString()); }
 
 CXmlElement& CXmlElement::AddChild(const CString& name)
 {
@@ -28,11 +28,10 @@ CXmlElement& CXmlElement::AddChild(const CString& name)
     return child;
 }
 
-CXmlElement& CXmlElement::AddChild(CXmlElementList& spare, std::u16string_view name)
+CXmlElement& CXmlElement::AddChild(CXmlElementList& spare)
 {
     if (spare.empty()) {
         CXmlElement& child = m_children.emplace_back();
-        child.m_strName += name;
         child.m_pParent = this;
         return child;
     }
@@ -42,9 +41,7 @@ CXmlElement& CXmlElement::AddChild(CXmlElementList& spare, std::u16string_view n
     spare.splice(std::next(spare.begin()), front.m_children);
     m_children.splice(m_children.end(), spare, spare.begin());
     CXmlElement& child = m_children.back();
-    // Emptying keeps each string's buffer for the text the new element will take.
     child.m_strName.Empty();
-    child.m_strName += name;
     child.m_strAttributes.Empty();
     child.m_attributes.RemoveAll();
     child.m_pParent = this;

@@ -25,7 +25,7 @@ std::vector<std::string> MapOfTree(const std::u16string& text, bool& parsed)
             continue;
         for (const CXmlElement& glyph : icons.GetChildren()) {
             for (const CXmlElement& field : glyph.GetChildren())
-                map.push_back((field.GetValue() + u"|" + glyph.m_strName).ToUtf8());
+                map.push_back((field.GetValue() + u"|" + glyph.m_strName.ToString()).ToUtf8());
         }
     }
     return map;

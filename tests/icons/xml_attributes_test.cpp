@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "icons/xml_document.h"
 #include "tests/icons/xml_test_support.h"
@@ -87,7 +88,11 @@ TEST(XmlAttributes, PairsReadInPlaceAreCopiedOnceOneIsSetByHand)
     attributes.SetAt(CString(u"w"), CString(u"4"));
     attributes.SetAt(CString(u"y"), CString(u"two"));
     doc.m_strText = CString(u"<q/>");
-    EXPECT_EQ(DumpElement(doc.GetRootElement()->m_children.front()), "a{x=1,y=two,z=3,w=4}");
+    const std::vector<CXmlAttributes::Pair> expected{{CString(u"x"), CString(u"1")},
+                                                     {CString(u"y"), CString(u"two")},
+                                                     {CString(u"z"), CString(u"3")},
+                                                     {CString(u"w"), CString(u"4")}};
+    EXPECT_EQ(attributes.Pairs(), expected);
 
     doc.Parse(u"<r><a k=\"v\"/></r>");
     EXPECT_EQ(DumpElement(*doc.GetRootElement()), "r(a{k=v})");

@@ -95,7 +95,13 @@ inline std::u16string ReadAndDump(std::u16string_view text)
 // The reader's tree in the form of ReadAndDump. Recursive, so only for shallow test texts.
 inline void DumpTree(const CXmlElement& element, std::u16string& out)
 {
-    out += u"<" + element.m_strName.str() + u"|" + element.m_strAttributes.str() + u"|" + element.m_strValue.str() + u"|";
+    out += u"<";
+    out += element.m_strName.view();
+    out += u"|";
+    out += element.m_strAttributes.view();
+    out += u"|";
+    out += element.m_strValue.view();
+    out += u"|";
     for (const CXmlElement& child : element.GetChildren())
         DumpTree(child, out);
     out += u">";
