@@ -36,6 +36,38 @@ inline size_t FindEither(std::u16string_view text, char16_t ch, char16_t other, 
     return std::u16string_view::npos;
 }
 
+// Where four characters occur among the 64 from `at`, which must all lie in the text: bit i of
+// masks[k] is set when at[i] is the k-th of `chars`. A tag is read from these masks with shifts
+// and counts of trailing zeros, where searching for each delimiter in turn would take a
+// hard-to-predict loop exit per delimiter.
+inline void CharMasks64(const char16_t* at, const char16_t (&chars)[4], uint64_t (&masks)[4])
+{
+#ifdef __SSE2__
+    // The characters sought are ASCII, from 1 to 254: packing sixteen characters into bytes, which
+    // turns the characters above 255 into 255 and those from U+8000 up into 0, keeps them apart.
+    __m128i wanted[4];
+    for (int k = 0; k < 4; ++k) {
+        wanted[k] = _mm_set1_epi8(static_cast<char>(chars[k]));
+        masks[k] = 0;
+    }
+    for (int group = 0; group < 4; ++group) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * group));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * group + 8));
+        const __m128i bytes = _mm_packus_epi16(low, high);
+        for (int k = 0; k < 4; ++k) {
+            const unsigned found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted[k])));
+            masks[k] |= static_cast<uint64_t>(found) << (16 * group);
+        }
+    }
+#else
+    for (int k = 0; k < 4; ++k) {
+        masks[k] = 0;
+        for (int i = 0; i < 64; ++i)
+            masks[k] |= static_cast<uint64_t>(at[i] == chars[k]) << i;
+    }
+#endif
+}
+
 // The position of the first `ch` at or after `from`, or npos.
 inline size_t FindChar(std::u16string_view text, char16_t ch, size_t from) { return FindEither(text, ch, ch, from); }
 

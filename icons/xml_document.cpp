@@ -42,26 +42,13 @@ size_t ContentEnd(std::u16string_view text, size_t first, size_t close)
     return close > first && text[close - 1] == u'/' ? close - 1 : close;
 }
 
-// The delimiters of a start tag's attributes, searched for together with the tag's >, so that
-// the tag is read once: the search that meets the > instead ends the attribute text. A > must
-// follow in the text.
-struct DelimitersBeforeClose {
+// Where a start tag's content and its attribute text start, and where its > is once known.
+struct StartTag {
     std::u16string_view text;
-    // Where the tag's content and its attribute text start.
     size_t first;
     size_t attributes;
-    // The tag's >, once a search has met it.
-    size_t close = std::u16string_view::npos;
+    size_t close;
 
-    size_t Next(char16_t ch, size_t from)
-    {
-        const size_t at = FindEither(text, ch, u'>', from);
-        if (at != std::u16string_view::npos && text[at] != u'>')
-            return at;
-        // Without a > the tag would run to the end of the text; the caller rules that out.
-        close = std::min(at, text.size());
-        return std::u16string_view::npos;
-    }
     // The end of the attribute text, trimmed of white space.
     size_t End() const
     {
@@ -71,6 +58,58 @@ struct DelimitersBeforeClose {
         return end;
     }
 };
+
+// The delimiters of a start tag's attributes, searched for together with the tag's >, so that
+// the tag is read once: the search that meets the > instead ends the attribute text. A > must
+// follow in the text.
+struct DelimitersBeforeClose : StartTag {
+    size_t Next(char16_t ch, size_t from)
+    {
+        const size_t at = FindEither(text, ch, u'>', from);
+        if (at != std::u16string_view::npos && text[at] != u'>')
+            return at;
+        // Without a > the tag would run to the end of the text; the caller rules that out.
+        close = std::min(at, text.size());
+        return std::u16string_view::npos;
+    }
+};
+
+// The same for a tag whose > lies within the 64 characters from its first one, read from bit
+// masks of those characters: each search is a shift and a count of trailing zeros.
+struct DelimitersInWindow : StartTag {
+    // The "=" and the quotes before the >, bit i standing for the character at first + i.
+    uint64_t equals;
+    uint64_t quotes;
+
+    // `from` never lies past the >, so the shift stays below 64.
+    size_t Next(char16_t ch, size_t from) const
+    {
+        const uint64_t after = (ch == u'=' ? equals : quotes) >> (from - first);
+        return after ? from + static_cast<size_t>(__builtin_ctzll(after)) : std::u16string_view::npos;
+    }
+};
+
+// A start tag without attributes: all of it but a slash before the > names the element.
+void TakeName(const CString& text, CXmlElement& element, size_t first, size_t close)
+{
+    element.m_strName.SetPartAt(text, first, ContentEnd(text.view(), first, close) - first);
+    element.m_strAttributes.Empty();
+    element.m_attributes.RemoveAll();
+}
+
+// A start tag with attributes: the name runs to the blank at `nameEnd`, the attribute text from
+// there to where `delimiters` finds the >. Both are read in place from the document's text.
+template <typename Delimiters>
+void TakeNameAndAttributes(const CString& text, CXmlElement& element, size_t nameEnd, Delimiters& delimiters)
+{
+    element.m_strName.SetPartAt(text, delimiters.first, nameEnd - delimiters.first);
+    element.m_attributes.SplitPartOf(text, nameEnd + 1, delimiters);
+    const size_t end = delimiters.End();
+    size_t from = nameEnd + 1;
+    while (from < end && IsBlank(text.view()[from]))
+        ++from;
+    element.m_strAttributes.SetPartAt(text, from, end - from);
+}
 
 }  // namespace
 
@@ -219,23 +258,34 @@ size_t CXmlDocument::TakeStartTag(size_t first)
     const std::u16string_view all = m_strText.view();
     CXmlElement& element = OpenElement();
     // The name runs to the first blank, the rest is the attribute text; either may meet the >.
-    const size_t nameEnd = std::min(FindEither(all, u' ', u'>', first), all.size());
     size_t close = npos;
-    if (nameEnd == all.size() || all[nameEnd] == u'>') {
-        close = nameEnd;
-        element.m_strName.SetPartAt(m_strText, first, ContentEnd(all, first, close) - first);
-        element.m_strAttributes.Empty();
-        element.m_attributes.RemoveAll();
+    // Most tags end within their first 64 characters.
+    static constexpr char16_t kDelimiters[4] = {u'>', u' ', u'=', u'"'};
+    uint64_t masks[4] = {};
+    const bool window = all.size() - first >= 64;
+    if (window)
+        CharMasks64(all.data() + first, kDelimiters, masks);
+    if (window && masks[0] != 0) {
+        const unsigned closeBit = static_cast<unsigned>(__builtin_ctzll(masks[0]));
+        const uint64_t beforeClose = (uint64_t{1} << closeBit) - 1;
+        close = first + closeBit;
+        const size_t nameEnd = first + static_cast<size_t>(__builtin_ctzll(masks[0] | masks[1]));
+        if (nameEnd == close) {
+            TakeName(m_strText, element, first, close);
+        } else {
+            DelimitersInWindow delimiters{{all, first, nameEnd + 1, close}, masks[2] & beforeClose, masks[3] & beforeClose};
+            TakeNameAndAttributes(m_strText, element, nameEnd, delimiters);
+        }
     } else {
-        element.m_strName.SetPartAt(m_strText, first, nameEnd - first);
-        DelimitersBeforeClose delimiters{all, first, nameEnd + 1};
-        element.m_attributes.SplitPartOf(m_strText, nameEnd + 1, delimiters);
-        close = delimiters.close;
-        const size_t end = delimiters.End();
-        size_t from = nameEnd + 1;
-        while (from < end && IsBlank(all[from]))
-            ++from;
-        element.m_strAttributes.SetPartAt(m_strText, from, end - from);
+        const size_t nameEnd = std::min(FindEither(all, u' ', u'>', first), all.size());
+        if (nameEnd == all.size() || all[nameEnd] == u'>') {
+            close = nameEnd;
+            TakeName(m_strText, element, first, close);
+        } else {
+            DelimitersBeforeClose delimiters{{all, first, nameEnd + 1, npos}};
+            TakeNameAndAttributes(m_strText, element, nameEnd, delimiters);
+            close = delimiters.close;
+        }
     }
     // A slash right before the > closes the element again.
     if (close > first && all[close - 1] == u'/' && m_pCurrent->m_pParent) {

@@ -31,7 +31,10 @@ void ExpectAgreement(CXmlDocument& doc, const std::u16string& text)
 }  // namespace
 
 // Tags the reader takes in one pass and those it searches twice for: slashes at either end,
-// blanks before the >, quotes and "=" that do not pair up, > inside values, cut-off tags.
+// blanks before the >, quotes and "=" that do not pair up, > inside values, cut-off tags. Each
+// is read once near the end of the text and once with 64 blanks after it, where the reader
+// looks at a start tag's first 64 characters all at once; so are tags whose > lies at the edge
+// of those 64 or beyond, and characters whose low byte is a delimiter's.
 TEST(XmlReaderAgreement, TrickyTags)
 {
     const std::vector<std::u16string> texts = {
@@ -41,10 +44,15 @@ TEST(XmlReaderAgreement, TrickyTags)
         u"< x=\"1\"><b/>", u"<r><a x=\"1\"></r", u"<r><a x=\"1\"", u"<r>text<a/>more</r>",
         u"<?xml version=\"1.0\"?><!-- c > d --><r/>", u"<r><!DOCTYPE x><a b=\"c\"/></r>",
         u"<a x=\"1\"y=\"2\"z>", u"<a x=\"1\" x=\"2\" x>", u"<a\"=\"\">", u"<a x=\"<b>\">",
+        u"<a\u013Ex\u013D\"1\u0122\u0120y=\"\u013E\"\uFF3E>", u"<\u013E x=\"\u0122\">",
+        u"<a x=\"" + std::u16string(58, u'v') + u"\">", u"<a x=\"" + std::u16string(59, u'v') + u"\">",
+        u"<a x=\"" + std::u16string(60, u'v') + u"\"/>", u"<a x=\"" + std::u16string(100, u'v') + u"\" y=\"2\">",
+        u"<" + std::u16string(70, u'n') + u" x=\"1\">", u"<a x=\"" + std::u16string(61, u'v') + u"\"y=\"2\"/>",
     };
     for (const std::u16string& text : texts) {
         CXmlDocument doc;
         ExpectAgreement(doc, text);
+        ExpectAgreement(doc, text + std::u16string(64, u' '));
     }
 }
 
@@ -52,12 +60,12 @@ TEST(XmlReaderAgreement, TrickyTags)
 // and into one that reuses the elements of the text before.
 TEST(XmlReaderAgreement, RandomTexts)
 {
-    const std::u16string alphabet = u"<<>>//!?=\"\"  \tabxy";
+    const std::u16string alphabet = u"<<>>//!?=\"\"  \tabxy\u013E\u0122";
     std::mt19937 random(20261208);
     CXmlDocument reused;
     for (int round = 0; round < 3000; ++round) {
         std::u16string text;
-        const size_t length = random() % 120;
+        const size_t length = random() % 200;
         for (size_t i = 0; i < length; ++i)
             text += alphabet[random() % alphabet.size()];
         CXmlDocument fresh;
