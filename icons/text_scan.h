@@ -45,20 +45,26 @@ inline void CharMasks64(const char16_t* at, const char16_t (&chars)[4], uint64_t
 #ifdef __SSE2__
     // The characters sought are ASCII, from 1 to 254: packing sixteen characters into bytes, which
     // turns the characters above 255 into 255 and those from U+8000 up into 0, keeps them apart.
-    __m128i wanted[4];
-    for (int k = 0; k < 4; ++k) {
-        wanted[k] = _mm_set1_epi8(static_cast<char>(chars[k]));
-        masks[k] = 0;
-    }
+    // The masks are built in locals, which stay in registers.
+    const __m128i wanted0 = _mm_set1_epi8(static_cast<char>(chars[0]));
+    const __m128i wanted1 = _mm_set1_epi8(static_cast<char>(chars[1]));
+    const __m128i wanted2 = _mm_set1_epi8(static_cast<char>(chars[2]));
+    const __m128i wanted3 = _mm_set1_epi8(static_cast<char>(chars[3]));
+    uint64_t mask0 = 0, mask1 = 0, mask2 = 0, mask3 = 0;
     for (int group = 0; group < 4; ++group) {
         const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * group));
         const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * group + 8));
         const __m128i bytes = _mm_packus_epi16(low, high);
-        for (int k = 0; k < 4; ++k) {
-            const unsigned found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted[k])));
-            masks[k] |= static_cast<uint64_t>(found) << (16 * group);
-        }
+        const int shift = 16 * group;
+        mask0 |= static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted0)))) << shift;
+        mask1 |= static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted1)))) << shift;
+        mask2 |= static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted2)))) << shift;
+        mask3 |= static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted3)))) << shift;
     }
+    masks[0] = mask0;
+    masks[1] = mask1;
+    masks[2] = mask2;
+    masks[3] = mask3;
 #else
     for (int k = 0; k < 4; ++k) {
         masks[k] = 0;
