@@ -128,12 +128,12 @@ private:
                 ++nameFrom;
             while (nameEnd > nameFrom && IsBlank(text[nameEnd - 1]))
                 --nameEnd;
-            PutSplit(text, Span{nameFrom, nameEnd - nameFrom, open + 1, close - open - 1});
+            PutSplit(text, nameFrom, nameEnd - nameFrom, open + 1, close - open - 1);
             nameFrom = close + 1;
         }
     }
     // Put for a pair the split found, by its positions in `text`, the map's text.
-    void PutSplit(std::u16string_view text, const Span& span)
+    void PutSplit(std::u16string_view text, size_t keyStart, size_t keyLength, size_t valueStart, size_t valueLength)
     {
         // Most tags have a pair or two, with different names: those are compared here, without
         // a call, and the rest go to Put.
@@ -141,17 +141,23 @@ private:
             const char16_t* base = text.data();
             for (size_t i = 0; i < m_count; ++i) {
                 Span& other = m_inlineSpans[i];
-                if (other.keyLength == span.keyLength &&
-                    std::char_traits<char16_t>::compare(base + other.keyStart, base + span.keyStart, span.keyLength) == 0) {
-                    other.valueStart = span.valueStart;
-                    other.valueLength = span.valueLength;
+                if (other.keyLength == keyLength &&
+                    std::char_traits<char16_t>::compare(base + other.keyStart, base + keyStart, keyLength) == 0) {
+                    other.valueStart = valueStart;
+                    other.valueLength = valueLength;
                     return;
                 }
             }
-            m_inlineSpans[m_count++] = span;
+            // Stored field by field: a span first built on the stack and then copied whole
+            // stalls the processor, whose wide loads cannot take narrow stores just made.
+            Span& slot = m_inlineSpans[m_count++];
+            slot.keyStart = keyStart;
+            slot.keyLength = keyLength;
+            slot.valueStart = valueStart;
+            slot.valueLength = valueLength;
             return;
         }
-        Put(text, span);
+        Put(text, Span{keyStart, keyLength, valueStart, valueLength});
     }
 
     // Put for the last pair, whose value's quotes do not close: the name from `nameFrom` to the
