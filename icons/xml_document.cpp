@@ -2,6 +2,7 @@
 #include "icons/xml_document.h"
 
 #include <algorithm>
+#include <bit>
 #include <string_view>
 
 #include "icons/file_text.h"
@@ -85,7 +86,7 @@ struct DelimitersInWindow : StartTag {
     size_t Next(char16_t ch, size_t from) const
     {
         const uint64_t after = (ch == u'=' ? equals : quotes) >> (from - first);
-        return after ? from + static_cast<size_t>(__builtin_ctzll(after)) : std::u16string_view::npos;
+        return after ? from + static_cast<size_t>(std::countr_zero(after)) : std::u16string_view::npos;
     }
 };
 
@@ -266,10 +267,10 @@ size_t CXmlDocument::TakeStartTag(size_t first)
     if (window)
         CharMasks64(all.data() + first, kDelimiters, masks);
     if (window && masks[0] != 0) {
-        const unsigned closeBit = static_cast<unsigned>(__builtin_ctzll(masks[0]));
+        const int closeBit = std::countr_zero(masks[0]);
         const uint64_t beforeClose = (uint64_t{1} << closeBit) - 1;
-        close = first + closeBit;
-        const size_t nameEnd = first + static_cast<size_t>(__builtin_ctzll(masks[0] | masks[1]));
+        close = first + static_cast<size_t>(closeBit);
+        const size_t nameEnd = first + static_cast<size_t>(std::countr_zero(masks[0] | masks[1]));
         if (nameEnd == close) {
             TakeName(m_strText, element, first, close);
         } else {
