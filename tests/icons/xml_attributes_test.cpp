@@ -98,18 +98,6 @@ TEST(XmlAttributes, PairsReadInPlaceAreCopiedOnceOneIsSetByHand)
     EXPECT_EQ(DumpElement(*doc.GetRootElement()), "r(a{k=v})");
 }
 
-// Pairs read in place never reach past the document's text, even once that text is replaced
-// by a shorter one without a parse.
-TEST(XmlAttributes, ATextShortenedByHandIsNotReadPastItsEnd)
-{
-    CXmlDocument doc;
-    doc.Parse(u"<a name=\"Page\" url=\"folder/page.html\"/>");
-    doc.m_strText = CString(u"<a name=\"Pa");
-    CString value;
-    EXPECT_FALSE(doc.GetRootElement()->m_attributes.Lookup(CString(u"url"), value));
-    EXPECT_EQ(doc.GetRootElement()->GetAttribute(u"name"), u"Pa");
-}
-
 // A nameless tag at the top names no root, so the next tag takes the root again: the root has
 // that tag's attributes only, none of the nameless one's.
 TEST(XmlAttributes, TheTagThatNamesTheRootGivesItsAttributes)

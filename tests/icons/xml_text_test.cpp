@@ -50,16 +50,20 @@ TEST(XmlText, TextSetByHandIsACopy)
     EXPECT_EQ(DumpElement(*doc.GetRootElement()), "r(b)");
 }
 
-// Strings read in place never reach past the document's text, even once that text is replaced
-// by a shorter one without a parse.
+// Strings and pairs read in place never reach past the document's text, even once that text
+// is replaced by a shorter one without a parse.
 TEST(XmlText, ATextShortenedByHandIsNotReadPastItsEnd)
 {
     CXmlDocument doc;
-    doc.Parse(u"<site name=\"S\"><folder>text</folder></site>");
-    doc.m_strText = CString(u"<site name=\"S\"><fol");
-    const CXmlElement& folder = doc.GetRootElement()->GetChildren().front();
-    EXPECT_EQ(folder.m_strName, u"fol");
-    EXPECT_TRUE(folder.m_strValue.IsEmpty());
+    doc.Parse(u"<site name=\"Page\" url=\"folder/page.html\"><folder>text</folder></site>");
+    doc.m_strText = CString(u"<site name=\"Pa");
+    const CXmlElement& site = *doc.GetRootElement();
+    CString value;
+    EXPECT_FALSE(site.m_attributes.Lookup(CString(u"url"), value));
+    EXPECT_EQ(site.GetAttribute(u"name"), u"Pa");
+    EXPECT_EQ(site.m_strAttributes, u"name=\"Pa");
+    const CXmlElement& folder = site.GetChildren().front();
+    EXPECT_TRUE(folder.m_strName.IsEmpty());
     EXPECT_EQ(folder.m_strValue.GetLength(), 0);
 }
 
