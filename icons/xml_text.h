@@ -28,13 +28,12 @@ public:
         const std::less<const char16_t*> before;
         const bool within = !before(part.data(), whole.data()) &&
                             !before(whole.data() + whole.size(), part.data() + part.size());
-        if (part.empty() || within) {
-            m_source = &source;
-            m_start = part.empty() ? 0 : static_cast<size_t>(part.data() - whole.data());
-            m_length = part.size();
-        } else {
+        if (part.empty())
+            SetPartAt(source, 0, 0);
+        else if (within)
+            SetPartAt(source, static_cast<size_t>(part.data() - whole.data()), part.size());
+        else
             SetText(part);
-        }
     }
     // The same for the `length` characters of `source` from `start`, as a reader that knows
     // where it is in its text gives them.

@@ -7,6 +7,16 @@
 #include "tests/icons/xml_test_support.h"
 #include "tests/test_printers.h"
 
+namespace {
+
+// Whether the characters of `part` are some of those of `text` itself, not a copy of them.
+bool LiesWithin(std::u16string_view part, std::u16string_view text)
+{
+    return part.data() >= text.data() && part.data() + part.size() <= text.data() + text.size();
+}
+
+}  // namespace
+
 // A parse reads names, attribute texts and element texts where they stand in the document's
 // text; the strings follow that text until the next parse rewrites them all.
 TEST(XmlText, ParsedStringsAreReadFromTheDocumentsText)
@@ -14,11 +24,8 @@ TEST(XmlText, ParsedStringsAreReadFromTheDocumentsText)
     CXmlDocument doc;
     doc.Parse(u"<site name=\"S\"><page  url=\"p.html\"  >  Caf&amp;\u00e9  </page></site>");
     const CXmlElement& page = doc.GetRootElement()->GetChildren().front();
-    const std::u16string_view text = doc.m_strText.view();
-    for (std::u16string_view part : {page.m_strName.view(), page.m_strAttributes.view(), page.m_strValue.view()}) {
-        EXPECT_GE(part.data(), text.data());
-        EXPECT_LE(part.data() + part.size(), text.data() + text.size());
-    }
+    for (const CXmlText* part : {&page.m_strName, &page.m_strAttributes, &page.m_strValue})
+        EXPECT_TRUE(LiesWithin(part->view(), doc.m_strText.view())) << part->ToUtf8();
     EXPECT_EQ(page.m_strName, u"page");
     EXPECT_EQ(page.m_strAttributes, u"url=\"p.html\"");
     EXPECT_EQ(page.m_strValue, u"Caf&amp;\u00e9");
@@ -111,8 +118,7 @@ TEST(XmlText, JsonNamesAndValuesAreReadInPlace)
     const CXmlElement& field = icons.GetChildren().front().GetChildren().front();
     EXPECT_EQ(field.m_strName, u"name");
     EXPECT_EQ(field.m_strValue, u"3d_rotation");
-    const std::u16string_view text = doc.m_strText.view();
-    EXPECT_GE(field.m_strValue.view().data(), text.data());
-    EXPECT_LE(field.m_strValue.view().data(), text.data() + text.size());
+    EXPECT_TRUE(LiesWithin(field.m_strName.view(), doc.m_strText.view()));
+    EXPECT_TRUE(LiesWithin(field.m_strValue.view(), doc.m_strText.view()));
     EXPECT_EQ(DumpElement(*doc.GetRootElement()), "JSON(icons(e84d(name'3d_rotation')) list(unknown'1'))");
 }
