@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "extension/generation.h"
-#include "host/menu_json.h"
+#include "host/menu_files/menu_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

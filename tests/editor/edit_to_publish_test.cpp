@@ -26,11 +26,11 @@
 #include "editor/history_combo.h"
 #include "editor/properties_sheet.h"
 #include "extension/properties_editor.h"
-#include "host/commands.h"
-#include "host/session.h"
+#include "host/cli/commands.h"
+#include "host/loader/session.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/editor/settings_sandbox.h"
-#include "tests/host/run_trellis.h"
+#include "tests/support/run_trellis.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {

@@ -1,0 +1,323 @@
+// The menu check, one rule after another: button kinds, columns, links, icons, texts, contrast.
+#include "host/check/menu_check.h"
+
+#include <set>
+
+#include "extension/corvane_extension.h"
+#include "generate/button_kind.h"
+#include "generate/column_widths.h"
+#include "host/check/colour_contrast.h"
+#include "host/loader/session.h"
+#include "host/menu_files/menu_files.h"
+#include "icons/builtin_icons.h"
+#include "model/storage_layout.h"
+#include "platform/files.h"
+
+namespace {
+
+std::string Quoted(const CString& text) { return "\"" + text.ToUtf8() + "\""; }
+
+std::string Where(const std::string& path, const CMenuItem& node) { return path + " (" + Quoted(node.m_strText) + ")"; }
+
+int LinkCount(const CMenuItem& button, int fromGroup)
+{
+    int links = 0;
+    for (int i = fromGroup; i < button.m_arrItems.GetSize(); ++i)
+        links += button.m_arrItems[i].m_arrItems.GetSize();
+    return links;
+}
+
+bool IsDivider(const CMenuItem& link) { return link.m_strText == u"---"; }
+
+// ---- Buttons: how the first group decides the kind, what the design view shows, the columns.
+
+void CheckButton(const CMenuItem& button, const std::string& where, std::vector<std::string>& warnings)
+{
+    const ButtonKind kind = ClassifyButton(button);
+    const int hiddenLinks = LinkCount(button, 1);
+    bool panelLost = false;
+    if (kind == ButtonKind::Link && hiddenLinks > 0) {
+        warnings.push_back(where + ": its first group holds one link, so it publishes as a plain link to it and the " +
+                           std::to_string(hiddenLinks) + " links of its other groups are never shown");
+        panelLost = true;
+    } else if (kind == ButtonKind::Plain && hiddenLinks > 0) {
+        warnings.push_back(where + ": its first group is empty, so it publishes as a link to \"#\" and the " +
+                           std::to_string(hiddenLinks) + " links of its other groups are never shown");
+        panelLost = true;
+    }
+
+    // The design view draws the arrow for more than one group; publishing opens a panel for more
+    // than one link in the first group.
+    const bool arrow = button.m_arrItems.GetSize() > 1;
+    const bool panel = kind == ButtonKind::DropDown;
+    if (arrow && !panel && !panelLost)
+        warnings.push_back(where + ": the design view shows a drop-down arrow, but it publishes without a panel");
+    else if (!arrow && panel)
+        warnings.push_back(where + ": it publishes with a drop-down panel, but the design view shows no arrow (it has "
+                                   "one group)");
+
+    const CString& columns = button.m_strURL;
+    const bool inRange = columns.GetLength() == 1 && columns[0] >= u'0' && columns[0] <= u'5';
+    if (!inRange) {
+        std::u16string_view widthClass = ColumnWidthClass(columns);
+        warnings.push_back(where + ": column setting " + Quoted(columns) + " is outside \"0\" to \"5\"" +
+                           (widthClass.empty() ? "; its columns get no width"
+                                               : "; it publishes as " + CString(widthClass).ToUtf8() + " columns"));
+    }
+}
+
+// ---- Texts: what the generators write encoded, and what they write as it stands.
+
+// "<" followed by what starts a tag, a closing tag, a comment or a declaration.
+std::string MarkupIn(const CString& text)
+{
+    for (int i = 0; i + 1 < text.GetLength(); ++i) {
+        char16_t next = text[i + 1];
+        bool startsTag = (next >= u'a' && next <= u'z') || (next >= u'A' && next <= u'Z') || next == u'/' ||
+                         next == u'!' || next == u'?';
+        if (text[i] == u'<' && startsTag) {
+            int end = text.Find(u'>', i);
+            return (end < 0 ? text.Mid(i) : text.Mid(i, end - i + 1)).ToUtf8();
+        }
+    }
+    return {};
+}
+
+bool IsAlnum(char16_t ch)
+{
+    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9');
+}
+
+// The length of the character reference at the position ("&amp;", "&#233;", "&#xE9;"), or 0.
+int ReferenceLength(const CString& text, int at)
+{
+    int i = at + 1;
+    const int length = text.GetLength();
+    if (i < length && text[i] == u'#') {
+        ++i;
+        bool hex = i < length && (text[i] == u'x' || text[i] == u'X');
+        if (hex)
+            ++i;
+        int digits = i;
+        while (i < length && (hex ? IsAlnum(text[i]) : (text[i] >= u'0' && text[i] <= u'9')))
+            ++i;
+        return i > digits && i < length && text[i] == u';' ? i - at + 1 : 0;
+    }
+    int name = i;
+    while (i < length && IsAlnum(text[i]))
+        ++i;
+    return i > name && i < length && text[i] == u';' ? i - at + 1 : 0;
+}
+
+bool HasRawAmpersand(const CString& text)
+{
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (text[i] == u'&' && ReferenceLength(text, i) == 0)
+            return true;
+    }
+    return false;
+}
+
+std::string FirstReference(const CString& text)
+{
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (int length = text[i] == u'&' ? ReferenceLength(text, i) : 0)
+            return text.Mid(i, length).ToUtf8();
+    }
+    return {};
+}
+
+// Button captions are entity-encoded: markup and references show as their own characters.
+void CheckCaption(const CMenuItem& button, const std::string& where, std::vector<std::string>& warnings)
+{
+    if (std::string markup = MarkupIn(button.m_strText); !markup.empty())
+        warnings.push_back(where + ": the caption holds markup " + markup + ", which is published as visible text");
+    if (std::string reference = FirstReference(button.m_strText); !reference.empty())
+        warnings.push_back(where + ": the caption holds " + reference +
+                           ", which is published as visible text; write the character itself");
+}
+
+// Group titles and link texts are written as they stand.
+void CheckUnencoded(const CString& text, const char* what, const std::string& where, std::vector<std::string>& warnings)
+{
+    if (std::string markup = MarkupIn(text); !markup.empty())
+        warnings.push_back(where + ": the " + what + " holds markup " + markup +
+                           ", which is published unencoded into the menu's markup");
+    if (HasRawAmpersand(text))
+        warnings.push_back(where + ": the " + what + " holds a raw \"&\", which is published unencoded; write &amp;");
+}
+
+// ---- Icons: found in the chosen library as publishing looks them up.
+
+class IconLookup {
+public:
+    explicit IconLookup(CCorvaneExtension& menu) : m_menu(menu), m_library(menu.m_strIconFont)
+    {
+        if (IsMaterialIcons(m_library)) {
+            CStringArray map;
+            menu.GetIconFontMap(m_library, map);
+            for (const CString& entry : map) {
+                int bar = entry.ReverseFind(u'|');
+                m_materialNames.insert(bar < 0 ? entry : entry.Left(bar));
+            }
+        } else if (!IsFontAwesome(m_library)) {
+            m_libraryMissing = menu.GetIconFontFileName(m_library).IsEmpty();
+        }
+    }
+
+    // A library other than the built-in two whose font is not in the icon font folder.
+    bool LibraryMissing() const { return m_libraryMissing; }
+
+    bool Has(const CString& icon)
+    {
+        if (IsFontAwesome(m_library))
+            return !GetFontAwesomeChar(icon).IsEmpty();
+        if (IsMaterialIcons(m_library))
+            return m_materialNames.count(icon) != 0;
+        return !m_menu.GetIconFontGlyph(m_library, icon).IsEmpty();
+    }
+
+    const CString& Library() const { return m_library; }
+
+private:
+    CCorvaneExtension& m_menu;
+    CString m_library;
+    std::set<CString> m_materialNames;
+    bool m_libraryMissing = false;
+};
+
+void CheckIcon(const CMenuItem& node, IconLookup& icons, const std::string& where, std::vector<std::string>& warnings)
+{
+    if (node.m_strIcon.IsEmpty() || icons.LibraryMissing() || icons.Has(node.m_strIcon))
+        return;
+    warnings.push_back(where + ": icon " + Quoted(node.m_strIcon) + " is not in the icon library " +
+                       Quoted(icons.Library()));
+}
+
+// ---- Links: empty addresses and local files that are not there.
+
+void CheckLink(const CMenuItem& link, const std::string& where, std::vector<std::string>& warnings)
+{
+    if (link.m_strURL.IsEmpty()) {
+        warnings.push_back(where + ": empty link address");
+        return;
+    }
+    int at = link.m_strURL.Find(u"file://");
+    if (at < 0)
+        return;
+    CString file = link.m_strURL.Mid(at + 7);
+    if (!FileExists(NativePath(file)))
+        warnings.push_back(where + ": links to the local file " + Quoted(file) + ", which does not exist");
+}
+
+// ---- Colours: each text colour against the background it is published on.
+
+struct ColourPair {
+    COLORREF CMenuSettings::* text;
+    COLORREF CMenuSettings::* background;
+};
+
+// The first generation keeps the bar's background under its hover text; the second changes the
+// background on hover and keeps the text colour.
+constexpr ColourPair kFirstGenerationPairs[] = {
+    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackground},
+    {&CMenuSettings::m_crMenuTextHover, &CMenuSettings::m_crMenuBackground},
+    {&CMenuSettings::m_crHeader, &CMenuSettings::m_crDropDownBackground},
+    {&CMenuSettings::m_crDropDownText, &CMenuSettings::m_crDropDownBackground},
+    {&CMenuSettings::m_crDropDownTextHover, &CMenuSettings::m_crDropDownBackground},
+};
+constexpr ColourPair kSecondGenerationPairs[] = {
+    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackground},
+    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackgroundHover},
+    {&CMenuSettings::m_crHeader, &CMenuSettings::m_crDropDownBackground},
+    {&CMenuSettings::m_crDropDownText, &CMenuSettings::m_crDropDownBackground},
+    {&CMenuSettings::m_crDropDownTextHover, &CMenuSettings::m_crDropDownBackgroundHover},
+};
+
+std::string SettingName(const Generation& generation, COLORREF CMenuSettings::* colour)
+{
+    for (const StoredField& field : generation.storageLayout()) {
+        if (field.kind == StoredField::Kind::Colour && field.colour == colour)
+            return std::string("settings.") + field.name;
+    }
+    return "settings";
+}
+
+std::string Hex(COLORREF colour)
+{
+    const char* digits = "0123456789ABCDEF";
+    std::string text = "#";
+    for (unsigned channel : {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF}) {
+        text += digits[channel >> 4];
+        text += digits[channel & 0xF];
+    }
+    return text;
+}
+
+void CheckContrast(const CCorvaneExtension& menu, std::vector<std::string>& warnings)
+{
+    const Generation& generation = menu.GetGeneration();
+    std::span<const ColourPair> pairs = generation.number == 1 ? std::span<const ColourPair>(kFirstGenerationPairs)
+                                                               : std::span<const ColourPair>(kSecondGenerationPairs);
+    // A transparent background shows the page, taken to be white.
+    constexpr COLORREF kPage = 0xFFFFFF;
+    for (const ColourPair& pair : pairs) {
+        COLORREF text = menu.*pair.text;
+        COLORREF background = menu.*pair.background;
+        const bool transparent = background == kTransparent;
+        double ratio = ContrastRatio(text, transparent ? kPage : background);
+        // Compared as shown: a ratio printed as 4.50 passes.
+        if (ratio + 1e-9 >= kMinimumContrast)
+            continue;
+        warnings.push_back(SettingName(generation, pair.text) + " on " + SettingName(generation, pair.background) +
+                           ": contrast " + ContrastRatioText(ratio) + " (" + Hex(text) + " on " +
+                           (transparent ? "transparent, over a white page" : Hex(background)) +
+                           ") is below the 4.5:1 that text needs");
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> CheckMenu(CCorvaneExtension& menu)
+{
+    std::vector<std::string> warnings;
+    IconLookup icons(menu);
+    if (icons.LibraryMissing())
+        warnings.push_back("settings.m_strIconFont (" + Quoted(icons.Library()) +
+                           "): no font of this icon library in the icon font folder, so its icons cannot be checked "
+                           "or published");
+
+    for (int b = 0; b < menu.m_arrButtons.GetSize(); ++b) {
+        const CMenuItem& button = menu.m_arrButtons[b];
+        const std::string buttonPath = "buttons[" + std::to_string(b) + "]";
+        const std::string buttonWhere = Where(buttonPath, button);
+        CheckButton(button, buttonWhere, warnings);
+        CheckCaption(button, buttonWhere, warnings);
+        CheckIcon(button, icons, buttonWhere, warnings);
+        for (int g = 0; g < button.m_arrItems.GetSize(); ++g) {
+            const CMenuItem& group = button.m_arrItems[g];
+            const std::string groupPath = buttonPath + ".groups[" + std::to_string(g) + "]";
+            CheckUnencoded(group.m_strText, "title", Where(groupPath, group), warnings);
+            for (int l = 0; l < group.m_arrItems.GetSize(); ++l) {
+                const CMenuItem& link = group.m_arrItems[l];
+                if (IsDivider(link))
+                    continue;
+                const std::string linkWhere = Where(groupPath + ".links[" + std::to_string(l) + "]", link);
+                CheckLink(link, linkWhere, warnings);
+                CheckUnencoded(link.m_strText, "link text", linkWhere, warnings);
+                CheckIcon(link, icons, linkWhere, warnings);
+            }
+        }
+    }
+    CheckContrast(menu, warnings);
+    return warnings;
+}
+
+std::vector<std::string> CheckMenuFile(const HostSettings& settings, const std::string& path)
+{
+    if (!FindPluginGeneration(settings.plugin))
+        return {};
+    auto menu = CreateInspectionObject(settings);
+    LoadMenuFile(*menu, path);
+    return CheckMenu(*menu);
+}

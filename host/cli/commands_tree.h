@@ -1,0 +1,6 @@
+// trellis tree: the menu of a block as an outline with the link slot of every node.
+#pragma once
+
+#include "host/cli/commands.h"
+
+Command TreeCommand();

@@ -1,0 +1,91 @@
+// Refusing an icon library that is not in the library folder, and an icon that its library lacks.
+#include "host/cli/library_arguments.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "icons/builtin_icons.h"
+#include "icons/glyph_map_entry.h"
+
+namespace {
+
+bool HasBuiltInNames(const CString& library)
+{
+    std::u16string lower = library.str();
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; });
+    return IsFontAwesome(library) || IsMaterialIcons(library) || lower == u"glyphicons halflings";
+}
+
+// The libraries of a library folder: its sub-folders (hidden ones aside), sorted by name.
+std::vector<std::string> LibraryFolders(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        std::error_code kindError;
+        if (!name.empty() && name[0] != '.' && it->is_directory(kindError))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string Listed(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + name;
+    return list;
+}
+
+bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b)
+{
+    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+void RequireIconLibrary(const ParsedArguments& args, const CString& library)
+{
+    if (HasBuiltInNames(library))
+        return;
+    const std::string name = library.ToUtf8();
+    const std::string intro = "--library " + name + ": no such icon library";
+    if (!args.Has("--fonts"))
+        throw CommandError(intro + "; apart from Font Awesome, Material Icons and Glyphicons Halflings a library "
+                                   "is a folder in the --fonts folder, and no --fonts was given");
+    const std::string folder = args.Value("--fonts");
+    const std::vector<std::string> there = LibraryFolders(folder);
+    if (std::find(there.begin(), there.end(), name) != there.end())
+        return;
+    throw CommandError(intro + " in " + folder + " (" +
+                       (there.empty() ? std::string("it has no library folders") : "it has " + Listed(there)) + ")");
+}
+
+void RequireIcon(const CCorvaneExtension& object, const CString& icon)
+{
+    const CString& library = object.m_strIconFont;
+    // The drawing takes Font Awesome's names from the built-in table under either spelling of its name.
+    CStringArray map;
+    object.GetIconFontMap(IsFontAwesome(library) ? CString(u"Font Awesome") : library, map);
+    const CString* sameButCase = nullptr;
+    for (const CString& entry : map) {
+        CString name = GlyphMapName(entry);
+        if (name == icon)
+            return;
+        if (!sameButCase && EqualIgnoringCase(name.view(), icon.view()))
+            sameButCase = &entry;
+    }
+    std::string message = "icon '" + icon.ToUtf8() + "' is not in the icon library " + library.ToUtf8();
+    if (sameButCase)
+        message += "; names differ in case: did you mean '" + GlyphMapName(*sameButCase).ToUtf8() + "'?";
+    else
+        message += "; 'trellis icons' lists its names";
+    throw CommandError(message);
+}

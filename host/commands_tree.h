@@ -1,6 +1,0 @@
-// trellis tree: the menu of a block as an outline with the link slot of every node.
-#pragma once
-
-#include "host/commands.h"
-
-Command TreeCommand();

@@ -1,0 +1,20 @@
+// Menu files as the commands take them: a stored block, or a JSON menu (a name ending in ".json").
+#pragma once
+
+#include <string>
+
+struct Generation;
+class CCorvaneExtension;
+
+// The block a menu file stands for: a stored block's own bytes, or the block a JSON menu
+// describes in the generation's layout. A file that cannot be read, or JSON that does not
+// describe a menu, is a CommandError naming the file and, for JSON, the path of the bad value.
+std::string ReadMenuBlock(const std::string& path, const Generation& generation);
+
+// Loads a menu file into the object through its Serialize, as the host loads a stored block; a JSON
+// menu is read in the layout of the object's generation.
+void LoadMenuFile(CCorvaneExtension& object, const std::string& path);
+
+// Stores the object's menu in a menu file of the kind its name says: the project block, or the
+// JSON menu of that block (a name ending in ".json"). The file is written completely or not at all.
+void StoreMenuFile(CCorvaneExtension& object, const std::string& path);

@@ -1,0 +1,276 @@
+// Host rules for what the module's fixed stylesheet gets wrong in the browser: icon colours, sizes,
+// gaps and alignment, silent glyphs, and the second generation's breakpoint records.
+#include "host/publish/page_mends.h"
+
+#include <array>
+#include <cstdio>
+
+#include "generate/icon_names.h"
+#include "generate/icon_stylesheet.h"
+#include "generate/style_format.h"
+#include "icons/builtin_icons.h"
+#include "model/menu_settings.h"
+#include "platform/numbers.h"
+
+namespace {
+
+std::string Px(int32_t value) { return IntToString(value).ToUtf8() + "px"; }
+std::string FontPx(int32_t points) { return PointsToPixels(points).ToUtf8() + "px"; }
+std::string Hex(COLORREF colour) { return ColorToHex(colour).ToUtf8(); }
+
+std::string Rule(const std::string& selector, const std::string& declarations)
+{
+    return selector + "\r\n{\r\n" + declarations + "}\r\n";
+}
+
+std::string Declaration(const std::string& property, const std::string& value)
+{
+    return "   " + property + ": " + value + ";\r\n";
+}
+
+// The element that holds a drop-down's panel in each generation's markup.
+std::string PanelClass(const HostMenu& menu)
+{
+    return menu.generation == 1 ? ".dropdown-megamenu" : ".dropdown-content";
+}
+
+// How an icon element is selected: the inline drawing by its class, a font icon as an "i".
+std::string IconSelector(const HostMenu& menu)
+{
+    return menu.settings.m_bInlineSVG ? "." + menu.name + "-icon" : "i";
+}
+
+// Inline drawings are coloured by fill; the module's panel rules name the first generation's
+// panel class only, so the second generation's panel icons keep the bar's white.
+std::string PanelIconColours(const HostMenu& menu)
+{
+    if (!menu.settings.m_bInlineSVG || menu.generation == 1)
+        return {};
+    const std::string bar = "#" + menu.name;
+    const std::string icon = IconSelector(menu);
+    return Rule(bar + " .dropdown-content a " + icon, Declaration("fill", Hex(menu.settings.m_crDropDownText))) +
+           Rule(bar + " .dropdown-content a:hover " + icon + ", " + bar + " .dropdown-content a:focus " + icon,
+                Declaration("fill", Hex(menu.settings.m_crDropDownTextHover)));
+}
+
+// The module sizes font icons through "li i", which only the first generation's markup has.
+std::string IconFontSize(const HostMenu& menu)
+{
+    if (menu.settings.m_bInlineSVG || menu.generation == 1)
+        return {};
+    return Rule("#cv_" + menu.name + " #" + menu.name + " i",
+                Declaration("font-size", FontPx(menu.settings.m_nFontSize)) +
+                    Declaration("width", FontPx(menu.settings.m_nFontSize + 2)));
+}
+
+// A link or button holding an icon lays out as a row centred on the caption's line, so the icon
+// sits in the middle of the text whatever its font's metrics, the white space the markup writes
+// between an inline drawing and its caption takes no room, and the icon offset alone is the gap.
+// The caret then stands at the arrow offset from the caption, as that setting says.
+std::string IconRows(const HostMenu& menu)
+{
+    const CMenuSettings& s = menu.settings;
+    const std::string bar = "#" + menu.name;
+    const std::string icon = IconSelector(menu);
+    const std::string panelLinks = bar + " " + PanelClass(menu) + " a";
+    std::string css;
+    css += Rule(bar + " a:has(> " + icon + ")", Declaration("display", "flex") + Declaration("align-items", "center"));
+    if (menu.generation == 2)
+        css += Rule(bar + " .dropbtn:has(> " + icon + ")",
+                    Declaration("display", "inline-flex") + Declaration("align-items", "center"));
+    // The module's panel link rule names the panel, which outweighs the rule above; the row keeps
+    // the text alignment the settings give panel links.
+    static constexpr std::array<const char*, 3> kJustify = {"flex-start", "center", "flex-end"};
+    const bool aligned = s.m_nDropDownTextAlignment >= 0 && s.m_nDropDownTextAlignment <= 2;
+    css += Rule(panelLinks + ":has(> " + icon + ")",
+                Declaration("display", "flex") + Declaration("align-items", "center") +
+                    (aligned ? Declaration("justify-content", kJustify[s.m_nDropDownTextAlignment]) : std::string()));
+    css += Rule("#cv_" + menu.name + " " + bar + " " + icon,
+                Declaration("flex", "none") + Declaration("margin", "0 " + Px(s.m_nIconOffset) + " 0 0") +
+                    (s.m_bInlineSVG ? std::string() : Declaration("text-align", "center")));
+    // Right-aligned panel text is written before its icon.
+    if (s.m_nDropDownTextAlignment == 2)
+        css += Rule("#cv_" + menu.name + " " + panelLinks + " " + icon,
+                    Declaration("margin", "0 0 0 " + Px(s.m_nIconOffset)));
+    return css;
+}
+
+// Font icons are drawn as generated content, which a screen reader would read as part of every
+// name; the same glyph again with an empty alternative text keeps it out. Browsers that do not
+// know the alternative form drop that declaration and keep the glyph.
+std::string SilentGlyphs(const HostMenu& menu, const std::string& publishedCss)
+{
+    const CMenuSettings& s = menu.settings;
+    if (s.m_bInlineSVG)
+        return {};
+    const auto rules = IconGlyphRules(publishedCss);
+    const bool fontAwesome = IsFontAwesome(s.m_strIconFont);
+    std::string css;
+    for (const CString& name : CollectIconNames(s)) {
+        const std::string className = fontAwesome ? "fa-" + name.ToUtf8() : IconClassName(name).ToUtf8();
+        const std::string* glyph = nullptr;
+        for (const auto& [ruleClass, content] : rules) {
+            if (ruleClass == className)
+                glyph = &content;
+        }
+        // No rule: the icon shows nothing today, and nothing is added.
+        if (!glyph)
+            continue;
+        css += Rule("#cv_" + menu.name + " " + CssClassSelector(className) + ":before",
+                    Declaration("content", "\"" + *glyph + "\"") +
+                        Declaration("content", "\"" + *glyph + "\" / \"\""));
+    }
+    return css;
+}
+
+// ---- The second generation's breakpoint records.
+
+// Record fields, in the order the record stores them.
+enum Field {
+    kFontSize,
+    kDropDownFontSize,
+    kHeaderFontSize,
+    kMenuPaddingBottom,
+    kMenuPaddingLeft,
+    kMenuPaddingRight,
+    kMenuPaddingTop,
+    kDropDownMargin,
+    kDropDownPaddingBottom,
+    kDropDownPaddingLeft,
+    kDropDownPaddingRight,
+    kDropDownPaddingTop,
+    kFieldCount
+};
+using RecordValues = std::array<int32_t, kFieldCount>;
+
+// The current settings with the breakpoint's record over them, field by field, as the module
+// reads a record for its own breakpoint rules: an empty or missing field keeps the setting.
+RecordValues ValuesAt(const CMenuSettings& s, int breakpoint)
+{
+    RecordValues values = {s.m_nFontSize,           s.m_nDropDownFontSize,     s.m_nHeaderFontSize,
+                           s.m_nMenuPaddingBottom,  s.m_nMenuPaddingLeft,      s.m_nMenuPaddingRight,
+                           s.m_nMenuPaddingTop,     s.m_nDropDownMargin,       s.m_nDropDownPaddingBottom,
+                           s.m_nDropDownPaddingLeft, s.m_nDropDownPaddingRight, s.m_nDropDownPaddingTop};
+    CString record;
+    if (!s.m_mapBreakpoints.Lookup(FormatInt(breakpoint), record))
+        return values;
+    const std::u16string_view text = record;
+    size_t start = 0;
+    for (int field = 0; field < kFieldCount; ++field) {
+        const size_t bar = text.find(u'|', start);
+        const std::u16string_view part = text.substr(start, bar == text.npos ? text.npos : bar - start);
+        if (!part.empty())
+            values[field] = TextToInt(part);
+        if (bar == text.npos)
+            break;
+        start = bar + 1;
+    }
+    return values;
+}
+
+// The record's values on the elements the second generation's stylesheet sizes from the same
+// settings: the bar's font (which its buttons and panel links inherit), the bar buttons'
+// paddings, the group titles' size and paddings and the panel links' paddings. The second
+// generation sizes no panel text of its own, so the drop-down font size has nothing to reach.
+std::string SecondGenerationRecord(const std::string& bar, const RecordValues& v)
+{
+    auto padding = [](int32_t top, int32_t right, int32_t bottom, int32_t left) {
+        return Declaration("padding", Px(top) + " " + Px(right) + " " + Px(bottom) + " " + Px(left));
+    };
+    return Rule(bar, Declaration("font-size", FontPx(v[kFontSize]))) +
+           Rule(bar + " > a, " + bar + " .dropdown .dropbtn",
+                padding(v[kMenuPaddingTop], v[kMenuPaddingRight], v[kMenuPaddingBottom], v[kMenuPaddingLeft])) +
+           Rule(bar + " .title", Declaration("font-size", FontPx(v[kHeaderFontSize])) +
+                                     padding(WrapAdd(v[kDropDownMargin], v[kDropDownPaddingTop]),
+                                             v[kDropDownPaddingRight], v[kDropDownPaddingBottom],
+                                             v[kDropDownPaddingLeft])) +
+           Rule(bar + " .column a", padding(v[kDropDownPaddingTop], v[kDropDownPaddingRight],
+                                            v[kDropDownPaddingBottom], v[kDropDownPaddingLeft]));
+}
+
+// The module writes its breakpoint rules for the first generation's list items and panel only;
+// the same records, in the same order and media queries, on the second generation's elements.
+std::string SecondGenerationBreakpoints(const HostMenu& menu)
+{
+    if (menu.generation != 2)
+        return {};
+    const std::string bar = "#" + menu.name;
+    std::string css = SecondGenerationRecord(bar, ValuesAt(menu.settings, -1));
+    for (int breakpoint : menu.breakpoints) {
+        css += "@media (max-width: " + std::to_string(breakpoint) + "px)\r\n{\r\n";
+        css += SecondGenerationRecord(bar, ValuesAt(menu.settings, breakpoint));
+        css += "}\r\n";
+    }
+    return css;
+}
+
+bool IsAsciiLetterOrDigit(unsigned char c)
+{
+    return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> IconGlyphRules(const std::string& css)
+{
+    std::vector<std::pair<std::string, std::string>> rules;
+    static constexpr std::string_view kBefore = ":before";
+    for (size_t at = css.find(kBefore); at != std::string::npos; at = css.find(kBefore, at + 1)) {
+        // The rule's last compound selector must be ".CLASS:before".
+        size_t classStart = at;
+        while (classStart > 0 && css[classStart - 1] != '.' && css[classStart - 1] != ' ' &&
+               css[classStart - 1] != '\n' && css[classStart - 1] != ',' && css[classStart - 1] != '}')
+            --classStart;
+        if (classStart == 0 || css[classStart - 1] != '.' || classStart == at)
+            continue;
+        const size_t open = css.find_first_not_of(" \t\r\n", at + kBefore.size());
+        if (open == std::string::npos || css[open] != '{')
+            continue;
+        const size_t close = css.find('}', open);
+        static constexpr std::string_view kContent = "content: \"";
+        const size_t content = css.find(kContent, open);
+        if (close == std::string::npos || content == std::string::npos || content > close)
+            continue;
+        // The glyph ends at the first quote that no backslash escapes.
+        size_t end = content + kContent.size();
+        while (end < close && css[end] != '"')
+            end += css[end] == '\\' ? 2 : 1;
+        if (end >= close)
+            continue;
+        rules.emplace_back(css.substr(classStart, at - classStart),
+                           css.substr(content + kContent.size(), end - content - kContent.size()));
+    }
+    return rules;
+}
+
+std::string CssClassSelector(const std::string& className)
+{
+    std::string out = ".";
+    for (size_t i = 0; i < className.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(className[i]);
+        const bool leadingDigit = c >= '0' && c <= '9' && (i == 0 || (i == 1 && className[0] == '-'));
+        if (leadingDigit) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\%x ", c);
+            out += escaped;
+        } else if (IsAsciiLetterOrDigit(c) || c == '-' || c == '_' || c >= 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += '\\';
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string PageMends(const HostMenu& menu, const std::string& publishedCss)
+{
+    std::string css = SecondGenerationBreakpoints(menu);
+    css += PanelIconColours(menu);
+    if (!CollectIconNames(menu.settings).IsEmpty()) {
+        css += IconFontSize(menu);
+        css += IconRows(menu);
+        css += SilentGlyphs(menu, publishedCss);
+    }
+    return css;
+}

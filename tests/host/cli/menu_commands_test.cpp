@@ -1,0 +1,157 @@
+// trellis export, import and check as a user runs them: files written or not, exit statuses, one-line errors.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/support/run_trellis.h"
+
+namespace {
+
+class MenuCommands : public testing::Test {
+protected:
+    RunResult Run(std::vector<std::string> args) { return RunTrellis(args, work.Path()); }
+    std::string Path(const std::string& name) { return (work / name).string(); }
+    void Write(const std::string& name, const std::string& bytes) { std::ofstream(work / name, std::ios::binary) << bytes; }
+    static std::string Example(const std::string& name) { return std::string(TRELLIS_SOURCE_DIR) + "/examples/" + name; }
+    TemporaryFolder work;
+};
+
+TEST_F(MenuCommands, ExportThenImportGivesTheBlockBack)
+{
+    for (std::string module : {"Trellis", "Trellisv2"}) {
+        ASSERT_EQ(Run({"new", "-p", module, "-o", Path("m.blk")}).status, 0);
+        RunResult exported = Run({"export", "-p", module, Path("m.blk"), "-o", Path("m.json")});
+        ASSERT_EQ(exported.status, 0) << exported.err;
+        EXPECT_EQ(exported.err, "");
+        EXPECT_NE(ReadFileBytes(work / "m.json").find("\"generation\": \"" + module + "\""), std::string::npos);
+        RunResult imported = Run({"import", "-p", module, Path("m.json"), "-o", Path("again.blk")});
+        ASSERT_EQ(imported.status, 0) << imported.err;
+        EXPECT_EQ(ReadFileBytes(work / "again.blk"), ReadFileBytes(work / "m.blk")) << module;
+    }
+}
+
+TEST_F(MenuCommands, RefusedJsonWritesNothingAndSaysWhereInOneLine)
+{
+    Write("old.blk", "keep me");
+    Write("bad.json", R"({"buttons": [{"text": "A", "groups": [{"text": "g", "links": [{"text": "a", "url": 7}]}]}]})");
+    Write("broken.json", "{\"settings\": ");
+    struct Case {
+        const char* file;
+        const char* message;
+    } cases[] = {
+        {"bad.json", "bad.json: buttons[0].groups[0].links[0].url: expected a string, not a number\n"},
+        {"broken.json", "broken.json: at byte 14: parse error"},
+        {"absent.json", "absent.json: cannot read JSON menu"},
+    };
+    for (const Case& c : cases) {
+        RunResult r = Run({"import", Path(c.file), "-o", Path("old.blk")});
+        EXPECT_EQ(r.status, 1) << c.file;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(ReadFileBytes(work / "old.blk"), "keep me");
+    }
+    // A block of the other generation is not exported half-read.
+    ASSERT_EQ(Run({"new", "-p", "Trellisv2", "-o", Path("v2.blk")}).status, 0);
+    RunResult wrong = Run({"export", "-p", "Trellis", Path("v2.blk"), "-o", Path("v2.json")});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_NE(wrong.err.find(Path("v2.blk") + ": "), std::string::npos) << wrong.err;
+    EXPECT_FALSE(std::filesystem::exists(work / "v2.json"));
+}
+
+TEST_F(MenuCommands, CheckExitsThreeWithWarningsAndZeroWithout)
+{
+    RunResult clean = Run({"check", "-p", "Trellisv2", Example("shop.json")});
+    EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(Run({"check", "-p", "Trellis", Example("small-business.json")}).status, 0);
+    EXPECT_EQ(Run({"check", "-p", "Trellisv2", Example("documentation.json")}).status, 0);
+
+    // The default menu's colours, in a block.
+    ASSERT_EQ(Run({"new", "-o", Path("m.blk")}).status, 0);
+    RunResult warned = Run({"check", Path("m.blk")});
+    EXPECT_EQ(warned.status, 3);
+    EXPECT_EQ(warned.out,
+              "settings.m_crMenuText on settings.m_crMenuBackground: contrast 4.30:1 (#FFFFFF on #3E7DBD) is below the "
+              "4.5:1 that text needs\n"
+              "settings.m_crHeader on settings.m_crDropDownBackground: contrast 3.44:1 (#428BCA on #F8F9FA) is below "
+              "the 4.5:1 that text needs\n");
+
+    Write("lost.json", R"({"settings": {"m_crMenuBackground": "#000000", "m_crHeader": "#1D4ED8"},
+      "buttons": [{"text": "Shop", "columns": 2, "groups": [
+        {"text": "A", "links": [{"text": "One", "url": "one.html"}]},
+        {"text": "B", "links": [{"text": "Two", "url": "two.html"}, {"text": "Three", "url": ""}]}]}]})");
+    RunResult lost = Run({"check", Path("lost.json")});
+    EXPECT_EQ(lost.status, 3);
+    EXPECT_EQ(lost.out,
+              "buttons[0] (\"Shop\"): its first group holds one link, so it publishes as a plain link to it and the 2 "
+              "links of its other groups are never shown\n"
+              "buttons[0].groups[1].links[1] (\"Three\"): empty link address\n");
+    EXPECT_EQ(Run({"check", Path("absent.blk")}).status, 1);
+}
+
+TEST_F(MenuCommands, PublishTakesAJsonMenuAndWarns)
+{
+    RunResult r = Run({"publish", "-p", "Trellisv2", Example("documentation.json"), "--out", Path("site")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    std::string page = ReadFileBytes(work / "site/index.html");
+    EXPECT_NE(page.find(">Guides"), std::string::npos);
+    EXPECT_NE(page.find("guides/install.html"), std::string::npos);
+
+    ASSERT_EQ(Run({"new", "-o", Path("m.blk")}).status, 0);
+    RunResult warned = Run({"publish", Path("m.blk"), "--out", Path("site2")});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_NE(warned.err.find("trellis publish: warning: settings.m_crHeader on settings.m_crDropDownBackground: "
+                              "contrast 3.44:1"),
+              std::string::npos)
+        << warned.err;
+
+    Write("bad.json", R"({"settings": {"m_nEasing": 99}})");
+    RunResult bad = Run({"publish", Path("bad.json"), "--out", Path("site3")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("bad.json: settings.m_nEasing: expected a whole number from 0 to 14, not 99"),
+              std::string::npos)
+        << bad.err;
+    EXPECT_FALSE(std::filesystem::exists(work / "site3/index.html"));
+}
+
+// Every command that reads or writes a menu file takes a JSON menu as well as a block, so a menu kept
+// as JSON never needs an import first; what a command writes follows the output's name.
+TEST_F(MenuCommands, MenuFilesMayBeJsonForReadingAndWriting)
+{
+    ASSERT_EQ(Run({"new", "-p", "Trellis", "-o", Path("m.blk")}).status, 0);
+    ASSERT_EQ(Run({"new", "-p", "Trellis", "-o", Path("m.json")}).status, 0);
+    EXPECT_NE(ReadFileBytes(work / "m.json").find("\"generation\": \"Trellis\""), std::string::npos);
+    EXPECT_EQ(Run({"tree", "-p", "Trellis", Path("m.json")}).out, Run({"tree", "-p", "Trellis", Path("m.blk")}).out);
+    EXPECT_EQ(Run({"css", "-p", "Trellis", Path("m.json")}).out, Run({"css", "-p", "Trellis", Path("m.blk")}).out);
+
+    // A changed link written as JSON reads back changed; as a block it imports to the same bytes.
+    RunResult set = Run({"set-url", "-p", "Trellis", Path("m.json"), "2", "page.html", "-o", Path("set.json")});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(Run({"url", "-p", "Trellis", Path("set.json"), "2"}).out, "page.html");
+    ASSERT_EQ(Run({"set-url", "-p", "Trellis", Path("m.blk"), "2", "page.html", "-o", Path("set.blk")}).status, 0);
+    ASSERT_EQ(Run({"import", "-p", "Trellis", Path("set.json"), "-o", Path("again.blk")}).status, 0);
+    EXPECT_EQ(ReadFileBytes(work / "again.blk"), ReadFileBytes(work / "set.blk"));
+
+    RunResult preview = Run({"preview", "-p", "Trellis", Path("set.json"), "-o", Path("p.png")});
+    EXPECT_EQ(preview.status, 0) << preview.err;
+
+    // JSON that does not describe a menu is refused as the import refuses it, naming the value.
+    Write("bad.json", R"({"buttons": 3})");
+    RunResult bad = Run({"tree", Path("bad.json")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("bad.json: buttons: expected an array, not a number"), std::string::npos) << bad.err;
+}
+
+TEST_F(MenuCommands, EachCommandDescribesItsOptions)
+{
+    for (std::string command : {"export", "import", "check"}) {
+        RunResult help = Run({command, "--help"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.out.rfind("Usage: trellis " + command + " ", 0), 0u) << help.out;
+        EXPECT_NE(help.out.find("--plugin P"), std::string::npos) << command;
+    }
+    EXPECT_EQ(Run({"import", Path("m.json")}).status, 2);  // -o is required
+}
+
+}  // namespace

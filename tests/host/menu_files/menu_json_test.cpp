@@ -1,0 +1,387 @@
+// The menu's JSON form: exact round trips of blocks of both generations, and the path of every refusal.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "extension/generation.h"
+#include "host/menu_files/menu_json.h"
+#include "model/menu_settings.h"
+#include "model/storage_layout.h"
+#include "platform/archive.h"
+#include "platform/exceptions.h"
+#include "platform/numbers.h"
+#include "tests/support/run_trellis.h"
+
+namespace {
+
+std::string Store(CMenuSettings& menu, const Generation& generation)
+{
+    std::vector<uint8_t> bytes;
+    CArchive archive(bytes);
+    menu.SerializeSettings(archive, generation.storageLayout());
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string ImportOf(const std::string& json, const Generation& generation)
+{
+    return MenuJsonToBlock(json, generation);
+}
+
+// The message MenuFromJson refuses the text with, or "" when it reads it.
+std::string Refusal(const std::string& json, const Generation& generation = SecondGeneration())
+{
+    CMenuSettings menu;
+    try {
+        MenuFromJson(json, generation, menu);
+    } catch (const MenuJsonError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// ---- Random menus: everything a block can hold that the JSON form carries.
+
+class RandomMenu {
+public:
+    explicit RandomMenu(uint32_t seed) : m_random(seed) {}
+
+    CMenuSettings Make(const Generation& generation)
+    {
+        CMenuSettings menu;
+        for (const StoredField& field : generation.storageLayout()) {
+            switch (field.kind) {
+            case StoredField::Kind::Number: menu.*field.number = Number(field); break;
+            case StoredField::Kind::Colour: menu.*field.colour = Colour(field); break;
+            case StoredField::Kind::Text: menu.*field.text = Text(); break;
+            default: break;
+            }
+        }
+        menu.m_arrButtons.RemoveAll();
+        for (int b = Below(6); b > 0; --b)
+            menu.m_arrButtons.Add(Node(1));
+        menu.m_mapBreakpoints.RemoveAll();
+        for (int r = Below(4); r > 0; --r) {
+            CString key = FormatInt(Pick({-1, 0, 480, 768, 1024, -2147483647 - 1, 2147483647}));
+            menu.m_mapBreakpoints.SetAt(key, Below(3) == 0 ? Text() : Record());
+        }
+        return menu;
+    }
+
+private:
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    int32_t Pick(std::initializer_list<int32_t> values) { return values.begin()[Below(static_cast<int>(values.size()))]; }
+    int32_t AnyInt() { return static_cast<int32_t>(m_random()); }
+
+    int32_t Number(const StoredField& field)
+    {
+        std::string_view name = field.name;
+        if (name.starts_with("m_b"))
+            return Below(2);
+        if (name == "m_nFontStyle")
+            return Below(4);
+        if (name == "m_nMenuAlignment" || name == "m_nDropDownTextAlignment")
+            return Below(3);
+        if (name == "m_nEasing")
+            return Below(15);
+        if (name == "m_nShadowAlpha")
+            return Below(256);
+        return Below(2) ? AnyInt() : Below(100);
+    }
+
+    COLORREF Colour(const StoredField& field)
+    {
+        bool background = field.colour == &CMenuSettings::m_crMenuBackground ||
+                          field.colour == &CMenuSettings::m_crDropDownBackground;
+        if (background && Below(4) == 0)
+            return kTransparent;
+        return m_random() & 0xFFFFFF;
+    }
+
+    CString Text()
+    {
+        // Markup, quotes, escapes, NUL, a character outside the basic plane, and plain words.
+        static const char16_t* pieces[] = {u"Shop", u" ", u"<b>", u"&", u"\"", u"\\", u"\u00E9", u"\U0001F600",
+                                           u"\u20AC", u"---", u"PARENT", u"|", u"\t", u"/"};
+        CString text;
+        for (int i = Below(5); i > 0; --i)
+            text += pieces[Below(std::size(pieces))];
+        if (Below(20) == 0)
+            text += u'\0';
+        return text;
+    }
+
+    CString Record()
+    {
+        CString record;
+        for (int i = 0; i < 12; ++i) {
+            if (i)
+                record += u'|';
+            record += FormatInt(Below(2) ? AnyInt() : Below(40) - 5);
+        }
+        return record;
+    }
+
+    CMenuItem Node(int level)
+    {
+        CMenuItem node;
+        node.m_strText = Text();
+        if (level == 1)
+            node.m_strURL = Below(5) ? FormatInt(Below(6)) : Text();
+        else if (level == 2)
+            node.m_strURL = Below(6) ? CString(u"PARENT") : Text();
+        else
+            node.m_strURL = Text();
+        if (Below(3) == 0)
+            node.m_strTarget = Text();
+        if (Below(3) == 0)
+            node.m_strIcon = Text();
+        node.m_bActive = Below(4) == 0;
+        int children = level < 3 ? Below(4) : (level < 5 && Below(8) == 0 ? 1 : 0);
+        for (int i = 0; i < children; ++i)
+            node.m_arrItems.Add(Node(level + 1));
+        return node;
+    }
+
+    std::mt19937 m_random;
+};
+
+class MenuJsonBothGenerations : public testing::TestWithParam<int> {
+protected:
+    const Generation& Gen() const { return GetParam() == 1 ? FirstGeneration() : SecondGeneration(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Generations, MenuJsonBothGenerations, testing::Values(1, 2),
+                         [](const auto& info) { return info.param == 1 ? "Trellis" : "Trellisv2"; });
+
+TEST_P(MenuJsonBothGenerations, ImportOfExportGivesTheBlockByteForByte)
+{
+    CMenuSettings fresh;
+    std::string block = Store(fresh, Gen());
+    EXPECT_EQ(ImportOf(BlockToMenuJson(block, Gen()), Gen()), block);
+
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        CMenuSettings menu = RandomMenu(seed).Make(Gen());
+        std::string original = Store(menu, Gen());
+        std::string json = BlockToMenuJson(original, Gen());
+        ASSERT_EQ(ImportOf(json, Gen()), original) << "seed " << seed << "\n" << json;
+        // Writing is stable: the JSON of the imported block is the same text.
+        ASSERT_EQ(BlockToMenuJson(ImportOf(json, Gen()), Gen()), json) << "seed " << seed;
+    }
+}
+
+TEST_P(MenuJsonBothGenerations, EveryExampleRoundTrips)
+{
+    for (const char* name : {"shop", "documentation", "small-business"}) {
+        std::string text = ReadFileBytes(std::string(TRELLIS_SOURCE_DIR) + "/examples/" + name + ".json");
+        ASSERT_FALSE(text.empty()) << name;
+        const bool firstGeneration = text.find("\"generation\": \"Trellis\"") != std::string::npos;
+        if (firstGeneration != (GetParam() == 1)) {
+            // An example read as the other generation is refused by name.
+            EXPECT_NE(Refusal(text, Gen()).find("generation: this menu is for"), std::string::npos) << name;
+            continue;
+        }
+        std::string block = ImportOf(text, Gen());
+        std::string json = BlockToMenuJson(block, Gen());
+        EXPECT_EQ(ImportOf(json, Gen()), block) << name;
+    }
+}
+
+TEST_P(MenuJsonBothGenerations, WhatTheJsonLeavesOutIsANewMenusValue)
+{
+    CMenuSettings fresh;
+    EXPECT_EQ(ImportOf("{}", Gen()), Store(fresh, Gen()));
+
+    // The "-1" record follows the settings given, as a new object storing its values would.
+    CMenuSettings bigger;
+    bigger.m_nFontSize = 14;
+    bigger.m_mapBreakpoints.RemoveAll();
+    bigger.StoreBreakpointData();
+    EXPECT_EQ(ImportOf(R"({"settings": {"m_nFontSize": 14}})", Gen()), Store(bigger, Gen()));
+
+    // Explicitly no records is no records.
+    CMenuSettings none;
+    none.m_mapBreakpoints.RemoveAll();
+    EXPECT_EQ(ImportOf(R"({"breakpoints": []})", Gen()), Store(none, Gen()));
+}
+
+TEST(MenuJson, KeepsTheBlocksOwnRecordsInTheirOrder)
+{
+    // A block without a "-1" record, its records in an order a module object would not store.
+    CMenuSettings menu;
+    menu.m_mapBreakpoints.RemoveAll();
+    menu.m_mapBreakpoints.SetAt(u"768", u"14||16");
+    menu.m_mapBreakpoints.SetAt(u"480", u"10|11|12|10|15|15|10|15|3|20|20|3");
+    std::string block = Store(menu, SecondGeneration());
+    std::string json = BlockToMenuJson(block, SecondGeneration());
+    EXPECT_EQ(json.find("\"-1\""), std::string::npos);
+    EXPECT_LT(json.find("\"768\""), json.find("\"480\""));
+    EXPECT_NE(json.find("\"record\": \"14||16\""), std::string::npos);
+    EXPECT_NE(json.find("\"m_nDropDownMargin\": 15"), std::string::npos);
+    EXPECT_EQ(ImportOf(json, SecondGeneration()), block);
+}
+
+TEST(MenuJson, WritesTheReadableForms)
+{
+    CMenuSettings menu;
+    menu.m_crMenuBackground = kTransparent;
+    menu.m_crMenuText = RGB(0x12, 0x34, 0x56);
+    menu.m_arrButtons[1].m_strURL = u"7";
+    std::string json = MenuToJson(menu, SecondGeneration());
+    EXPECT_NE(json.find("\"m_crMenuBackground\": \"transparent\""), std::string::npos);
+    EXPECT_NE(json.find("\"m_crMenuText\": \"#123456\""), std::string::npos);
+    EXPECT_NE(json.find("\"m_bInlineSVG\": false"), std::string::npos);
+    EXPECT_NE(json.find("\"columns\": 1"), std::string::npos);  // "0", one column
+    EXPECT_NE(json.find("\"columnSetting\": \"7\""), std::string::npos);
+    EXPECT_EQ(json.find("m_crDivider"), std::string::npos);  // not a Trellisv2 setting
+    EXPECT_EQ(json.back(), '\n');
+}
+
+TEST(MenuJson, ExportRefusesWhatCouldNotComeBack)
+{
+    struct Case {
+        void (*spoil)(CMenuSettings&);
+        const char* message;
+    } cases[] = {
+        {[](CMenuSettings& m) { m.m_arrButtons[2].m_strText = CString(u"a\xD800", 2); },
+         "buttons[2].text: holds half of a UTF-16 surrogate pair, which JSON text cannot carry"},
+        {[](CMenuSettings& m) { m.m_crHeader = 0x01000000; },
+         "settings.m_crHeader: holds the value 16777216, which is no colour (only the two backgrounds may be transparent)"},
+        {[](CMenuSettings& m) { m.m_crMenuText = kTransparent; }, "settings.m_crMenuText: holds the value 4278190080"},
+        {[](CMenuSettings& m) { m.m_bInlineSVG = 2; }, "settings.m_bInlineSVG: holds 2, but a flag is 0 or 1"},
+        {[](CMenuSettings& m) { m.m_nEasing = 20; },
+         "settings.m_nEasing: holds 20, outside its range of a whole number from 0 to 14"},
+        {[](CMenuSettings& m) { m.m_arrButtons[0].m_arrItems[1].m_arrItems[3].m_bActive = -1; },
+         "buttons[0].groups[1].links[3].active: holds -1, but a flag is 0 or 1"},
+        {[](CMenuSettings& m) { m.m_mapBreakpoints.SetAt(u"abc", u"1"); },
+         "breakpoints[1].key: holds \"abc\", which names no breakpoint"},
+    };
+    for (const Case& c : cases) {
+        CMenuSettings menu;
+        c.spoil(menu);
+        std::string message;
+        try {
+            MenuToJson(menu, SecondGeneration());
+        } catch (const MenuJsonError& e) {
+            message = e.what();
+        }
+        EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
+    }
+}
+
+TEST(MenuJson, BlocksThatAreNotTheGenerationsAreRefused)
+{
+    CMenuSettings menu;
+    std::string v2 = Store(menu, SecondGeneration());
+    // Read in the other generation's layout, the fields run out of step (the archive exception)
+    // or bytes are left over (MenuJsonError).
+    EXPECT_ANY_THROW(BlockToMenuJson(v2, FirstGeneration()));
+    EXPECT_THROW(BlockToMenuJson(v2 + "x", SecondGeneration()), MenuJsonError);
+    EXPECT_THROW(BlockToMenuJson(v2.substr(0, 40), SecondGeneration()), CArchiveException);
+}
+
+// ---- Refusals: each kind of bad JSON, with the path of the value.
+
+TEST(MenuJson, RefusesBadJsonNamingThePath)
+{
+    const std::string link = R"({"text": "a", "url": "x"})";
+    const std::string group = R"({"text": "g", "links": [)" + link + "," + link + "]}";
+    struct Case {
+        std::string json;
+        std::string message;
+    } cases[] = {
+        // Types.
+        {"[]", "top level: expected an object, not an array"},
+        {R"({"settings": []})", "settings: expected an object, not an array"},
+        {R"({"settings": {"m_nFontSize": "10"}})", "settings.m_nFontSize: expected a whole number from -2147483648 to 2147483647, not a string"},
+        {R"({"settings": {"m_nFontSize": 10.5}})", "settings.m_nFontSize: expected a whole number from -2147483648 to 2147483647, not 10.5"},
+        {R"({"settings": {"m_strFontName": null}})", "settings.m_strFontName: expected a string, not null"},
+        {R"({"settings": {"m_bInlineSVG": 1}})", "settings.m_bInlineSVG: expected true or false, not a number"},
+        {R"({"buttons": {}})", "buttons: expected an array, not an object"},
+        {R"({"buttons": ["x"]})", "buttons[0]: expected an object, not a string"},
+        {R"({"buttons": [{"text": "A", "groups": [)" + group + R"(, {"text": "h", "links": [)" + link + "," + link +
+             "," + link + R"(, {"text": "b", "url": 3}]}]}]})",
+         "buttons[0].groups[1].links[3].url: expected a string, not a number"},
+        {R"({"buttons": [{"text": "A", "groups": [{"text": "g", "links": [{"text": "a", "url": "x", "items": [{"text": 1, "url": ""}]}]}]}]})",
+         "buttons[0].groups[0].links[0].items[0].text: expected a string, not a number"},
+        {R"({"buttons": [{"text": "A", "active": 1}]})", "buttons[0].active: expected true or false, not a number"},
+        // Unknown and missing keys.
+        {R"({"menu": {}})", "menu: unknown key; a menu has $schema, generation, settings, buttons, breakpoints"},
+        {R"({"settings": {"m_nFontSzie": 10}})", "settings.m_nFontSzie: unknown key; not a stored setting of Trellisv2"},
+        {R"({"settings": {"m_crDivider": "#EEEEEE"}})", "settings.m_crDivider: unknown key; not a stored setting of Trellisv2"},
+        {R"({"buttons": [{"text": "A", "colums": 2}]})", "buttons[0].colums: unknown key; a button has text, icon, columns, columnSetting, target, active, groups"},
+        {R"({"buttons": [{"text": "A", "groups": [{"text": "g", "links": [{"text": "a"}]}]}]})", "buttons[0].groups[0].links[0].url: missing"},
+        {R"({"buttons": [{"groups": []}]})", "buttons[0].text: missing"},
+        {R"({"breakpoints": [{"key": "-1"}]})", "breakpoints[0].values: missing"},
+        {R"({"breakpoints": [{"key": "-1", "values": {"m_nFontSize": 3}}]})", "breakpoints[0].values.m_nDropDownFontSize: missing"},
+        {R"({"breakpoints": [{"key": "-1", "record": "1", "bad": 1}]})", "breakpoints[0].bad: unknown key; a breakpoint record has key, values, record"},
+        // Out of range.
+        {R"({"settings": {"m_nFontSize": 2147483648}})", "settings.m_nFontSize: expected a whole number from -2147483648 to 2147483647, not 2147483648"},
+        {R"({"settings": {"m_nFontSize": -2147483649}})", "settings.m_nFontSize: expected a whole number from -2147483648 to 2147483647, not -2147483649"},
+        {R"({"settings": {"m_nFontSize": 18446744073709551616}})", "settings.m_nFontSize: expected a whole number from -2147483648 to 2147483647, not 1.8446744073709552e+19"},
+        {R"({"settings": {"m_nMenuAlignment": 3}})", "settings.m_nMenuAlignment: expected a whole number from 0 to 2, not 3"},
+        {R"({"settings": {"m_nShadowAlpha": 256}})", "settings.m_nShadowAlpha: expected a whole number from 0 to 255, not 256"},
+        {R"({"settings": {"m_crMenuText": "#12345"}})", "settings.m_crMenuText: expected a colour \"#RRGGBB\", not \"#12345\""},
+        {R"({"settings": {"m_crMenuText": "#12345G"}})", "settings.m_crMenuText: expected a colour \"#RRGGBB\", not \"#12345G\""},
+        {R"({"settings": {"m_crMenuText": "transparent"}})", "settings.m_crMenuText: expected a colour \"#RRGGBB\", not \"transparent\""},
+        {R"({"settings": {"m_crMenuBackground": "red"}})", "settings.m_crMenuBackground: expected a colour \"#RRGGBB\" or \"transparent\", not \"red\""},
+        {R"({"buttons": [{"text": "A", "columns": 7}]})", "buttons[0].columns: expected a whole number from 1 to 6, not 7"},
+        {R"({"buttons": [{"text": "A", "columns": 0}]})", "buttons[0].columns: expected a whole number from 1 to 6, not 0"},
+        {R"({"breakpoints": [{"key": "wide", "record": ""}]})", "breakpoints[0].key: expected a breakpoint number as decimal text, like \"768\", not \"wide\""},
+        {R"({"breakpoints": [{"key": 768, "record": ""}]})", "breakpoints[0].key: expected a string, not a number"},
+        // Ambiguities.
+        {R"({"settings": {"m_nFontSize": 10, "m_nFontSize": 11}})", "settings.m_nFontSize: given twice"},
+        {R"({"buttons": [{"text": "A"}, {"text": "B", "icon": "a", "icon": "b"}]})", "buttons[1].icon: given twice"},
+        {R"({"buttons": [{"text": "A", "columns": 2, "columnSetting": "1"}]})", "buttons[0].columnSetting: give either columns or columnSetting, not both"},
+        {R"({"breakpoints": [{"key": "-1", "record": ""}, {"key": "-1", "record": "1"}]})", "breakpoints[1].key: breakpoint -1 is given twice"},
+        {R"({"generation": "Trellis"})", "generation: this menu is for \"Trellis\", but is read as a Trellisv2 menu"},
+        // Not JSON: the byte where the parser stopped.
+        // Counted from 1, the byte the parser read last: for text that stops short, one past its end.
+        {"", "at byte 1: parse error at line 1, column 1: syntax error while parsing value - unexpected end of input"},
+        {R"({"buttons": [{"text": "A",)", "at byte 27: "},
+        {"{\"settings\": {\"m_strFontName\": \"\xC3\"}}", "at byte 34: "},
+        {R"({"buttons": []} x)", "at byte 17: "},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Refusal(c.json).substr(0, c.message.size()), c.message) << c.json;
+}
+
+TEST(MenuJson, RefusesNestingDeeperThanABlockMay)
+{
+    std::string json = R"({"buttons": [{"text": "A", "groups": [{"text": "g", "links": [)";
+    std::string close;
+    for (int i = 3; i <= CMenuItem::kMaxDepth + 1; ++i) {
+        json += R"({"text": "", "url": "", "items": [)";
+        close += "]}";
+    }
+    json += close + "]}]}]}";
+    EXPECT_NE(Refusal(json).find(": nested deeper than 1000 levels"), std::string::npos);
+}
+
+TEST(MenuJson, ARefusedTextLeavesTheMenuAsItWas)
+{
+    CMenuSettings menu;
+    menu.m_nFontSize = 22;
+    menu.m_arrButtons.RemoveAll();
+    EXPECT_THROW(MenuFromJson(R"({"settings": {"m_nFontSize": 9}, "buttons": [{"text": 1}]})", SecondGeneration(), menu),
+                 MenuJsonError);
+    EXPECT_EQ(menu.m_nFontSize, 22);
+    EXPECT_TRUE(menu.m_arrButtons.IsEmpty());
+
+    // What is not stored stays what it was on success too.
+    menu.m_strFontLibraryFolder = u"/fonts/";
+    MenuFromJson(R"({"settings": {"m_nFontSize": 9}})", SecondGeneration(), menu);
+    EXPECT_EQ(menu.m_nFontSize, 9);
+    EXPECT_EQ(menu.m_arrButtons.GetSize(), 4);
+    EXPECT_EQ(menu.m_strFontLibraryFolder, u"/fonts/");
+}
+
+TEST(MenuJson, TellsJsonMenusByTheirName)
+{
+    EXPECT_TRUE(IsMenuJsonPath("examples/shop.json"));
+    EXPECT_TRUE(IsMenuJsonPath("MENU.JSON"));
+    EXPECT_FALSE(IsMenuJsonPath("menu.blk"));
+    EXPECT_FALSE(IsMenuJsonPath("json"));
+}
+
+}  // namespace
