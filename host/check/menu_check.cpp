@@ -318,6 +318,6 @@ std::vector<std::string> CheckMenuFile(const HostSettings& settings, const std::
     if (!FindPluginGeneration(settings.plugin))
         return {};
     auto menu = CreateInspectionObject(settings);
-    LoadMenuFile(*menu, path);
+    LoadMenuFile(*menu, menu->GetGeneration(), path);
     return CheckMenu(*menu);
 }

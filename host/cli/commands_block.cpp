@@ -8,15 +8,15 @@ namespace {
 int RunNew(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    StoreMenuFile(*session.object, args.Value("--output"));
+    StoreMenuFile(session, args.Value("--output"));
     return 0;
 }
 
 int RunRoundtrip(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, args.positionals[0]);
-    StoreMenuFile(*session.object, args.Value("--output"));
+    LoadMenuFile(session, args.positionals[0]);
+    StoreMenuFile(session, args.Value("--output"));
     return 0;
 }
 

@@ -66,7 +66,7 @@ int RunEdit(const ParsedArguments& args)
     application.installEventFilter(&watcher);
 
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, block);
+    LoadMenuFile(session, block);
     session.object->Properties(nullptr);
     application.removeEventFilter(&watcher);
 
@@ -74,7 +74,7 @@ int RunEdit(const ParsedArguments& args)
         std::printf("cancelled: nothing written\n");
         return kCancelled;
     }
-    StoreMenuFile(*session.object, out);
+    StoreMenuFile(session, out);
     std::printf("saved %s\n", out.c_str());
     return 0;
 }

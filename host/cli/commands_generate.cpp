@@ -8,7 +8,7 @@ namespace {
 int RunCss(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, args.positionals[0]);
+    LoadMenuFile(session, args.positionals[0]);
     PrintText(session.object->GetCSS().view());
     return 0;
 }
@@ -16,7 +16,7 @@ int RunCss(const ParsedArguments& args)
 int RunHtml(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, args.positionals[0]);
+    LoadMenuFile(session, args.positionals[0]);
     PrintText(session.object->GetHtml(u"").view());
     return 0;
 }
@@ -25,7 +25,7 @@ int RunBreakpointCss(const ParsedArguments& args)
 {
     int breakpoint = ParseInt(args.Value("--breakpoint"), "--breakpoint");
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, args.positionals[0]);
+    LoadMenuFile(session, args.positionals[0]);
     PrintText(session.object->GetBreakPointCSS(0, 0, breakpoint, 0).view());
     return 0;
 }

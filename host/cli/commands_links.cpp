@@ -12,7 +12,7 @@ namespace {
 int RunUrlCount(const ParsedArguments& args)
 {
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, args.positionals[0]);
+    LoadMenuFile(session, args.positionals[0]);
     std::printf("%d", session.object->GetURLCount());
     std::fflush(stdout);
     return 0;
@@ -22,7 +22,7 @@ int RunUrl(const ParsedArguments& args)
 {
     int index = ParseInt(args.positionals[1], "INDEX");
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, args.positionals[0]);
+    LoadMenuFile(session, args.positionals[0]);
     PrintText(session.object->GetURL(index).view());
     return 0;
 }
@@ -32,7 +32,7 @@ int RunSetUrl(const ParsedArguments& args)
     int index = ParseInt(args.positionals[1], "INDEX");
     CString text = CString::FromUtf8(args.positionals[2]);
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, args.positionals[0]);
+    LoadMenuFile(session, args.positionals[0]);
     // The module would change nothing and the copy would look like a success; refuse instead.
     const int count = session.object->GetURLCount();
     if (index < 0 || index >= count) {
@@ -43,7 +43,7 @@ int RunSetUrl(const ParsedArguments& args)
         throw CommandError("index " + std::to_string(index) + ": the menu has " + slots);
     }
     session.object->SetURL(index, text.GetString());
-    StoreMenuFile(*session.object, args.Value("--output"));
+    StoreMenuFile(session, args.Value("--output"));
     return 0;
 }
 

@@ -13,6 +13,7 @@
 #include "host/cli/gui_application.h"
 #include "host/menu_files/menu_files.h"
 #include "host/cli/host_options.h"
+#include "model/menu_settings.h"
 #include "preview/qt/qt_canvas.h"
 
 namespace {
@@ -85,7 +86,7 @@ int RunPreview(const ParsedArguments& args)
     const std::unique_ptr<QGuiApplication> gui = StartGuiApplication();
 
     Session session = OpenSession(args);
-    LoadMenuFile(*session.object, request.block);
+    LoadMenuFile(session, request.block);
 
     // As the host does: the object is at least as large as it asks to be, then placed, then drawn.
     int minWidth = 0;
@@ -116,7 +117,8 @@ int RunPreview(const ParsedArguments& args)
 
     WriteOutputFile(request.out, EncodePng(image));
     std::printf("wrote %s: %d x %d pixels (%d x %d at scale %s), bar height %d\n", request.out.c_str(), image.width(),
-                image.height(), width, height, args.Value("--scale", "1").c_str(), session.object->m_nBarHeight);
+                image.height(), width, height, args.Value("--scale", "1").c_str(),
+                StoredSettings(*session.object, *session.generation)->m_nBarHeight);
     return 0;
 }
 

@@ -61,11 +61,10 @@ int RunPublish(const ParsedArguments& args)
     PublishRequest request = CheckInputs(args);
     const std::string& block = args.positionals[0];
     Session session = OpenSession(args);
-    CCorvaneExtension& menu = *session.object;
-    LoadMenuFile(menu, block);
+    LoadMenuFile(session, block);
 
-    const PreparedPage prepared = PreparePage(menu, request, HostFontFolders(args));
-    WriteReport report = WritePage(menu, request, prepared);
+    const PreparedPage prepared = PreparePage(session, request, HostFontFolders(args));
+    WriteReport report = WritePage(session, request, prepared);
     Report(request, prepared.answers, prepared.assets, report);
     // What the menu check finds, after the page is out; a warning does not fail the publishing.
     for (const std::string& warning : CheckMenuFile(HostSettingsFrom(args), block))

@@ -78,7 +78,7 @@ std::u16string NodeFields(const CMenuItem& node, size_t depth)
 int RunTree(const ParsedArguments& args)
 {
     auto object = CreateInspectionObject(args);
-    LoadMenuFile(*object, args.positionals[0]);
+    LoadMenuFile(*object, object->GetGeneration(), args.positionals[0]);
     const int count = object->GetURLCount();
     const size_t indexWidth = std::max<size_t>(1, FormatInt(count > 0 ? count - 1 : 0).GetLength());
 

@@ -1,7 +1,9 @@
 // Creating and preparing a menu object, and loading and storing its block, the way the host application does.
 #include "host/loader/session.h"
 
+#include "extension/corvane_extension.h"
 #include "host/loader/generations.h"
+#include "model/menu_settings.h"
 #include "platform/archive.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
@@ -27,6 +29,10 @@ FontFolders HostFontFolders(const HostSettings& settings)
 Session OpenSession(const HostSettings& settings)
 {
     Session session{PluginModule(settings.plugin), {nullptr, nullptr}};
+    session.generation = ModuleGeneration(session.module);
+    if (!session.generation)
+        throw CommandError(session.module.Path() + ": a plug-in module of neither generation (" + GenerationNames() +
+                           "): its description is not one of theirs");
     session.object = session.module.CreateObject();
     try {
         ApplyHostSettings(*session.object, settings);
@@ -34,6 +40,31 @@ Session OpenSession(const HostSettings& settings)
         throw CommandError(session.module.Path() + ": the module failed to take the host's settings: " + e.Describe());
     }
     return session;
+}
+
+const Generation* ModuleGeneration(const PluginModule& module)
+{
+    if (const Generation* named = FindPluginGeneration(module.Path()))
+        return named;
+    const std::u16string description = module.Description();
+    for (const Generation* generation : KnownGenerations()) {
+        if (description == generation->description)
+            return generation;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<CMenuSettings> StoredSettings(CCorvaneExtension& object, const Generation& generation)
+{
+    const std::string block = StoreBlock(object);
+    auto settings = std::make_unique<CMenuSettings>();
+    try {
+        CArchive archive(reinterpret_cast<const uint8_t*>(block.data()), block.size());
+        settings->SerializeSettings(archive, generation.storageLayout());
+    } catch (const CException& e) {
+        throw CommandError("the module stored a block that its own generation cannot read: " + e.Describe());
+    }
+    return settings;
 }
 
 void ApplyHostSettings(CCorvaneExtension& object, const HostSettings& settings)

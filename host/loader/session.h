@@ -2,19 +2,34 @@
 // and load or store its block, as the host application does for every menu on a page.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "host/loader/host_errors.h"
 #include "host/loader/host_settings.h"
 #include "host/loader/plugin_module.h"
 
+class CMenuSettings;
+
 struct Session {
     PluginModule module;
     PluginModule::ObjectPtr object;
+    // The module's generation, known from its file name or its description (GetDescription); it
+    // says how the object's blocks are laid out.
+    const Generation* generation = nullptr;
 };
 
-// Creates the object through the module and gives it the host-set values.
+// Creates the object through the module and gives it the host-set values. A module that is
+// neither generation is a CommandError.
 Session OpenSession(const HostSettings& settings);
+
+// The generation of a loaded module: by its file name, else by its description; null for neither.
+const Generation* ModuleGeneration(const PluginModule& module);
+
+// The object's settings as its stored block holds them, decoded with the model's own code: what the
+// host learns of a menu without reading the object's memory. The block's bar height is the one the
+// last Draw recorded.
+std::unique_ptr<CMenuSettings> StoredSettings(CCorvaneExtension& object, const Generation& generation);
 
 // The two folders the host gives SetFontLibraryFolder: the icon library folder and the Font
 // Awesome folder, each ending in "/", or empty when not set. Publishing looks for the fonts the

@@ -21,17 +21,17 @@ std::string ReadMenuBlock(const std::string& path, const Generation& generation)
     }
 }
 
-void LoadMenuFile(CCorvaneExtension& object, const std::string& path)
+void LoadMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path)
 {
-    LoadBlockBytes(object, ReadMenuBlock(path, object.GetGeneration()), path);
+    LoadBlockBytes(object, ReadMenuBlock(path, generation), path);
 }
 
-void StoreMenuFile(CCorvaneExtension& object, const std::string& path)
+void StoreMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path)
 {
     std::string bytes = StoreBlock(object);
     if (IsMenuJsonPath(path)) {
         try {
-            bytes = BlockToMenuJson(bytes, object.GetGeneration());
+            bytes = BlockToMenuJson(bytes, generation);
         } catch (const MenuJsonError& e) {
             throw CommandError(path + ": the menu cannot be written as JSON: " + e.what());
         }

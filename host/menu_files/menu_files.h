@@ -3,8 +3,7 @@
 
 #include <string>
 
-struct Generation;
-class CCorvaneExtension;
+#include "host/loader/session.h"
 
 // The block a menu file stands for: a stored block's own bytes, or the block a JSON menu
 // describes in the generation's layout. A file that cannot be read, or JSON that does not
@@ -12,9 +11,17 @@ class CCorvaneExtension;
 std::string ReadMenuBlock(const std::string& path, const Generation& generation);
 
 // Loads a menu file into the object through its Serialize, as the host loads a stored block; a JSON
-// menu is read in the layout of the object's generation.
-void LoadMenuFile(CCorvaneExtension& object, const std::string& path);
+// menu is read in the generation's layout.
+void LoadMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path);
+inline void LoadMenuFile(Session& session, const std::string& path)
+{
+    LoadMenuFile(*session.object, *session.generation, path);
+}
 
 // Stores the object's menu in a menu file of the kind its name says: the project block, or the
 // JSON menu of that block (a name ending in ".json"). The file is written completely or not at all.
-void StoreMenuFile(CCorvaneExtension& object, const std::string& path);
+void StoreMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path);
+inline void StoreMenuFile(Session& session, const std::string& path)
+{
+    StoreMenuFile(*session.object, *session.generation, path);
+}

@@ -9,6 +9,7 @@
 #include "host/publish/page_assets.h"
 #include "icons/builtin_icons.h"
 #include "icons/icon_library.h"
+#include "model/menu_settings.h"
 #include "platform/files.h"
 #include "platform/staged_files.h"
 #include "platform/text_convert.h"
@@ -247,19 +248,23 @@ WriteReport Write(CCorvaneExtension& menu, const fs::path& out, const PreparedPa
 
 }  // namespace
 
-PreparedPage PreparePage(CCorvaneExtension& menu, const PublishRequest& request, const FontFolders& folders)
+PreparedPage PreparePage(Session& session, const PublishRequest& request, const FontFolders& folders)
 {
+    CCorvaneExtension& menu = *session.object;
     PreparedPage prepared;
     prepared.answers = AskModule(menu, request);
     prepared.page = AssemblePage(request, prepared.answers);
     prepared.assets = GatherFontsAndFiles(prepared.answers, folders);
-    if (request.access)
-        prepared.page.hostCss = HostStylesheet({menu, menu.GetGeneration().number, request.name, request.breakpoints},
-                                               prepared.assets.fontRules + prepared.answers.css);
+    if (request.access) {
+        const std::unique_ptr<CMenuSettings> settings = StoredSettings(menu, *session.generation);
+        prepared.page.hostCss =
+            HostStylesheet({*settings, session.generation->number, request.name, request.breakpoints},
+                           prepared.assets.fontRules + prepared.answers.css);
+    }
     return prepared;
 }
 
-WriteReport WritePage(CCorvaneExtension& menu, const PublishRequest& request, const PreparedPage& prepared)
+WriteReport WritePage(Session& session, const PublishRequest& request, const PreparedPage& prepared)
 {
-    return Write(menu, request.out, prepared);
+    return Write(*session.object, request.out, prepared);
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "extension/corvane_extension.h"
 #include "host/loader/session.h"
 
 // What is published, and where; checked by whoever asks (the command line refuses bad values).
@@ -59,8 +58,8 @@ struct PreparedPage {
 };
 
 // Asks the module and assembles the page; a font file that the module names and the folders lack
-// is a CommandError.
-PreparedPage PreparePage(CCorvaneExtension& menu, const PublishRequest& request, const FontFolders& folders);
+// is a CommandError. The host's rules are written from the settings the object's block holds.
+PreparedPage PreparePage(Session& session, const PublishRequest& request, const FontFolders& folders);
 
 struct WriteReport {
     std::vector<std::string> written;  // the stylesheet and the page
@@ -71,4 +70,4 @@ struct WriteReport {
 // Writes the page, its stylesheet and fonts into the request's folder and lets the module copy its
 // linked files there: every file is written whole beside its place, then all are moved in together,
 // the page last, so that a failure anywhere (a CommandError) leaves the folder as it was.
-WriteReport WritePage(CCorvaneExtension& menu, const PublishRequest& request, const PreparedPage& prepared);
+WriteReport WritePage(Session& session, const PublishRequest& request, const PreparedPage& prepared);
