@@ -1,6 +1,7 @@
 // trellis as a user runs it: module information, stored blocks, links, and how errors end.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 
 #include "tests/support/run_trellis.h"
 
@@ -50,6 +51,30 @@ TEST_F(TrellisCli, NewAndRoundtripReproduceTheBytes)
     // The identifier given by the host is stored.
     ASSERT_EQ(Run({"new", "--id", "258", "-o", Path("id.blk")}).status, 0);
     EXPECT_EQ(ReadFileBytes(work / "id.blk").substr(4, 4), std::string("\x02\x01\0\0", 4));
+}
+
+// The host learns a module's generation from its file name, or else from its description, as the
+// application knows a module only by what its exports say.
+TEST_F(TrellisCli, AModuleUnderAnotherNameIsKnownByItsDescription)
+{
+    for (std::string module : {"Trellis", "Trellisv2"}) {
+        std::filesystem::copy_file(std::string(TRELLIS_BIN_DIR) + "/" + module + ".cvx64", work / "menu-module.so",
+                                   std::filesystem::copy_options::overwrite_existing);
+        ASSERT_EQ(Run({"new", "--plugin", module, "-o", Path(module + ".blk")}).status, 0);
+        RunResult renamed = Run({"publish", Path(module + ".blk"), "--plugin", Path("menu-module.so"), "--out",
+                                 Path(module + "-site")});
+        ASSERT_EQ(renamed.status, 0) << renamed.err;
+        RunResult named = Run({"publish", Path(module + ".blk"), "--plugin", module, "--out", Path(module + "-named")});
+        ASSERT_EQ(named.status, 0) << named.err;
+        // The host's rules follow the generation: the same stylesheet either way.
+        EXPECT_EQ(ReadFileBytes(work / (module + "-site") / "MegaMenu1.css"),
+                  ReadFileBytes(work / (module + "-named") / "MegaMenu1.css"));
+    }
+    // A library whose description is neither generation's is refused before it makes an object.
+    const std::string mathLibrary = LoadedLibraryPath("libm.so");
+    ASSERT_FALSE(mathLibrary.empty());
+    EXPECT_EQ(Run({"new", "--plugin", mathLibrary, "-o", Path("x.blk")}).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(work / "x.blk"));
 }
 
 TEST_F(TrellisCli, ReadsAndRewritesLinkSlots)
