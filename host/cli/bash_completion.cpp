@@ -3,6 +3,7 @@
 
 #include "host/cli/commands.h"
 #include "host/cli/program_info.h"
+#include "host/loader/generations.h"
 
 namespace {
 
@@ -39,12 +40,16 @@ std::string Words(const std::vector<OptionSpec>& options)
 // The case arms that complete the value after one of the options, grouped by kind.
 std::string ValueArms(const std::vector<OptionSpec>& options)
 {
-    static const struct {
+    std::string moduleNames;
+    for (const Generation* generation : KnownGenerations())
+        moduleNames += (moduleNames.empty() ? "" : " ") + GenerationName(*generation);
+    const struct {
         ValueKind kind;
-        const char* action;
+        std::string action;
     } kArms[] = {
         {ValueKind::Folder, "COMPREPLY=($(compgen -d -- \"$cur\"))"},
-        {ValueKind::Module, "COMPREPLY=($(compgen -W \"Trellis Trellisv2\" -- \"$cur\") $(compgen -f -X '!*.cvx64' -- \"$cur\"))"},
+        {ValueKind::Module, "COMPREPLY=($(compgen -W \"" + moduleNames + "\" -- \"$cur\") $(compgen -f -X '!*" +
+                                kModuleFileExtension + "' -- \"$cur\"))"},
         {ValueKind::Free, "COMPREPLY=()"},
         {ValueKind::File, "COMPREPLY=($(compgen -f -- \"$cur\"))"},
     };

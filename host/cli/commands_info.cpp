@@ -3,13 +3,14 @@
 
 #include "host/cli/commands.h"
 #include "host/cli/host_options.h"
+#include "host/loader/generations.h"
 #include "platform/bitmap.h"
 
 namespace {
 
 int RunInfo(const ParsedArguments& args)
 {
-    PluginModule module(args.Value("--plugin", "Trellisv2"));
+    PluginModule module(PluginOrDefault(args.Value("--plugin")));
     std::u16string description = module.Description();
     std::u16string caption = module.ToolbarText();
     HBITMAP bitmap = module.ToolbarBitmap();

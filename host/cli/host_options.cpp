@@ -10,7 +10,7 @@
 HostSettings HostSettingsFrom(const ParsedArguments& args)
 {
     HostSettings settings;
-    settings.plugin = args.Value("--plugin", settings.plugin);
+    settings.plugin = args.Value("--plugin");
     if (args.Has("--id"))
         settings.id = ParseInt(args.Value("--id"), "--id");
     if (args.Has("--site"))

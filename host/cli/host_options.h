@@ -15,11 +15,11 @@ inline Session OpenSession(const ParsedArguments& args) { return OpenSession(Hos
 inline FontFolders HostFontFolders(const ParsedArguments& args) { return HostFontFolders(HostSettingsFrom(args)); }
 inline const Generation& PluginGeneration(const ParsedArguments& args)
 {
-    return PluginGeneration(args.Value("--plugin", "Trellisv2"));
+    return PluginGeneration(args.Value("--plugin"));
 }
 inline const Generation* FindPluginGeneration(const ParsedArguments& args)
 {
-    return FindPluginGeneration(args.Value("--plugin", "Trellisv2"));
+    return FindPluginGeneration(args.Value("--plugin"));
 }
 inline std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const ParsedArguments& args)
 {

@@ -5,8 +5,33 @@
 
 #include "host/cli/commands.h"
 #include "host/cli/program_info.h"
+#include "host/loader/generations.h"
 
 namespace {
+
+// "\fITrellis\fR, the first generation, and \fITrellisv2\fR, the second".
+std::string ModuleList()
+{
+    std::string list;
+    const auto& generations = KnownGenerations();
+    for (size_t i = 0; i < generations.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == generations.size() ? ", and " : ", ";
+        list += "\\fI" + GenerationName(*generations[i]) + "\\fR, the " + GenerationOrdinal(*generations[i]) +
+                (i == 0 ? " generation" : "");
+    }
+    return list;
+}
+
+// Each module's file of this extension in the install's library folder, as roff file names.
+std::string ModuleFiles(const std::string& extension)
+{
+    std::string files;
+    for (const Generation* generation : KnownGenerations())
+        files += (files.empty() ? "" : ", ") + std::string("\\fI../lib/trellis/") + GenerationName(*generation) +
+                 extension + "\\fR";
+    return files;
+}
 
 // Text made safe for roff: a backslash printed as itself, "-" as a real minus sign (so options
 // can be searched and copied), and no line that starts as if it were a request.
@@ -91,9 +116,8 @@ std::string ManualPage(const std::string& version)
     page += ".SH SYNOPSIS\n.B trellis\n.I COMMAND\n[\\fIOPTIONS\\fR] [\\fIARGUMENTS\\fR]\n.br\n"
             ".B trellis help\n.I COMMAND\n.br\n.B trellis\n[\\fB\\-\\-help\\fR | \\fB\\-\\-version\\fR]\n";
     page += ".SH DESCRIPTION\n"
-            "\\fBtrellis\\fR drives the Trellis menu plug-in modules (\\fITrellis\\fR, the first generation, and "
-            "\\fITrellisv2\\fR, the second) as the site-design application does: it makes, stores, edits, checks "
-            "and publishes their menus.\n"
+            "\\fBtrellis\\fR drives the Trellis menu plug-in modules (" + ModuleList() +
+            ") as the site-design application does: it makes, stores, edits, checks and publishes their menus.\n"
             ".PP\nOptions may stand before or after the arguments; \\fB\\-\\-\\fR ends the options. "
             "\\fBtrellis help \\fICOMMAND\\fR prints the same help as \\fBtrellis \\fICOMMAND\\fB \\-\\-help\\fR.\n";
     page += ".SH OPTIONS\nTaken alone, or after any command.\n" + OptionEntries(ProgramOptions());
@@ -115,10 +139,9 @@ std::string ManualPage(const std::string& version)
             "[MODULE OPTIONS]; a command that describes one of them itself says so among its options.\n" +
             OptionEntries(ModuleOptions());
     page += ".SH \"EXIT STATUS\"\n.TP\n0\ndone\n.TP\n1\nfailed\n.TP\n2\nwrong usage\n";
-    page += ".SH FILES\n.TP\n\\fI../lib/trellis/Trellis.cvx64\\fR, \\fI../lib/trellis/Trellisv2.cvx64\\fR\n"
-            "The two modules, looked for beside the \\fBtrellis\\fR program first, then in this folder "
+    page += ".SH FILES\n.TP\n" + ModuleFiles(kModuleFileExtension) +
+            "\nThe modules, looked for beside the \\fBtrellis\\fR program first, then in this folder "
             "relative to it.\n"
-            ".TP\n\\fI../lib/trellis/Trellis.pdf\\fR, \\fI../lib/trellis/Trellisv2.pdf\\fR\n"
-            "The user's guide, which the modules' Help buttons open.\n";
+            ".TP\n" + ModuleFiles(".pdf") + "\nThe user's guide, which the modules' Help buttons open.\n";
     return page;
 }

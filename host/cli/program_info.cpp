@@ -5,6 +5,7 @@
 
 #include "extension/corvane_extension.h"
 #include "extension/generation.h"
+#include "host/loader/generations.h"
 
 // Set by the build from the project's version; the fallback keeps a build without it working.
 #ifndef TRELLIS_PROJECT_VERSION
@@ -22,10 +23,12 @@ const std::vector<OptionSpec>& ProgramOptions()
 
 std::string VersionText()
 {
-    // Both generations are built from one core, which reports the interface version the host
+    // The generations are built from one core, which reports the interface version the host
     // checks; an object of the core says it without loading a module.
-    const int first = std::make_unique<CCorvaneExtension>(FirstGeneration())->GetVersion();
-    const int second = std::make_unique<CCorvaneExtension>(SecondGeneration())->GetVersion();
-    return "trellis " TRELLIS_PROJECT_VERSION "\n"
-           "modules: Trellis " + std::to_string(first) + ", Trellisv2 " + std::to_string(second) + "\n";
+    std::string modules;
+    for (const Generation* generation : KnownGenerations()) {
+        const int version = std::make_unique<CCorvaneExtension>(*generation)->GetVersion();
+        modules += (modules.empty() ? "" : ", ") + GenerationName(*generation) + " " + std::to_string(version);
+    }
+    return "trellis " TRELLIS_PROJECT_VERSION "\nmodules: " + modules + "\n";
 }

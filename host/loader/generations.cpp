@@ -22,11 +22,6 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b)
     });
 }
 
-const char* Ordinal(const Generation& generation)
-{
-    return generation.number == 1 ? "first" : "second";
-}
-
 // Whether an object of the generation, made from the core library, reads the block to its last byte.
 bool ReadsCleanly(const Generation& generation, const std::string& bytes)
 {
@@ -51,6 +46,32 @@ const std::vector<const Generation*>& KnownGenerations()
 }
 
 const Generation& DefaultGeneration() { return SecondGeneration(); }
+
+std::string PluginOrDefault(const std::string& plugin)
+{
+    return plugin.empty() ? GenerationName(DefaultGeneration()) : plugin;
+}
+
+std::string ModuleFileName(const Generation& generation) { return GenerationName(generation) + kModuleFileExtension; }
+
+const Generation* GenerationOfModulePath(const std::string& path)
+{
+    std::string stem = path.substr(path.rfind('/') + 1);
+    stem = stem.substr(0, stem.find('.'));
+    for (const Generation* generation : KnownGenerations()) {
+        if (stem == GenerationName(*generation))
+            return generation;
+    }
+    return nullptr;
+}
+
+const char* GenerationOrdinal(const Generation& generation)
+{
+    const auto& generations = KnownGenerations();
+    static const char* const kOrdinals[] = {"first", "second", "third"};
+    const auto at = std::find(generations.begin(), generations.end(), &generation) - generations.begin();
+    return static_cast<size_t>(at) < std::size(kOrdinals) ? kOrdinals[at] : "another";
+}
 
 std::string GenerationName(const Generation& generation) { return Utf16ToUtf8(generation.moduleName); }
 
@@ -100,5 +121,5 @@ std::string OtherGenerationHint(const std::string& blockBytes)
     if (!reader)
         return {};
     const std::string name = GenerationName(*reader);
-    return std::string("this is a ") + Ordinal(*reader) + "-generation (" + name + ") block; use --plugin " + name;
+    return std::string("this is a ") + GenerationOrdinal(*reader) + "-generation (" + name + ") block; use --plugin " + name;
 }

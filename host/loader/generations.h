@@ -12,6 +12,19 @@ const std::vector<const Generation*>& KnownGenerations();
 // The generation --plugin chooses when it is not given.
 const Generation& DefaultGeneration();
 
+// The plug-in as given, or the default generation's name when none was given (empty).
+std::string PluginOrDefault(const std::string& plugin);
+
+// The file name of a generation's module: its name and ".cvx64".
+std::string ModuleFileName(const Generation& generation);
+// The file name's extension shared by all modules, with its dot.
+inline constexpr const char* kModuleFileExtension = ".cvx64";
+// The generation whose module file name a path ends in, extension or not ("…/Trellisv2.cvx64",
+// "Trellisv2"), or null.
+const Generation* GenerationOfModulePath(const std::string& path);
+// "first", "second": how messages name a generation.
+const char* GenerationOrdinal(const Generation& generation);
+
 // The module's name, "Trellis" or "Trellisv2", in UTF-8.
 std::string GenerationName(const Generation& generation);
 // "Trellis and Trellisv2": the names, for help texts and messages.

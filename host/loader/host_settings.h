@@ -8,8 +8,9 @@
 // What the host application gives each object it creates; a value left unset is not given at all,
 // so the object keeps its own.
 struct HostSettings {
-    // "Trellis", "Trellisv2" or the path of a module file.
-    std::string plugin = "Trellisv2";
+    // A generation's name ("Trellis", "Trellisv2") or the path of a module file; empty for the
+    // default generation.
+    std::string plugin;
     std::optional<int> id;
     // A site structure XML file, read whole and given through SetSiteStructure.
     std::optional<std::string> siteStructureFile;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "host/loader/generations.h"
 #include "host/loader/host_errors.h"
 #include "host/loader/module_folders.h"
 #include "platform/files.h"
@@ -37,11 +38,12 @@ std::u16string ReadText(GetTextFn getText)
 
 PluginModule::PluginModule(const std::string& nameOrPath)
 {
-    if (nameOrPath == "Trellis" || nameOrPath == "Trellisv2") {
+    const Generation* named = GenerationNamed(nameOrPath);
+    if (named && nameOrPath == GenerationName(*named)) {
         // Beside the program in a build tree, in the library folder once installed.
         std::string looked;
         for (const std::string& folder : ModuleFolders()) {
-            m_path = folder + nameOrPath + ".cvx64";
+            m_path = folder + ModuleFileName(*named);
             if (FileExists(m_path))
                 break;
             looked += (looked.empty() ? "" : " nor ") + folder;

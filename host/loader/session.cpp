@@ -28,7 +28,7 @@ FontFolders HostFontFolders(const HostSettings& settings)
 
 Session OpenSession(const HostSettings& settings)
 {
-    Session session{PluginModule(settings.plugin), {nullptr, nullptr}};
+    Session session{PluginModule(PluginOrDefault(settings.plugin)), {nullptr, nullptr}};
     session.generation = ModuleGeneration(session.module);
     if (!session.generation)
         throw CommandError(session.module.Path() + ": a plug-in module of neither generation (" + GenerationNames() +
@@ -103,20 +103,15 @@ void ApplyHostSettings(CCorvaneExtension& object, const HostSettings& settings)
 const Generation* FindPluginGeneration(const std::string& plugin)
 {
     // A path names its generation by the module's file name.
-    std::string stem = plugin.substr(plugin.rfind('/') + 1);
-    stem = stem.substr(0, stem.find('.'));
-    if (stem == "Trellis")
-        return &FirstGeneration();
-    if (stem == "Trellisv2")
-        return &SecondGeneration();
-    return nullptr;
+    return GenerationOfModulePath(PluginOrDefault(plugin));
 }
 
 const Generation& PluginGeneration(const std::string& plugin)
 {
     if (const Generation* generation = FindPluginGeneration(plugin))
         return *generation;
-    throw UsageError("--plugin must name Trellis or Trellisv2 (or a module file of that name), not '" + plugin + "'");
+    throw UsageError("--plugin must name " + GenerationNames() + " (or a module file of that name), not '" + plugin +
+                     "'");
 }
 
 std::unique_ptr<CCorvaneExtension> CreateInspectionObject(const HostSettings& settings)
