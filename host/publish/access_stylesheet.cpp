@@ -67,14 +67,27 @@ std::string FocusRules(const HostMenu& menu, const Names& n)
     return css;
 }
 
-// Where nothing hovers, the browser's hover emulation would keep a tapped panel open until a tap
-// lands on something else that takes hover; the panel follows focus alone, which a tap on the
-// button gives and a tap on another button or outside takes away.
-std::string TouchRules(const Names& n)
+// Where nothing hovers, a tap is the only way in. Some browsers focus the tapped button, others
+// only move their emulated hover there, so a panel opens through either: hover on its drop-down
+// or focus inside it. Both leave the drop-down when a tap lands anywhere else, which closes it.
+//
+// A drop-down that keeps the focus (from a keyboard, or because the browser does not move focus
+// on a tap) while another takes the hover shuts its panel, so that one panel shows at a time, but
+// only where that cannot move the tapped button: some browsers move the hover as the finger
+// touches down and send the tap's click to whatever then lies under it. A later drop-down's panel
+// is below the tapped one and always shuts; an earlier one's shuts only above the fold width,
+// where panels float over the page. In the folded list it stays open until the focus moves.
+std::string TouchRules(const HostMenu& menu, const Names& n)
 {
-    return Media("(hover: none)",
-                 Rule(n.bar + " .dropdown:hover " + n.panel, Declaration("display", "none")) +
-                     Rule(n.bar + " .dropdown:focus-within " + n.panel, Declaration("display", "block")));
+    const std::string open =
+        Rule(n.bar + " .dropdown:hover " + n.panel + ", " + n.bar + " .dropdown:focus-within " + n.panel,
+             Declaration("display", "block"));
+    const std::string laterShuts =
+        Rule(n.bar + " .dropdown:hover ~ .dropdown " + n.panel, Declaration("display", "none"));
+    const std::string earlierShuts =
+        Rule(n.bar + " .dropdown:has(~ .dropdown:hover) " + n.panel, Declaration("display", "none"));
+    return Media("(hover: none)", open + laterShuts) +
+           Media("(hover: none) and (min-width: " + std::to_string(FoldWidth(menu) + 1) + "px)", earlierShuts);
 }
 
 // Above the fold width the toggle takes no room and no focus; below it the checkbox is kept
@@ -151,7 +164,7 @@ std::string MenuToggleMarkup(const std::string& name)
 std::string AccessStylesheet(const HostMenu& menu)
 {
     const Names names(menu);
-    return FocusRules(menu, names) + TouchRules(names) + FoldRules(menu, names) + TargetRules(names);
+    return FocusRules(menu, names) + TouchRules(menu, names) + FoldRules(menu, names) + TargetRules(names);
 }
 
 std::string HostStylesheet(const HostMenu& menu, const std::string& publishedCss)

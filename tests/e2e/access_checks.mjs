@@ -170,6 +170,82 @@ export async function checkTouchUse(page, menu, { screenshot }) {
   await noSidewaysScroll(page, 'closed');
 }
 
+// Makes taps leave the focus where it was, as browsers do that focus no button or link on a tap:
+// the tap's mousedown is cancelled before the page sees it.
+export function suppressTapFocus(page) {
+  return page.evaluate(() => document.addEventListener('mousedown', (event) => event.preventDefault(), true));
+}
+
+function panelState(page, menu) {
+  return page.evaluate(({ name, gen }) => [...document.getElementById(name).querySelectorAll(gen.entries)]
+    .map((entry) => entry.querySelector(gen.panel))
+    .filter((panel) => panel)
+    .map((panel) => getComputedStyle(panel).display !== 'none'), { name: menu.name, gen: GENERATIONS[menu.plugin] });
+}
+
+async function onlyPanelOpen(page, menu, index, where) {
+  if (index !== null) await waitForPanel(page, menu.name, menu.plugin, index, true);
+  const shown = await panelState(page, menu);
+  assert.deepEqual(shown, shown.map((_, i) => i === index), `${where}: panels shown`);
+}
+
+async function tapWithoutFocus(page, selector) {
+  await page.evaluate(() => { window.focusBeforeTap = document.activeElement; });
+  await page.tap(selector);
+  const moved = await page.evaluate(() => document.activeElement !== window.focusBeforeTap);
+  assert.equal(moved, false, `the tap on ${selector} moved the focus`);
+}
+
+// On a phone-sized touch screen whose taps focus nothing: a tap on a drop-down's button opens its
+// panel through the tap's hover alone, a tap inside the panel keeps it open, a tap on another
+// button moves the panel there and a tap outside closes it. A drop-down that holds the focus
+// shuts its panel while an earlier one holds the hover. The Menu toggle unfolds and folds the bar.
+// The buttons are tapped from the bottom up: Chromium moves the hover as the finger touches down
+// and aims the tap's mouse events at what then lies under it, so a button below an open panel
+// would have moved away from the finger (iPhones drop the click of a tap whose hover changed the
+// page, and Chromium's own taps keep the first panel open by focus until the tap has landed).
+export async function checkTapWithoutFocus(page, menu, { screenshot }) {
+  await suppressTapFocus(page);
+  const toggle = toggleSelector(menu.name);
+  const barShown = () => page.evaluate((name) => getComputedStyle(document.getElementById(name)).display !== 'none', menu.name);
+  await page.tap(toggle); // the label hands the focus to its checkbox, outside the drop-downs
+  assert.equal(await barShown(), true, 'a tap on the toggle unfolds the bar');
+
+  await tapWithoutFocus(page, triggerSelector(menu, 1));
+  assert.equal(await page.evaluate((selector) => document.querySelector(selector).matches(':hover'), triggerSelector(menu, 1)),
+    true, 'the tapped button holds the hover');
+  await onlyPanelOpen(page, menu, 1, 'second button tapped');
+  await screenshot('tap-no-focus');
+  const title = `${panelSelector(menu, 1)} ${GENERATIONS[menu.plugin].title}`;
+  await tapWithoutFocus(page, title);
+  await onlyPanelOpen(page, menu, 1, "the second panel's group title tapped");
+  await tapWithoutFocus(page, triggerSelector(menu, 0));
+  await onlyPanelOpen(page, menu, 0, 'first button tapped');
+  await tapWithoutFocus(page, 'main h1');
+  await onlyPanelOpen(page, menu, null, 'a tap outside the menu');
+
+  // Focus on the second button, as the keyboard leaves it, opens its panel until a tap moves the
+  // hover to the first drop-down.
+  await page.focus(triggerSelector(menu, 1));
+  await onlyPanelOpen(page, menu, 1, 'focus on the second button');
+  await tapWithoutFocus(page, triggerSelector(menu, 0));
+  await onlyPanelOpen(page, menu, 0, 'focus on the second button, first button tapped');
+  await page.evaluate(() => document.activeElement?.blur());
+
+  await page.tap(toggle);
+  assert.equal(await barShown(), false, 'a second tap on the toggle folds the bar');
+}
+
+// On a wide touch screen, where the panels float over the page: a drop-down that holds the focus
+// shuts its panel while a later one holds the tap's hover.
+export async function checkWideTapWithoutFocus(page, menu) {
+  await suppressTapFocus(page);
+  await page.focus(triggerSelector(menu, 0));
+  await onlyPanelOpen(page, menu, 0, 'focus on the first button');
+  await tapWithoutFocus(page, triggerSelector(menu, 1));
+  await onlyPanelOpen(page, menu, 1, 'focus on the first button, second button tapped');
+}
+
 // axe-core on the page as it stands: nothing serious or critical, except colour contrast of the
 // menu's own colours (its settings, which the menu check reports).
 export async function checkAxe(page, menu, where) {

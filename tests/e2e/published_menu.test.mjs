@@ -8,7 +8,8 @@ import { fileURLToPath } from 'node:url';
 import { after, before, describe, it } from 'node:test';
 
 import {
-  checkAxe, checkIconPlacement, checkKeyboardWalk, checkNames, checkTouchUse, computedSizes, restAtPageTop,
+  checkAxe, checkIconPlacement, checkKeyboardWalk, checkNames, checkTapWithoutFocus, checkTouchUse,
+  checkWideTapWithoutFocus, computedSizes, restAtPageTop,
   targetBoxes, toggleSelector,
 } from './access_checks.mjs';
 import { launchBrowser } from './browser.mjs';
@@ -40,6 +41,7 @@ const ICON_PIXELS = 13; // the default 10-point menu font
 const FONT_ICON_WIDTH = 16; // two points more, as the module sizes the box of a font icon
 const ICON_OFFSET = 4; // the default m_nIconOffset
 const PHONE = 375;
+const WIDE_TOUCH = 1024; // a tablet held sideways: above every fold width the tests publish
 
 // Each generation publishes the default menu and the sample with icons in every mode. The first
 // generation uses another identifier to show that the page, the stylesheet and the icon rules
@@ -282,6 +284,13 @@ describe('published menus in Chromium', () => {
           await touchPage.tap(triggerSelector(menu, ABOUT));
           await checkAxe(touchPage, menu, `${PHONE}px by touch, ABOUT open`);
         }
+      });
+
+      it(`opens and closes the panels at ${PHONE}px and ${WIDE_TOUCH}px by taps that do not move the focus`, async () => {
+        await openPage(touchPage, published.url, { width: PHONE, height: 740 });
+        await checkTapWithoutFocus(touchPage, menu, { screenshot: (what) => touchPage.screenshot({ path: shot(what) }) });
+        await openPage(touchPage, published.url, { width: WIDE_TOUCH, height: 740 });
+        await checkWideTapWithoutFocus(touchPage, menu);
       });
 
       it("keeps the boxes the module's stylesheet gives at 1280 px with a mouse", async () => {
