@@ -6,17 +6,8 @@
 #include <QString>
 #include <QWidget>
 
-#include <span>
-
+#include "editor/palette_colours.h"
 #include "platform/geometry.h"
-
-struct NamedColour {
-    const char16_t* name;
-    COLORREF value;
-};
-
-// The palette's colours in grid order, left to right and top to bottom.
-std::span<const NamedColour> PaletteColours();
 
 QColor ToQColor(COLORREF colour);
 COLORREF FromQColor(const QColor& colour);

@@ -1,4 +1,4 @@
-// CLinkEditorDialog: turns the chosen kind of link into the one URL a link stores, and back.
+// CLinkEditorDialog: the controls of one link, set up for the kind of link its address is.
 #include "editor/link_editor_dialog.h"
 
 #include <QComboBox>
@@ -25,28 +25,38 @@
 #include "editor/tab_chain.h"
 #include "icons/xml_document.h"
 
-namespace {
-
-struct SmartLink {
-    const char* entry;
-    const char* url;
+// How the dialog shows each kind of link.
+struct CLinkEditorDialog::KindLayout {
+    Fields fields;        // the field the address row shows
+    const char* label;    // the address row's label
+    bool target;          // whether the Target controls apply
+    bool bookmarks;       // whether the Bookmark list applies
+    bool resetsTarget;    // picking the kind sets the target back to the same window
 };
 
-// The stored forms of smart links; the list shows the entries, and the URL selects one exactly.
-constexpr std::array<SmartLink, 8> kSmartLinks{{
-    {"Parent Page", "smartlink://parent"},
-    {"Child Page", "smartlink://child"},
-    {"Next Page", "smartlink://next"},
-    {"Previous Page ", "smartlink://previous"},
-    {"Back", "smartlink://back"},
-    {"Close the current browser window", "smartlink://close"},
-    {"Print the current page", "smartlink://print"},
-    {"Reload Page", "smartlink://reload"},
-}};
+const CLinkEditorDialog::KindLayout& CLinkEditorDialog::LayoutOf(LinkKind kind)
+{
+    // In LinkKind order. A stored smart link has no entry in the Link To list and shows nothing
+    // in the address row.
+    static constexpr KindLayout kLayouts[] = {
+        {Fields::Url, QT_TR_NOOP("&URL:"), true, false, false},
+        {Fields::Page, QT_TR_NOOP("&Page:"), true, true, false},
+        {Fields::Url, QT_TR_NOOP("T&o:"), false, false, true},
+        {Fields::File, QT_TR_NOOP("Filename:"), true, false, true},
+        {Fields::None, QT_TR_NOOP("Type:"), true, false, false},
+    };
+    return kLayouts[static_cast<int>(kind)];
+}
 
-const QString kHttpPrefix = QStringLiteral("http://");
-const QString kMailtoPrefix = QStringLiteral("mailto:");
-const QString kFilePrefix = QStringLiteral("file://");
+namespace {
+
+constexpr std::array kAllKinds{LinkKind::WebAddress, LinkKind::Page, LinkKind::Email, LinkKind::File,
+                               LinkKind::SmartLink};
+
+QString ToQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QLabel* NewLabel(const QString& text, QWidget* buddy, QWidget* parent)
 {
@@ -97,7 +107,7 @@ CLinkEditorDialog::CLinkEditorDialog(QWidget* parent, bool editing, const LinkEd
     m_url = ToQString(link.m_strURL);
     m_target = ToQString(link.m_strTarget);
     m_icon = ToQString(link.m_strIcon);
-    m_kind = kWebAddress;
+    m_kind = static_cast<int>(LinkKind::WebAddress);
     m_targetChoice = -1;
     WriteControls();
     m_urlField->LoadHistory(QStringLiteral("URL_History"));
@@ -214,9 +224,12 @@ void CLinkEditorDialog::BuildControls(bool editing)
     // The labels of the three boxes line up in one column.
     const std::array<QLabel*, 7> labels{textLabel, iconLabel, linkToLabel, m_addressLabel, bookmarkLabel,
                                         targetLabel, valueLabel};
+    // The address label is as wide as the widest it becomes.
     int labelWidth = 0;
-    for (const QString& text : {tr("Filename:"), tr("&Page:"), tr("T&o:"), tr("Type:")})
-        labelWidth = std::max(labelWidth, m_addressLabel->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&'))));
+    for (LinkKind kind : kAllKinds) {
+        const QString text = tr(LayoutOf(kind).label).remove(QLatin1Char('&'));
+        labelWidth = std::max(labelWidth, m_addressLabel->fontMetrics().horizontalAdvance(text));
+    }
     for (QLabel* label : labels)
         labelWidth = std::max(labelWidth, label->sizeHint().width());
     for (QLabel* label : labels)
@@ -242,7 +255,7 @@ void CLinkEditorDialog::BuildControls(bool editing)
     // Only the user's choices run the handlers, as list notifications do; filling and selecting
     // from code does not.
     connect(m_textEdit, &QLineEdit::textChanged, this, &CLinkEditorDialog::UpdateOkButton);
-    connect(m_linkToList, &QComboBox::activated, this, &CLinkEditorDialog::OnLinkToChanged);
+    connect(m_linkToList, &QComboBox::activated, this, &CLinkEditorDialog::OnLinkToChosen);
     m_linkToList->installEventFilter(this);
     m_urlField->installEventFilter(this);
     connect(m_targetList, &QComboBox::activated, this, &CLinkEditorDialog::OnTargetChanged);
@@ -325,7 +338,7 @@ bool CLinkEditorDialog::eventFilter(QObject* watched, QEvent* event)
         // A bare "http://" or "mailto:" is to be completed, not replaced: tabbing in puts the
         // cursor after it instead of selecting it.
         const QString text = m_urlField->currentText();
-        if (text == kHttpPrefix || text == kMailtoPrefix) {
+        if (text == ToQString(kHttpPrefix) || text == ToQString(kMailtoPrefix)) {
             m_urlField->lineEdit()->deselect();
             m_urlField->lineEdit()->end(false);
         }
@@ -334,9 +347,27 @@ bool CLinkEditorDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CLinkEditorDialog::SetAddressLabel(const QString& text)
+QWidget* CLinkEditorDialog::FocusFieldFor(Fields fields) const
 {
-    m_addressLabel->setText(text);
+    // The control that completes the kind: the address to type, or the button that picks one.
+    switch (fields) {
+    case Fields::Url: return m_urlField;
+    case Fields::Page: return m_selectButton;
+    case Fields::File: return m_browseButton;
+    case Fields::SmartList: return m_smartLinkList;
+    case Fields::None: return nullptr;
+    }
+    return nullptr;
+}
+
+void CLinkEditorDialog::ShowKind(LinkKind kind)
+{
+    const KindLayout& layout = LayoutOf(kind);
+    m_kind = static_cast<int>(kind);
+    EnableTarget(layout.target);
+    m_bookmarkList->setEnabled(layout.bookmarks);
+    ShowFields(layout.fields);
+    m_addressLabel->setText(tr(layout.label));
 }
 
 void CLinkEditorDialog::EnableTarget(bool enabled)
@@ -352,94 +383,39 @@ void CLinkEditorDialog::EnableValueForChoice()
 
 void CLinkEditorDialog::ParseUrl()
 {
-    const qsizetype colon = m_url.indexOf(QLatin1Char(':'));
-    if (colon >= 0) {
-        const QString scheme = m_url.left(colon).toLower();
-        if (scheme == QLatin1String("mailto")) {
-            m_kind = kEmail;
-            EnableTarget(false);
-            m_bookmarkList->setEnabled(false);
-            ShowFields(Fields::Url);
-            SetAddressLabel(tr("T&o:"));
-        } else if (scheme == QLatin1String("file")) {
-            m_kind = kFile;
-            EnableTarget(true);
-            m_bookmarkList->setEnabled(false);
-            ShowFields(Fields::File);
-            SetAddressLabel(tr("Filename:"));
-            // OK composes "file://" and the path again. An address spelled "FILE://" or without
-            // the slashes must still keep its path instead of losing it on the way.
-            const qsizetype slashes = m_url.indexOf(kFilePrefix, 0, Qt::CaseInsensitive);
-            m_fileName = slashes >= 0 ? m_url.mid(slashes + kFilePrefix.size()) : m_url.mid(colon + 1);
-        } else if (scheme == QLatin1String("smartlink")) {
-            m_kind = kSmartLink;
-            EnableTarget(true);
-            m_bookmarkList->setEnabled(false);
-            ShowFields(Fields::None);
-            SetAddressLabel(tr("Type:"));
-            m_smartLinkType = 0;
-            for (size_t i = 0; i < kSmartLinks.size(); ++i) {
-                if (m_url == QLatin1String(kSmartLinks[i].url))
-                    m_smartLinkType = static_cast<int>(i);
-            }
-        } else {
-            m_kind = kWebAddress;
-            EnableTarget(true);
-            m_bookmarkList->setEnabled(false);
-            ShowFields(Fields::Url);
-            SetAddressLabel(tr("&URL:"));
-        }
-        WriteControls();
-        return;
-    }
+    CXmlElement* root = m_site ? m_site->GetRootElement() : nullptr;
+    // The bookmarks offered are those of the page the address names, else of the page being
+    // edited; with neither the Bookmark list is empty, without even its empty entry.
+    LinkSite site;
+    site.hasPage = [root](const CString& page) { return FindPageByName(root, ToQString(page)) != nullptr; };
+    site.hasBookmark = [this, root](const CString& page, const CString& bookmark) {
+        const CXmlElement* offering = page.IsEmpty() ? m_currentPage : FindPageByName(root, ToQString(page));
+        if (!offering)
+            return false;
+        const QStringList names = BookmarkNames(*offering);
+        return bookmark.IsEmpty() || names.contains(ToQString(bookmark), Qt::CaseInsensitive);
+    };
+    const LinkAddress read = ReadLinkAddress(FromQString(m_url), site);
 
-    SetAddressLabel(tr("&Page:"));
-    m_pageName = kChoosePagePrompt;
-    bool recognised = false;
-    if (m_url.contains(QLatin1String("./"))) {
-        QString name = m_url.mid(m_url.lastIndexOf(QLatin1Char('/')) + 1);
-        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot >= 0)
-            name.truncate(dot);
-        if (CXmlElement* page = m_site ? FindPageByName(m_site->GetRootElement(), name) : nullptr) {
-            m_kind = kPage;
-            EnableTarget(true);
-            m_bookmarkList->setEnabled(true);
-            ShowFields(Fields::Page);
-            m_pageName = name;
-            FillBookmarks(page);
-            recognised = true;
+    if (read.lookedUpAsPage) {
+        m_pageName = read.page.IsEmpty() ? kChoosePagePrompt : ToQString(read.page);
+        if (!read.page.IsEmpty())
+            FillBookmarks(FindPageByName(root, ToQString(read.page)));
+        if (read.hasBookmark) {
+            const QString bookmark = ToQString(read.bookmark);
+            for (int i = 0; i < m_bookmarkList->count(); ++i) {
+                if (m_bookmarkList->itemText(i).compare(bookmark, Qt::CaseInsensitive) == 0) {
+                    m_bookmarkList->setCurrentIndex(i);
+                    break;
+                }
+            }
         }
     }
-    if (const qsizetype hash = m_url.indexOf(QLatin1Char('#')); hash >= 0) {
-        const QString bookmark = m_url.mid(hash + 1);
-        int found = -1;
-        for (int i = 0; i < m_bookmarkList->count() && found < 0; ++i) {
-            if (m_bookmarkList->itemText(i).compare(bookmark, Qt::CaseInsensitive) == 0)
-                found = i;
-        }
-        if (found >= 0) {
-            m_bookmarkList->setCurrentIndex(found);
-            m_kind = kPage;
-            EnableTarget(true);
-            m_bookmarkList->setEnabled(true);
-            ShowFields(Fields::Page);
-            recognised = true;
-        } else {
-            m_kind = kWebAddress;
-            EnableTarget(true);
-            m_bookmarkList->setEnabled(false);
-            ShowFields(Fields::Url);
-            SetAddressLabel(tr("&URL:"));
-            recognised = false;
-        }
-    }
-    if (!recognised) {
-        m_kind = kWebAddress;
-        ShowFields(Fields::Url);
-        m_bookmarkList->setEnabled(false);
-        SetAddressLabel(tr("&URL:"));
-    }
+    if (read.kind == LinkKind::File)
+        m_fileName = ToQString(read.fileName);
+    if (read.kind == LinkKind::SmartLink)
+        m_smartLinkType = read.smartLink;
+    ShowKind(read.kind);
     WriteControls();
 }
 
@@ -467,68 +443,36 @@ void CLinkEditorDialog::UpdateOkButton()
     OkButton()->setEnabled(!m_textEdit->text().isEmpty());
 }
 
+void CLinkEditorDialog::OnLinkToChosen()
+{
+    // The list reports a choice even when the user picks the kind already shown; only a new kind
+    // starts its fields afresh, else a chosen page or a typed address would be lost.
+    if (m_linkToList->currentIndex() != m_kind)
+        OnLinkToChanged();
+}
+
 void CLinkEditorDialog::OnLinkToChanged()
 {
     ReadControls();
-    switch (m_kind) {
-    case kWebAddress:
-        if (!m_url.contains(QLatin1String("./")))
-            m_url = kHttpPrefix;
-        EnableTarget(true);
-        m_bookmarkList->setEnabled(false);
-        ShowFields(Fields::Url);
-        SetAddressLabel(tr("&URL:"));
-        break;
-    case kPage:
-        m_url.clear();
-        m_pageName = kChoosePagePrompt;
-        EnableTarget(true);
-        m_bookmarkList->setEnabled(true);
-        ShowFields(Fields::Page);
-        SetAddressLabel(tr("&Page:"));
-        break;
-    case kEmail:
-        m_url = kMailtoPrefix;
-        m_target.clear();
-        m_targetChoice = kSameWindow;
-        EnableTarget(false);
-        m_bookmarkList->setEnabled(false);
-        ShowFields(Fields::Url);
-        SetAddressLabel(tr("T&o:"));
-        break;
-    case kFile:
-        m_url = kFilePrefix;
-        m_target.clear();
-        m_targetChoice = kSameWindow;
-        EnableTarget(true);
-        m_bookmarkList->setEnabled(false);
-        ShowFields(Fields::File);
-        SetAddressLabel(tr("Filename:"));
-        break;
-    case kSmartLink:
-        EnableTarget(true);
-        m_bookmarkList->setEnabled(false);
-        ShowFields(Fields::SmartList);
-        SetAddressLabel(tr("Type:"));
-        break;
-    default:
+    if (m_kind < 0 || m_kind >= static_cast<int>(kAllKinds.size()))
         return;
+    const auto kind = static_cast<LinkKind>(m_kind);
+    const KindLayout& layout = LayoutOf(kind);
+    m_url = ToQString(StartingAddress(kind, FromQString(m_url)));
+    if (kind == LinkKind::Page)
+        m_pageName = kChoosePagePrompt;
+    if (layout.resetsTarget) {
+        m_target.clear();
+        m_targetChoice = kSameWindow;
     }
+    ShowKind(kind);
     SelectEmptyBookmark();
-    switch (m_steppingLinkTo ? -1 : m_kind) {
-    case kPage: m_selectButton->setFocus(); break;
-    case kFile: m_browseButton->setFocus(); break;
-    case kSmartLink: m_smartLinkList->setFocus(); break;
-    case kWebAddress:
-    case kEmail:
-        m_urlField->setFocus();
-        break;
-    default:
-        break;
-    }
+    if (QWidget* field = FocusFieldFor(layout.fields); field && !m_steppingLinkTo)
+        field->setFocus();
     WriteControls();
     EnableValueForChoice();
-    if (m_kind == kWebAddress || m_kind == kEmail)
+    // A new address is typed after its "http://" or "mailto:".
+    if (layout.fields == Fields::Url)
         m_urlField->lineEdit()->end(false);
 }
 
@@ -551,14 +495,8 @@ void CLinkEditorDialog::OnBookmarkChanged()
     if (index < 0)
         return;
     ReadControls();
-    const QString bookmark = m_bookmarkList->itemText(index);
-    const qsizetype hash = m_url.indexOf(QLatin1Char('#'));
-    if (bookmark.isEmpty()) {
-        if (hash >= 0)
-            m_url.truncate(hash);
-    } else if (m_kind == kPage) {
-        m_url = (hash >= 0 ? m_url.left(hash) : m_url) + QLatin1Char('#') + bookmark;
-    }
+    const CString bookmark = FromQString(m_bookmarkList->itemText(index));
+    m_url = ToQString(AddressWithBookmark(FromQString(m_url), bookmark, static_cast<LinkKind>(m_kind)));
     WriteControls();
 }
 
@@ -576,7 +514,7 @@ void CLinkEditorDialog::OnSelect()
     m_pageName = ElementAttribute(*page, QStringLiteral("name"));
     m_url = ElementAttribute(*page, QStringLiteral("url"));
     FillBookmarks(page);
-    m_kind = kPage;
+    m_kind = static_cast<int>(LinkKind::Page);
     SelectEmptyBookmark();
     WriteControls();
 }
@@ -595,8 +533,8 @@ void CLinkEditorDialog::accept()
 {
     ReadControls();
     m_urlField->RecordHistory();
-    if (m_kind == kFile)
-        m_url = kFilePrefix + m_fileName;
+    if (m_kind == static_cast<int>(LinkKind::File))
+        m_url = ToQString(FileAddress(FromQString(m_fileName)));
     WriteControls();
     ReadControls();
     QDialog::accept();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "editor/link_address.h"
 #include "editor/link_editor.h"
 
 class CHistoryCombo;
@@ -19,8 +20,6 @@ class QPushButton;
 class CLinkEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    // The entries of the Link To list, in order; a stored smart link has no entry of its own.
-    enum Kind { kWebAddress = 0, kPage = 1, kEmail = 2, kFile = 3, kSmartLink = 4 };
     // The entries of the Target list.
     enum TargetChoice { kSameWindow = 0, kNewWindow = 1, kOtherWindow = 2 };
 
@@ -50,6 +49,7 @@ public:
     QComboBox* ValueField() const { return m_valueField; }
     QPushButton* OkButton() const;
 
+    // The LinkKind shown, or -1 while a stored smart link leaves the Link To list without an entry.
     int Kind() const { return m_kind; }
     int SmartLinkType() const { return m_smartLinkType; }
     QString Url() const { return m_url; }
@@ -62,6 +62,9 @@ protected:
 
 private:
     enum class Fields { Url, Page, File, SmartList, None };
+    struct KindLayout;
+    static const KindLayout& LayoutOf(LinkKind kind);
+    QWidget* FocusFieldFor(Fields fields) const;
 
     void BuildControls(bool editing);
     // The dialog data exchange: members to controls and back.
@@ -69,14 +72,17 @@ private:
     void ReadControls();
 
     void ParseUrl();
+    // Sets the dialog up for a kind: the target, the bookmarks, the address field and its label.
+    void ShowKind(LinkKind kind);
     void ShowFields(Fields fields);
-    void SetAddressLabel(const QString& text);
     void EnableTarget(bool enabled);
     void EnableValueForChoice();
     void FillBookmarks(const CXmlElement* page);
     void SelectEmptyBookmark();
     void UpdateOkButton();
 
+    void OnLinkToChosen();
+    // Sets the fields, the address prefix and the target up for the kind the list shows.
     void OnLinkToChanged();
     void OnTargetChanged();
     void OnBookmarkChanged();
@@ -92,7 +98,7 @@ private:
     QString m_pageName;
     QString m_target;
     QString m_url;
-    int m_kind = kWebAddress;
+    int m_kind = static_cast<int>(LinkKind::WebAddress);
     int m_targetChoice = -1;
     QString m_fileName;
     int m_smartLinkType = 0;
