@@ -92,6 +92,35 @@ TEST_F(MenuCommands, CheckExitsThreeWithWarningsAndZeroWithout)
     EXPECT_EQ(Run({"check", Path("absent.blk")}).status, 1);
 }
 
+// A number too large for the parser is refused like any other text that is not a menu, by every
+// command that reads one.
+TEST_F(MenuCommands, AHugeNumberIsRefusedInOneLineAndNothingIsWritten)
+{
+    Write("overflow.json", std::string("1E1170+112]\0\x19  ]", 16));
+    Write("setting.json", R"({"generation": "Trellisv2", "settings": {"m_nFontSize": 1E1170}})");
+    Write("old.blk", "keep me");
+    struct Case {
+        const char* file;
+        const char* where;
+    } cases[] = {{"overflow.json", "at byte 1"}, {"setting.json", "at byte 57"}};
+    for (const Case& c : cases) {
+        const std::string message = ": " + Path(c.file) + ": " + c.where + ": the number 1E1170 is too large\n";
+        const std::vector<std::vector<std::string>> runs = {
+            {"import", Path(c.file), "-o", Path("old.blk")},
+            {"check", Path(c.file)},
+            {"publish", Path(c.file), "--out", Path("site")},
+        };
+        for (const std::vector<std::string>& args : runs) {
+            RunResult r = Run(args);
+            EXPECT_EQ(r.status, 1) << args[0];
+            EXPECT_EQ(r.err, "trellis " + args[0] + message);
+            EXPECT_EQ(r.out, "") << args[0];
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(work / "old.blk"), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(work / "site"));
+}
+
 TEST_F(MenuCommands, PublishTakesAJsonMenuAndWarns)
 {
     RunResult r = Run({"publish", "-p", "Trellisv2", Example("documentation.json"), "--out", Path("site")});
