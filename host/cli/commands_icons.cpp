@@ -1,25 +1,19 @@
 // trellis icons and icon-svg: a library's glyph map and one icon's inline SVG, from an object of the core library.
-#include <cstdio>
 #include <string>
 
 #include "host/cli/commands.h"
 #include "host/cli/library_arguments.h"
 #include "host/cli/host_options.h"
-#include "icons/icon_library.h"
 
 namespace {
 
-// The icon library to inspect: --library, else the menu's default.
+// The icon library to inspect: --library, else the menu's default. A library the folder does not
+// have is refused: the lookups would fall back to the printable characters and an empty drawing.
 void ChooseLibrary(CCorvaneExtension& object, const ParsedArguments& args)
 {
     if (args.Has("--library"))
         object.m_strIconFont = CString::FromUtf8(args.Value("--library"));
-    // Such a name finds no files; what follows is the lookups' fallback, and the user is told why.
-    if (!IsLibraryFolderName(object.m_strIconFont))
-        std::fprintf(stderr,
-                     "trellis: note: '%s' names no icon library (a library is a folder directly in --fonts: no / "
-                     "or \\, no leading .); no font or map file is read\n",
-                     object.m_strIconFont.ToUtf8().c_str());
+    RequireIconLibrary(args, object.m_strIconFont);
 }
 
 int RunIcons(const ParsedArguments& args)
@@ -83,7 +77,8 @@ std::vector<Command> IconCommands()
                            "    arrow-down|e901\n"
                            "A library without a map file lists the 94 printable characters (a|a to ?|?), for\n"
                            "fonts that draw icons on ordinary letters. Font Awesome's font lies in a folder of its\n"
-                           "own, given with --fa.\n",
+                           "own, given with --fa. A library that is neither built in nor a folder in --fonts is\n"
+                           "refused.\n",
             .options = {LibraryOption()},
             .run = RunIcons,
         },
@@ -91,7 +86,8 @@ std::vector<Command> IconCommands()
             .name = "icon-svg",
             .summary = "print one icon as the inline SVG a published menu holds",
             .description = "Prints the svg element drawn from the glyph's outline in the library's font\n"
-                           "file, with the class $ID$-icon, as the markup generators write it.\n",
+                           "file, with the class $ID$-icon, as the markup generators write it. A library that\n"
+                           "is neither built in nor a folder in --fonts, or an icon its map lacks, is refused.\n",
             .options = {LibraryOption(),
                         {.name = "--icon", .shortName = "-i", .valueName = "NAME",
                          .help = "the icon's name as the library's map spells it", .required = true},

@@ -1,11 +1,11 @@
-// trellis sample: a demonstration menu with icons and every kind of link, stored as a block.
+// trellis sample: a demonstration menu with icons and every kind of link, stored as a block or a JSON menu.
 #include <filesystem>
 
 #include "host/cli/commands.h"
 #include "host/cli/library_arguments.h"
 #include "host/cli/host_options.h"
+#include "host/menu_files/menu_files.h"
 #include "icons/builtin_icons.h"
-#include "platform/archive.h"
 
 namespace {
 
@@ -80,10 +80,7 @@ int RunSample(const ParsedArguments& args)
         link.m_strTarget = u"_blank";
     }
 
-    std::vector<uint8_t> bytes;
-    CArchive archive(bytes);
-    menu->Serialize(archive);
-    WriteOutputFile(args.Value("--output"), std::string(bytes.begin(), bytes.end()));
+    StoreMenuFile(*menu, PluginGeneration(args), args.Value("--output"));
     return 0;
 }
 
@@ -97,7 +94,8 @@ std::vector<Command> SampleCommands()
         .description =
             "Builds the default menu with an icon on every button and a first group of links of every\n"
             "kind (a page, an e-mail address, a divider, a web address opening in a new window, a\n"
-            "telephone number), and stores its block for the generation that --plugin names.\n",
+            "telephone number), and stores it for the generation that --plugin names: its block, or\n"
+            "its JSON menu for an OUT ending in .json.\n",
         .options = {BlockOutputOption(),
                     {.name = "--library", .valueName = "NAME",
                      .help = "the icon font library (default Font Awesome); any other than Font Awesome, Material "

@@ -8,6 +8,7 @@
 
 #include "icons/builtin_icons.h"
 #include "icons/glyph_map_entry.h"
+#include "icons/icon_library.h"
 
 namespace {
 
@@ -57,6 +58,10 @@ void RequireIconLibrary(const ParsedArguments& args, const CString& library)
         return;
     const std::string name = library.ToUtf8();
     const std::string intro = "--library " + name + ": no such icon library";
+    // Such a name would lead out of the library folder, or into a folder below it.
+    if (!IsLibraryFolderName(library))
+        throw CommandError(intro + "; a library is a folder directly in the --fonts folder, so its name holds no / "
+                                   "or \\ and does not start with .");
     if (!args.Has("--fonts"))
         throw CommandError(intro + "; apart from Font Awesome, Material Icons and Glyphicons Halflings a library "
                                    "is a folder in the --fonts folder, and no --fonts was given");

@@ -5,7 +5,8 @@
 #include "host/cli/command_line.h"
 
 // Throws CommandError when the library has no built-in names (Font Awesome, Material Icons,
-// Glyphicons Halflings) and is not a folder directly in --fonts; the message names the folders there.
+// Glyphicons Halflings) and is not a folder directly in --fonts; the message names the folders there,
+// or says why a name with a separator or a leading dot names none.
 void RequireIconLibrary(const ParsedArguments& args, const CString& library);
 
 // Throws CommandError when the menu's icon library (m_strIconFont) has no icon of exactly this

@@ -298,13 +298,94 @@ private:
     std::vector<Frame> m_frames;
 };
 
-// The parser's own message without its "[json.exception.parse_error.101] " tag.
+// The length of the well-formed UTF-8 sequence at the start of the bytes, or 0 when none starts there.
+size_t Utf8SequenceLength(std::string_view bytes)
+{
+    const auto byte = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u; };
+    const unsigned lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    // The range of the second byte: the first rules out overlong forms, surrogates and values past U+10FFFF.
+    size_t length = 0;
+    unsigned low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    else
+        return 0;
+    if (byte(1) < low || byte(1) > high)
+        return 0;
+    for (size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+// The parser's own message without its "[json.exception.parse_error.101] " tag. The text it quotes
+// may hold bytes that are not UTF-8: those are spelled \xNN, so that the message prints as it is.
 std::string PlainMessage(const char* what)
 {
-    std::string message = what;
+    std::string_view message = what;
     size_t tag = message.find("] ");
-    return tag == std::string::npos ? message : message.substr(tag + 2);
+    if (message.starts_with("[json.exception.") && tag != std::string_view::npos)
+        message.remove_prefix(tag + 2);
+    std::string plain;
+    while (!message.empty()) {
+        size_t length = Utf8SequenceLength(message);
+        if (length == 0) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(message[0]));
+            plain += escaped;
+            length = 1;
+        } else {
+            plain += message.substr(0, length);
+        }
+        message.remove_prefix(length);
+    }
+    return plain;
 }
+
+// Reads a text through the parser only to learn where and why it gives up: its parse errors carry
+// the byte, but a number too large for a double is refused without one.
+class FailureLocator final : public Json::json_sax_t {
+public:
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+
+    bool parse_error(std::size_t position, const std::string& token, const Json::exception& e) override
+    {
+        // Counted from 1. A number is read whole before it is refused, so its first byte is named.
+        if (e.id == kNumberOverflow) {
+            const size_t start = position >= token.size() ? position - token.size() + 1 : 1;
+            m_description = "at byte " + std::to_string(start) + ": the number " + PlainMessage(token.c_str()) +
+                            " is too large";
+        } else {
+            m_description = "at byte " + std::to_string(position) + ": " + PlainMessage(e.what());
+        }
+        return false;
+    }
+
+    // Why the text is not JSON, or empty when the parser takes it.
+    const std::string& Description() const { return m_description; }
+
+private:
+    static constexpr int kNumberOverflow = 406;
+    std::string m_description;
+};
 
 Json Parse(std::string_view text)
 {
@@ -317,8 +398,13 @@ Json Parse(std::string_view text)
                 return true;
             },
             true, false);
-    } catch (const Json::parse_error& e) {
-        throw MenuJsonError("at byte " + std::to_string(e.byte) + ": " + PlainMessage(e.what()));
+    } catch (const Json::exception& e) {
+        // Whatever the parser throws leaves as a refusal of the text: parse errors, numbers out of
+        // range, and anything it may add.
+        FailureLocator locator;
+        Json::sax_parse(text.begin(), text.end(), &locator, Json::input_format_t::json, true, false);
+        throw MenuJsonError(locator.Description().empty() ? "the text cannot be read as JSON: " + PlainMessage(e.what())
+                                                          : locator.Description());
     }
 }
 
@@ -604,25 +690,9 @@ void CopyPersisted(CMenuSettings& from, std::span<const StoredField> layout, CMe
     }
 }
 
-}  // namespace
-
-std::string MenuToJson(const CMenuSettings& menu, const Generation& generation)
+// Reads the parsed JSON into the persisted content of the menu.
+void ReadMenu(const Json& json, const Generation& generation, CMenuSettings& menu)
 {
-    std::span<const StoredField> layout = generation.storageLayout();
-    Json json = Json::object();
-    json["generation"] = Utf16ToUtf8(generation.moduleName);
-    json["settings"] = SettingsToJson(menu, layout);
-    Json buttons = Json::array();
-    for (int i = 0; i < menu.m_arrButtons.GetSize(); ++i)
-        buttons.push_back(NodeToJson(menu.m_arrButtons[i], 1, IndexPath("buttons", static_cast<size_t>(i))));
-    json["buttons"] = std::move(buttons);
-    json["breakpoints"] = BreakpointsToJson(menu, layout);
-    return json.dump(2) + "\n";
-}
-
-void MenuFromJson(std::string_view text, const Generation& generation, CMenuSettings& menu)
-{
-    const Json json = Parse(text);
     ExpectObject(json, "");
     CheckKeys(json, "", {"$schema", "generation", "settings", "buttons", "breakpoints"}, "a menu");
 
@@ -650,6 +720,34 @@ void MenuFromJson(std::string_view text, const Generation& generation, CMenuSett
     else
         result.StoreBreakpointData();  // as a new object would: the record of its values under "-1"
     CopyPersisted(result, generation.storageLayout(), menu);
+}
+
+}  // namespace
+
+std::string MenuToJson(const CMenuSettings& menu, const Generation& generation)
+{
+    std::span<const StoredField> layout = generation.storageLayout();
+    Json json = Json::object();
+    json["generation"] = Utf16ToUtf8(generation.moduleName);
+    json["settings"] = SettingsToJson(menu, layout);
+    Json buttons = Json::array();
+    for (int i = 0; i < menu.m_arrButtons.GetSize(); ++i)
+        buttons.push_back(NodeToJson(menu.m_arrButtons[i], 1, IndexPath("buttons", static_cast<size_t>(i))));
+    json["buttons"] = std::move(buttons);
+    json["breakpoints"] = BreakpointsToJson(menu, layout);
+    return json.dump(2) + "\n";
+}
+
+void MenuFromJson(std::string_view text, const Generation& generation, CMenuSettings& menu)
+{
+    const Json json = Parse(text);
+    try {
+        ReadMenu(json, generation, menu);
+    } catch (const Json::exception& e) {
+        // Reading checks each value's type before it takes it, so this is not expected; but no
+        // failure of the JSON library leaves as anything but a refusal of the menu.
+        throw MenuJsonError("the JSON cannot be read as a menu: " + PlainMessage(e.what()));
+    }
 }
 
 std::string MenuJsonToBlock(std::string_view json, const Generation& generation)

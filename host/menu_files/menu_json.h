@@ -10,7 +10,8 @@ class CMenuSettings;
 
 // JSON that does not describe a menu of the generation, or a menu value the JSON form cannot
 // carry. The message says where: "buttons[2].groups[0].links[3].url: expected a string", or
-// "at byte 41: ..." when the text is not JSON at all.
+// "at byte 41: ..." when the text is not JSON at all. No exception of the JSON library leaves
+// the reader: each becomes a MenuJsonError.
 struct MenuJsonError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };

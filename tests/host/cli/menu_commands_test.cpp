@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
 
 #include "tests/support/run_trellis.h"
 
@@ -89,6 +92,35 @@ TEST_F(MenuCommands, CheckExitsThreeWithWarningsAndZeroWithout)
     EXPECT_EQ(Run({"check", Path("absent.blk")}).status, 1);
 }
 
+// A number too large for the parser is refused like any other text that is not a menu, by every
+// command that reads one.
+TEST_F(MenuCommands, AHugeNumberIsRefusedInOneLineAndNothingIsWritten)
+{
+    Write("overflow.json", std::string("1E1170+112]\0\x19  ]", 16));
+    Write("setting.json", R"({"generation": "Trellisv2", "settings": {"m_nFontSize": 1E1170}})");
+    Write("old.blk", "keep me");
+    struct Case {
+        const char* file;
+        const char* where;
+    } cases[] = {{"overflow.json", "at byte 1"}, {"setting.json", "at byte 57"}};
+    for (const Case& c : cases) {
+        const std::string message = ": " + Path(c.file) + ": " + c.where + ": the number 1E1170 is too large\n";
+        const std::vector<std::vector<std::string>> runs = {
+            {"import", Path(c.file), "-o", Path("old.blk")},
+            {"check", Path(c.file)},
+            {"publish", Path(c.file), "--out", Path("site")},
+        };
+        for (const std::vector<std::string>& args : runs) {
+            RunResult r = Run(args);
+            EXPECT_EQ(r.status, 1) << args[0];
+            EXPECT_EQ(r.err, "trellis " + args[0] + message);
+            EXPECT_EQ(r.out, "") << args[0];
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(work / "old.blk"), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(work / "site"));
+}
+
 TEST_F(MenuCommands, PublishTakesAJsonMenuAndWarns)
 {
     RunResult r = Run({"publish", "-p", "Trellisv2", Example("documentation.json"), "--out", Path("site")});
@@ -141,6 +173,55 @@ TEST_F(MenuCommands, MenuFilesMayBeJsonForReadingAndWriting)
     RunResult bad = Run({"tree", Path("bad.json")});
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("bad.json: buttons: expected an array, not a number"), std::string::npos) << bad.err;
+}
+
+// Every command that writes a menu to -o writes its JSON form to a name ending in .json: the same
+// menu that it writes as a block, as importing the JSON shows.
+TEST_F(MenuCommands, EveryMenuOutputNamedJsonIsTheMenuAsJson)
+{
+    const std::map<std::string, std::vector<std::string>> writers = {
+        {"new", {}},
+        {"roundtrip", {Path("in.blk")}},
+        {"set-url", {Path("in.blk"), "2", "https://example.com/"}},
+        {"sample", {"--inline-svg"}},
+    };
+    for (std::string module : {"Trellis", "Trellisv2"}) {
+        ASSERT_EQ(Run({"new", "-p", module, "-o", Path("in.blk")}).status, 0);
+        for (const auto& [command, arguments] : writers) {
+            for (const char* out : {"out.blk", "out.json"}) {
+                std::vector<std::string> args{command, "-p", module};
+                args.insert(args.end(), arguments.begin(), arguments.end());
+                args.insert(args.end(), {"-o", Path(out)});
+                RunResult written = Run(args);
+                ASSERT_EQ(written.status, 0) << command << ": " << written.err;
+            }
+            const std::string json = ReadFileBytes(work / "out.json");
+            EXPECT_EQ(json.rfind("{\n  \"generation\": \"" + module + "\"", 0), 0u) << command << ": " << json.substr(0, 16);
+            RunResult imported = Run({"import", "-p", module, Path("out.json"), "-o", Path("imported.blk")});
+            ASSERT_EQ(imported.status, 0) << command << ": " << imported.err;
+            EXPECT_EQ(ReadFileBytes(work / "imported.blk"), ReadFileBytes(work / "out.blk")) << module << " " << command;
+        }
+    }
+
+    // Every other command that takes -o writes something whose kind its name does not choose.
+    const std::set<std::string> others = {
+        "export",   // always JSON
+        "import",   // always a block
+        "preview",  // a PNG picture
+        "edit",     // needs a display and a person at it; it stores the menu as new does
+    };
+    std::istringstream list(Run({"--help"}).out);
+    int commands = 0;
+    for (std::string line; std::getline(list, line);) {
+        if (line.rfind("  ", 0) != 0 || line.size() <= 2 || line[2] == ' ' || line[2] == '-')
+            continue;
+        const std::string command = line.substr(2, line.find(' ', 2) - 2);
+        ++commands;
+        const bool writes = Run({command, "--help"}).out.find("\n  -o, --output ") != std::string::npos;
+        EXPECT_TRUE(!writes || writers.contains(command) || others.contains(command))
+            << command << " takes -o but is not checked";
+    }
+    EXPECT_GT(commands, 10);
 }
 
 TEST_F(MenuCommands, EachCommandDescribesItsOptions)

@@ -143,6 +143,45 @@ TEST_F(TrellisGuidance, IconSvgRefusesAnIconTheLibraryLacks)
     EXPECT_EQ(Run({"icons", "--fonts", Path("fonts"), "--library", "Arrows"}).out, "arrow-up|e900\n");
 }
 
+// As sample does: else icons would list the printable characters and icon-svg draw an empty path
+// for a library that is not there.
+TEST_F(TrellisGuidance, IconCommandsRefuseALibraryTheFontsFolderLacks)
+{
+    work.Write("fonts/Arrows/arrows.json", R"({"icons": {"e900": {"name": "a"}}})");
+    work.Write("outside/evil.json", R"({"icons": {"e900": {"name": "a"}}})");
+    const std::string fonts = Path("fonts");
+    for (std::string command : {"icons", "icon-svg"}) {
+        std::vector<std::string> args{command, "--icon", "a", "--library"};
+        if (command == "icons")
+            args.erase(args.begin() + 1, args.begin() + 3);
+        const auto run = [&](std::vector<std::string> more) {
+            std::vector<std::string> all = args;
+            all.insert(all.end(), more.begin(), more.end());
+            return Run(all);
+        };
+        const std::string intro = "trellis " + command + ": --library ";
+        struct Case {
+            std::vector<std::string> more;
+            std::string message;
+        } cases[] = {
+            {{"no-such-library", "--fonts", fonts}, "no-such-library: no such icon library in " + fonts + " (it has Arrows)"},
+            {{"..", "--fonts", fonts}, "..: no such icon library; a library is a folder directly in the --fonts folder"},
+            {{"../outside", "--fonts", fonts}, "../outside: no such icon library; a library is a folder directly in"},
+            {{"Arrows/", "--fonts", fonts}, "Arrows/: no such icon library; a library is a folder directly in"},
+            {{"arrows", "--fonts", fonts}, "arrows: no such icon library in " + fonts},
+            {{"Arrows"}, "Arrows: no such icon library; apart from Font Awesome"},
+        };
+        for (const Case& c : cases) {
+            RunResult refused = run(c.more);
+            ExpectMessage(refused, 1, intro + c.message);
+            EXPECT_EQ(refused.out, "") << command << " " << c.more[0];
+        }
+        RunResult found = run({"Arrows", "--fonts", fonts});
+        EXPECT_EQ(found.status, 0) << command << ": " << found.err;
+        EXPECT_EQ(found.err, "");
+    }
+}
+
 TEST_F(TrellisGuidance, UsageLinesBracketEveryOptionalOption)
 {
     std::vector<std::string> commands;

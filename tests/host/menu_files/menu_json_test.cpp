@@ -346,6 +346,33 @@ TEST(MenuJson, RefusesBadJsonNamingThePath)
         EXPECT_EQ(Refusal(c.json).substr(0, c.message.size()), c.message) << c.json;
 }
 
+// Whatever the parser refuses leaves as the reader's refusal, with the byte, and never as the
+// parser's own exception.
+TEST(MenuJson, RefusesNumbersTooLargeForTheParserAtTheirFirstByte)
+{
+    struct Case {
+        std::string json;
+        std::string message;
+    } cases[] = {
+        {std::string("1E1170+112]\0\x19  ]", 16), "at byte 1: the number 1E1170 is too large"},
+        {R"({"generation": "Trellisv2", "settings": {"m_nFontSize": 1E1170}})", "at byte 57: the number 1E1170 is too large"},
+        {R"({"buttons": [{"text": "A", "columns": -4e999}]})", "at byte 39: the number -4e999 is too large"},
+        {R"({"breakpoints": [{"key": "1", "values": {"m_nFontSize": 1.5E+309}}]})", "at byte 57: the number 1.5E+309 is too large"},
+    };
+    for (const Case& c : cases) {
+        for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()})
+            EXPECT_EQ(Refusal(c.json, *generation), c.message) << c.json;
+        EXPECT_THROW(MenuJsonToBlock(c.json, SecondGeneration()), MenuJsonError);
+    }
+}
+
+TEST(MenuJson, QuotesBytesThatAreNotUtf8InAFormThatIs)
+{
+    const std::string message = Refusal("{\"settings\": {\"m_strFontName\": \"caf\xC3\xA9 \xC3\"}}");
+    EXPECT_EQ(message.rfind("at byte 40: parse error", 0), 0u) << message;
+    EXPECT_NE(message.find("caf\xC3\xA9 \\xC3"), std::string::npos) << message;
+}
+
 TEST(MenuJson, RefusesNestingDeeperThanABlockMay)
 {
     std::string json = R"({"buttons": [{"text": "A", "groups": [{"text": "g", "links": [)";
