@@ -61,11 +61,14 @@ public:
     bool IsDragging() const { return m_dragging; }
     bool HasDragImage() const { return m_dragImage != nullptr; }
     QTreeWidgetItem* DropTarget() const { return m_dropTarget; }
+    // The item a drag carries (null when none, or when it went away during the drag).
+    QTreeWidgetItem* DraggedItem() const { return m_draggedItem; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QTreeWidgetItem* InsertItem(QTreeWidgetItem* parent, int index, const CMenuItem& record);
@@ -76,6 +79,11 @@ private:
     void Drop(const QPoint& viewportPos);
     void SetDropTarget(QTreeWidgetItem* item);
     void DiscardDragImage();
+    // Ends a drag without dropping: the image goes, the cursor comes back, nothing moves.
+    void CancelDrag();
+    // Called before `item` and everything under it are deleted: no pointer of the press or the
+    // drag may outlive them, and a drag that carries one of them ends.
+    void ForgetSubtree(QTreeWidgetItem* item);
 
     QTreeWidgetItem* m_pressedItem = nullptr;
     QPoint m_pressPos;
