@@ -242,7 +242,7 @@ void CLinkEditorDialog::BuildControls(bool editing)
     // Only the user's choices run the handlers, as list notifications do; filling and selecting
     // from code does not.
     connect(m_textEdit, &QLineEdit::textChanged, this, &CLinkEditorDialog::UpdateOkButton);
-    connect(m_linkToList, &QComboBox::activated, this, &CLinkEditorDialog::OnLinkToChanged);
+    connect(m_linkToList, &QComboBox::activated, this, &CLinkEditorDialog::OnLinkToChosen);
     m_linkToList->installEventFilter(this);
     m_urlField->installEventFilter(this);
     connect(m_targetList, &QComboBox::activated, this, &CLinkEditorDialog::OnTargetChanged);
@@ -465,6 +465,14 @@ void CLinkEditorDialog::SelectEmptyBookmark()
 void CLinkEditorDialog::UpdateOkButton()
 {
     OkButton()->setEnabled(!m_textEdit->text().isEmpty());
+}
+
+void CLinkEditorDialog::OnLinkToChosen()
+{
+    // The list reports a choice even when the user picks the kind already shown; only a new kind
+    // starts its fields afresh, else a chosen page or a typed address would be lost.
+    if (m_linkToList->currentIndex() != m_kind)
+        OnLinkToChanged();
 }
 
 void CLinkEditorDialog::OnLinkToChanged()

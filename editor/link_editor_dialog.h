@@ -77,6 +77,8 @@ private:
     void SelectEmptyBookmark();
     void UpdateOkButton();
 
+    void OnLinkToChosen();
+    // Sets the fields, the address prefix and the target up for the kind the list shows.
     void OnLinkToChanged();
     void OnTargetChanged();
     void OnBookmarkChanged();

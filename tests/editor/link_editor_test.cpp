@@ -165,7 +165,6 @@ TEST_F(LinkEditor, SwitchingKindsResetsAddressAndTarget)
 {
     const SwitchCase cases[] = {
         {"mailto:a@example.com", "", 0, "http://", "", 0, "&URL:", "url"},
-        {"http://example.com", "_blank", 0, "http://", "_blank", 1, "&URL:", "url"},
         {"./missing.html", "", 0, "./missing.html", "", 0, "&URL:", "url"},
         {"http://example.com", "_blank", 1, "", "_blank", 1, "&Page:", "page select"},
         {"http://example.com", "_blank", 2, "mailto:", "", 0, "T&o:", "url"},
@@ -189,6 +188,34 @@ TEST_F(LinkEditor, SwitchingKindsResetsAddressAndTarget)
         EXPECT_EQ(Str(result.m_strURL), QString::fromUtf8(c.url_after));
         EXPECT_EQ(Str(result.m_strTarget), QString::fromUtf8(c.target_after));
     }
+}
+
+// The list reports a pick of the entry already shown as a choice too; that is no change of kind.
+TEST_F(LinkEditor, ChoosingTheKindAlreadyShownKeepsWhatWasEntered)
+{
+    auto web = Open(MakeLink("http://example.com/shop", "_blank"));
+    ChooseEntry(web->LinkToList(), 0);
+    EXPECT_EQ(web->UrlField()->currentText(), QStringLiteral("http://example.com/shop"));
+    EXPECT_EQ(web->TargetList()->currentIndex(), 1);
+    CMenuItem result = Ok(*web);
+    EXPECT_EQ(Str(result.m_strURL), QStringLiteral("http://example.com/shop"));
+    EXPECT_EQ(Str(result.m_strTarget), QStringLiteral("_blank"));
+
+    auto page = Open(MakeLink("http://example.com"));
+    ChooseEntry(page->LinkToList(), 1);
+    page->choosePage = [](QWidget*, CXmlDocument* structure, const QString&) {
+        return FindPageByName(structure->GetRootElement(), QStringLiteral("About"));
+    };
+    page->SelectButton()->click();
+    ChooseEntry(page->BookmarkList(), 2);
+    ChooseEntry(page->LinkToList(), 1);
+    EXPECT_EQ(page->PageEdit()->text(), QStringLiteral("About"));
+    EXPECT_EQ(page->BookmarkList()->currentIndex(), 2);
+    EXPECT_EQ(Str(Ok(*page).m_strURL), QStringLiteral("./about.html#team"));
+
+    auto mail = Open(MakeLink("mailto:me@example.com"));
+    ChooseEntry(mail->LinkToList(), 2);
+    EXPECT_EQ(Str(Ok(*mail).m_strURL), QStringLiteral("mailto:me@example.com"));
 }
 
 TEST_F(LinkEditor, FocusGoesWhereTheKindIsCompleted)
