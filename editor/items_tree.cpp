@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "editor/covered_dialog.h"
 #include "editor/qt_strings.h"
 #include "editor/tree_images.h"
 
@@ -173,6 +174,8 @@ QTreeWidgetItem* CItemsTree::Move(QTreeWidgetItem* item, QTreeWidgetItem* newPar
 
 void CItemsTree::MoveSelectedUp()
 {
+    if (IsCoveredByModal(this))
+        return;
     QTreeWidgetItem* item = SelectedItem();
     if (!item)
         return;
@@ -188,6 +191,8 @@ void CItemsTree::MoveSelectedUp()
 
 void CItemsTree::MoveSelectedDown()
 {
+    if (IsCoveredByModal(this))
+        return;
     QTreeWidgetItem* item = SelectedItem();
     if (!item)
         return;
@@ -204,6 +209,8 @@ void CItemsTree::MoveSelectedDown()
 
 void CItemsTree::RemoveSelected()
 {
+    if (IsCoveredByModal(this))
+        return;
     QTreeWidgetItem* item = SelectedItem();
     if (!item)
         return;

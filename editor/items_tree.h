@@ -1,6 +1,7 @@
 // CItemsTree: the button editor's tree of groups and links, its one move primitive, and drag and drop.
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QTreeWidget>
 
@@ -43,6 +44,14 @@ public:
     QTreeWidgetItem* AppendLink(QTreeWidgetItem* parent, const CMenuItem& link);
     // Sets the item's text and its record's text.
     static void SetItemText(QTreeWidgetItem* item, const CString& text);
+
+    // A handle on an item that turns invalid when the item is deleted (moved items are new ones),
+    // and the item it still names, or null.
+    QPersistentModelIndex IndexOf(QTreeWidgetItem* item) const { return QPersistentModelIndex(indexFromItem(item)); }
+    QTreeWidgetItem* ItemOf(const QPersistentModelIndex& index) const
+    {
+        return index.isValid() ? itemFromIndex(index) : nullptr;
+    }
 
     // The selected item, or null when nothing is selected.
     QTreeWidgetItem* SelectedItem() const;

@@ -460,4 +460,32 @@ TEST_F(ButtonEditorTest, ClosingTheDialogUnderADragTakesTheDragImageAway)
         EXPECT_FALSE(window->isVisible() && window->windowFlags().testFlag(Qt::ToolTip)) << "a drag image is left";
 }
 
+// A mnemonic clicks its button a moment later; a double-click in that moment opens the link editor
+// first. The late Remove must not take the item the link editor is editing.
+TEST_F(ButtonEditorTest, AMnemonicClickThatLandsUnderTheLinkEditorChangesNothing)
+{
+    Open(TwoGroups());
+    Show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    Select("d");
+    QTest::keyClick(dialog.get(), Qt::Key_R, Qt::AltModifier);  // Remove, clicked a moment later
+    bool removeFiredUnderneath = false;
+    AnswerNextModal([&](QDialog* editor) {
+        // Long enough for the delayed click to land while the link editor is open.
+        QTest::qWait(400);
+        removeFiredUnderneath = true;
+        editor->findChild<QLineEdit*>(QStringLiteral("ctl142"))->setText(QStringLiteral("edited"));
+        editor->accept();
+    });
+    QWidget* viewport = tree->viewport();
+    const QPoint onItem = tree->visualItemRect(Find("d")).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, onItem);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, onItem);
+    ASSERT_TRUE(removeFiredUnderneath);
+    QTest::qWait(200);
+    tree->clearSelection();
+    EXPECT_EQ(Describe(*tree), "G1[a,b,c] G2[edited] G3");
+}
+
 }  // namespace
