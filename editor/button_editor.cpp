@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/covered_dialog.h"
 #include "editor/group_dialog.h"
 #include "editor/icon_combo_box.h"
 #include "editor/items_tree.h"
@@ -135,6 +136,8 @@ CAddMenuItemDlg::CAddMenuItemDlg(QWidget* parent, const LinkEditorContext& conte
 
 void CAddMenuItemDlg::AddGroup()
 {
+    if (IsCoveredByModal(this))
+        return;
     CString name = u"Group";
     if (RunGroupDialog(this, QString(), name))
         m_tree->AppendGroup(name);
@@ -142,6 +145,8 @@ void CAddMenuItemDlg::AddGroup()
 
 void CAddMenuItemDlg::AddLink()
 {
+    if (IsCoveredByModal(this))
+        return;
     CMenuItem link;
     link.m_strText = u"Link";
     if (!RunLinkEditor(this, false, m_context, link))
@@ -160,23 +165,28 @@ void CAddMenuItemDlg::AddLink()
 
 void CAddMenuItemDlg::EditSelected()
 {
+    if (IsCoveredByModal(this))
+        return;
     QTreeWidgetItem* item = m_tree->SelectedItem();
     if (!item)
         return;
-    CMenuItem& record = CItemsTree::Record(item);
+    // The item is looked up again when the dialog on top closes: it may have gone meanwhile.
+    const QPersistentModelIndex edited = m_tree->IndexOf(item);
+    const CMenuItem& record = CItemsTree::Record(item);
     if (record.IsGroup()) {
         CString name = record.m_strText;
-        if (RunGroupDialog(this, tr("Edit Group"), name))
+        if (RunGroupDialog(this, tr("Edit Group"), name) && (item = m_tree->ItemOf(edited)))
             CItemsTree::SetItemText(item, name);
         return;
     }
     CMenuItem link = record;
-    if (!RunLinkEditor(this, true, m_context, link))
+    if (!RunLinkEditor(this, true, m_context, link) || !(item = m_tree->ItemOf(edited)))
         return;
     CItemsTree::SetItemText(item, link.m_strText);
-    record.m_strURL = link.m_strURL;
-    record.m_strTarget = link.m_strTarget;
-    record.m_strIcon = link.m_strIcon;
+    CMenuItem& stored = CItemsTree::Record(item);
+    stored.m_strURL = link.m_strURL;
+    stored.m_strTarget = link.m_strTarget;
+    stored.m_strIcon = link.m_strIcon;
 }
 
 void CAddMenuItemDlg::ReadControls()

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "editor/button_editor.h"
+#include "editor/covered_dialog.h"
 #include "editor/qt_strings.h"
 #include "editor/tab_chain.h"
 #include "platform/files.h"
@@ -177,6 +178,8 @@ bool CPropertiesDlg::EditInButtonEditor(CMenuItem& button, int columnIndex)
 
 void CPropertiesDlg::AddButton()
 {
+    if (IsCoveredByModal(this))
+        return;
     CMenuItem button;
     button.m_strText = u"Button";
     if (!EditInButtonEditor(button, 0))
@@ -188,13 +191,17 @@ void CPropertiesDlg::AddButton()
 
 void CPropertiesDlg::EditButton()
 {
+    if (IsCoveredByModal(this))
+        return;
     const int row = SelectedRow();
     if (row < 0 || row >= m_buttons.GetSize())
         return;
-    CMenuItem& button = m_buttons[row];
+    // Edited as a copy: the list is not to be held by reference across the editor's own event loop.
+    CMenuItem button = m_buttons[row];
     // A column text that is no number opens as one column.
-    if (!EditInButtonEditor(button, TextToInt(button.m_strURL)))
+    if (!EditInButtonEditor(button, TextToInt(button.m_strURL)) || row >= m_buttons.GetSize())
         return;
+    m_buttons[row] = button;
     delete m_list->takeItem(row);
     m_list->insertItem(row, ToQString(button.m_strText));
     m_list->setCurrentRow(-1);
@@ -203,6 +210,8 @@ void CPropertiesDlg::EditButton()
 
 void CPropertiesDlg::RemoveButton()
 {
+    if (IsCoveredByModal(this))
+        return;
     const int row = SelectedRow();
     if (row < 0 || row >= m_buttons.GetSize())
         return;
@@ -228,6 +237,8 @@ void CPropertiesDlg::SwapRows(int first, int second)
 
 void CPropertiesDlg::MoveButtonUp()
 {
+    if (IsCoveredByModal(this))
+        return;
     const int row = SelectedRow();
     if (row <= 0 || row >= m_buttons.GetSize())
         return;
@@ -237,6 +248,8 @@ void CPropertiesDlg::MoveButtonUp()
 
 void CPropertiesDlg::MoveButtonDown()
 {
+    if (IsCoveredByModal(this))
+        return;
     const int row = SelectedRow();
     if (row < 0 || row + 1 >= m_buttons.GetSize())
         return;

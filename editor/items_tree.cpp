@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "editor/covered_dialog.h"
 #include "editor/qt_strings.h"
 #include "editor/tree_images.h"
 
@@ -74,7 +75,8 @@ void CItemsTree::FillUnder(QTreeWidgetItem* parent, const CArray<CMenuItem>& rec
 
 void CItemsTree::Fill(const CArray<CMenuItem>& children)
 {
-    m_pressedItem = m_draggedItem = m_dropTarget = nullptr;
+    CancelDrag();
+    m_pressedItem = nullptr;
     clear();
     FillUnder(invisibleRootItem(), children);
 }
@@ -159,6 +161,7 @@ QTreeWidgetItem* CItemsTree::Move(QTreeWidgetItem* item, QTreeWidgetItem* newPar
     newParent->insertChild(index, moved);
     // The children travel as they are, deeper levels of an unusual stored menu included.
     moved->addChildren(item->takeChildren());
+    // Only the item itself goes; its children live on under the new one.
     if (m_pressedItem == item)
         m_pressedItem = nullptr;
     if (m_dropTarget == item)
@@ -171,6 +174,8 @@ QTreeWidgetItem* CItemsTree::Move(QTreeWidgetItem* item, QTreeWidgetItem* newPar
 
 void CItemsTree::MoveSelectedUp()
 {
+    if (IsCoveredByModal(this))
+        return;
     QTreeWidgetItem* item = SelectedItem();
     if (!item)
         return;
@@ -186,6 +191,8 @@ void CItemsTree::MoveSelectedUp()
 
 void CItemsTree::MoveSelectedDown()
 {
+    if (IsCoveredByModal(this))
+        return;
     QTreeWidgetItem* item = SelectedItem();
     if (!item)
         return;
@@ -202,12 +209,30 @@ void CItemsTree::MoveSelectedDown()
 
 void CItemsTree::RemoveSelected()
 {
+    if (IsCoveredByModal(this))
+        return;
     QTreeWidgetItem* item = SelectedItem();
     if (!item)
         return;
-    if (m_pressedItem == item)
-        m_pressedItem = nullptr;
+    ForgetSubtree(item);
     delete item;
+}
+
+void CItemsTree::ForgetSubtree(QTreeWidgetItem* item)
+{
+    auto within = [item](const QTreeWidgetItem* candidate) {
+        for (; candidate; candidate = candidate->parent()) {
+            if (candidate == item)
+                return true;
+        }
+        return false;
+    };
+    if (within(m_pressedItem))
+        m_pressedItem = nullptr;
+    if (within(m_draggedItem))
+        CancelDrag();
+    if (within(m_dropTarget))
+        m_dropTarget = nullptr;
 }
 
 // Drag and drop ---------------------------------------------------------------------------------
@@ -249,6 +274,15 @@ void CItemsTree::mouseReleaseEvent(QMouseEvent* event)
     }
     m_pressedItem = nullptr;
     QTreeWidget::mouseReleaseEvent(event);
+}
+
+void CItemsTree::hideEvent(QHideEvent* event)
+{
+    // The dialog closed under a drag (Escape, a mnemonic, the window manager): the drag image is a
+    // window of its own and would stay on the screen.
+    CancelDrag();
+    m_pressedItem = nullptr;
+    QTreeWidget::hideEvent(event);
 }
 
 void CItemsTree::BeginDrag(QTreeWidgetItem* item, const QPoint& viewportPos)
@@ -296,6 +330,18 @@ void CItemsTree::Drop(const QPoint& viewportPos)
         return;
     if (QTreeWidgetItem* moved = Move(dragged, target, InsertAfter::AtLast(), MoveKind::Drop))
         setCurrentItem(moved);
+}
+
+void CItemsTree::CancelDrag()
+{
+    if (m_dragging) {
+        m_dragging = false;
+        viewport()->unsetCursor();
+    }
+    if (m_dragImage)
+        m_dragImage->hide();
+    SetDropTarget(nullptr);
+    m_draggedItem = nullptr;
 }
 
 void CItemsTree::SetDropTarget(QTreeWidgetItem* item)

@@ -1,6 +1,7 @@
 // CItemsTree: the button editor's tree of groups and links, its one move primitive, and drag and drop.
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QTreeWidget>
 
@@ -44,6 +45,14 @@ public:
     // Sets the item's text and its record's text.
     static void SetItemText(QTreeWidgetItem* item, const CString& text);
 
+    // A handle on an item that turns invalid when the item is deleted (moved items are new ones),
+    // and the item it still names, or null.
+    QPersistentModelIndex IndexOf(QTreeWidgetItem* item) const { return QPersistentModelIndex(indexFromItem(item)); }
+    QTreeWidgetItem* ItemOf(const QPersistentModelIndex& index) const
+    {
+        return index.isValid() ? itemFromIndex(index) : nullptr;
+    }
+
     // The selected item, or null when nothing is selected.
     QTreeWidgetItem* SelectedItem() const;
 
@@ -61,11 +70,14 @@ public:
     bool IsDragging() const { return m_dragging; }
     bool HasDragImage() const { return m_dragImage != nullptr; }
     QTreeWidgetItem* DropTarget() const { return m_dropTarget; }
+    // The item a drag carries (null when none, or when it went away during the drag).
+    QTreeWidgetItem* DraggedItem() const { return m_draggedItem; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QTreeWidgetItem* InsertItem(QTreeWidgetItem* parent, int index, const CMenuItem& record);
@@ -76,6 +88,11 @@ private:
     void Drop(const QPoint& viewportPos);
     void SetDropTarget(QTreeWidgetItem* item);
     void DiscardDragImage();
+    // Ends a drag without dropping: the image goes, the cursor comes back, nothing moves.
+    void CancelDrag();
+    // Called before `item` and everything under it are deleted: no pointer of the press or the
+    // drag may outlive them, and a drag that carries one of them ends.
+    void ForgetSubtree(QTreeWidgetItem* item);
 
     QTreeWidgetItem* m_pressedItem = nullptr;
     QPoint m_pressPos;

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 
+#include "editor/covered_dialog.h"
 #include "editor/history_combo.h"
 #include "editor/icon_combo_box.h"
 #include "editor/page_picker.h"
@@ -507,6 +508,8 @@ void CLinkEditorDialog::OnIconChanged()
 
 void CLinkEditorDialog::OnSelect()
 {
+    if (IsCoveredByModal(this))
+        return;
     ReadControls();
     CXmlElement* page = choosePage ? choosePage(this, m_site, m_pageName) : nullptr;
     if (!page)
@@ -521,6 +524,8 @@ void CLinkEditorDialog::OnSelect()
 
 void CLinkEditorDialog::OnBrowse()
 {
+    if (IsCoveredByModal(this))
+        return;
     const QString path = chooseFile ? chooseFile(this) : QString();
     if (path.isEmpty())
         return;

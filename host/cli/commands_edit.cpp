@@ -1,30 +1,21 @@
 // trellis edit: the module's properties editor on a stored menu; OK stores the block, Cancel writes nothing.
 #include <cstdio>
-#include <cstdlib>
+#include <memory>
 #include <string>
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QPointer>
 
 #include "host/cli/commands.h"
+#include "host/cli/gui_application.h"
 #include "host/menu_files/menu_files.h"
 #include "host/cli/host_options.h"
 
 namespace {
 
 constexpr int kCancelled = 3;
-
-bool HasDisplay()
-{
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value && *value)
-            return true;
-    }
-    return false;
-}
 
 // Properties answers nothing, so the host learns how the sheet ended by watching it close: the
 // module's sheet is a QDialog named "PropertiesSheet".
@@ -53,22 +44,14 @@ int RunEdit(const ParsedArguments& args)
 {
     const std::string block = args.positionals[0];
     const std::string out = args.Value("--output", block);
-    if (!HasDisplay())
-        throw CommandError("there is no display to show the editor on (DISPLAY is not set); on a machine without "
-                           "one, run it on a virtual display: xvfb-run -a trellis edit ...");
-
-    // Qt keeps argc and argv for the application's lifetime.
-    static int argc = 1;
-    static char name[] = "trellis";
-    static char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    const std::unique_ptr<QGuiApplication> application = StartGuiApplication("edit", GuiUse::Windows);
     SheetWatcher watcher;
-    application.installEventFilter(&watcher);
+    application->installEventFilter(&watcher);
 
     Session session = OpenSession(args);
     LoadMenuFile(session, block);
     session.object->Properties(nullptr);
-    application.removeEventFilter(&watcher);
+    application->removeEventFilter(&watcher);
 
     if (!watcher.accepted) {
         std::printf("cancelled: nothing written\n");

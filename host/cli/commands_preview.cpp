@@ -83,7 +83,7 @@ std::string EncodePng(const QImage& image)
 int RunPreview(const ParsedArguments& args)
 {
     const PreviewRequest request = CheckInputs(args);
-    const std::unique_ptr<QGuiApplication> gui = StartGuiApplication();
+    const std::unique_ptr<QGuiApplication> gui = StartGuiApplication("preview", GuiUse::Paint);
 
     Session session = OpenSession(args);
     LoadMenuFile(session, request.block);

@@ -384,4 +384,108 @@ TEST_F(ButtonEditorTest, EveryOtherDropChangesNothing)
     EXPECT_EQ(Describe(*tree), before);
 }
 
+// Whatever removes an item during a drag, the drag lets go of it: the dialog must never touch a
+// deleted item when the mouse comes up.
+TEST_F(ButtonEditorTest, RemovingTheDraggedItemWithItsMnemonicEndsTheDrag)
+{
+    Open(TwoGroups());
+    Show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QWidget* viewport = tree->viewport();
+    const QPoint start = tree->visualItemRect(Find("d")).center();
+    const QPoint over = tree->visualItemRect(Find("G3")).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseMove(viewport, start + QPoint(0, 12));
+    QTest::mouseMove(viewport, over);
+    ASSERT_TRUE(tree->IsDragging());
+    // The mnemonic clicks Remove the way a button shows a click: a moment later, from the event loop.
+    QTest::keyClick(dialog.get(), Qt::Key_R, Qt::AltModifier);
+    for (int waited = 0; waited < 5000 && tree->findItems(QStringLiteral("d"), Qt::MatchExactly | Qt::MatchRecursive).size();
+         waited += 10)
+        QTest::qWait(10);
+    EXPECT_FALSE(tree->IsDragging());
+    EXPECT_EQ(tree->DraggedItem(), nullptr);
+    QTest::mouseMove(viewport, over);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+    tree->clearSelection();
+    EXPECT_EQ(Describe(*tree), "G1[a,b,c] G2 G3");
+}
+
+TEST_F(ButtonEditorTest, RemovingAGroupUnderADragForgetsItsLinksAndTheDropTarget)
+{
+    Open(TwoGroups());
+    Show();
+    QWidget* viewport = tree->viewport();
+    // The dragged link goes with its group.
+    QPoint start = tree->visualItemRect(Find("d")).center();
+    QPoint over = tree->visualItemRect(Find("G3")).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseMove(viewport, start + QPoint(0, 12));
+    QTest::mouseMove(viewport, over);
+    Select("G2");
+    Click("ctl1347");
+    EXPECT_FALSE(tree->IsDragging());
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+    tree->clearSelection();
+    EXPECT_EQ(Describe(*tree), "G1[a,b,c] G3");
+
+    // The group under the pointer goes: the drop lands nowhere.
+    start = tree->visualItemRect(Find("b")).center();
+    over = tree->visualItemRect(Find("G3")).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseMove(viewport, start + QPoint(0, 12));
+    QTest::mouseMove(viewport, over);
+    ASSERT_EQ(tree->DropTarget(), Find("G3"));
+    Select("G3");
+    Click("ctl1347");
+    EXPECT_EQ(tree->DropTarget(), nullptr);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+    tree->clearSelection();
+    EXPECT_EQ(Describe(*tree), "G1[a,b,c]");
+}
+
+TEST_F(ButtonEditorTest, ClosingTheDialogUnderADragTakesTheDragImageAway)
+{
+    Open(TwoGroups());
+    Show();
+    QWidget* viewport = tree->viewport();
+    const QPoint start = tree->visualItemRect(Find("d")).center();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseMove(viewport, start + QPoint(0, 12));
+    ASSERT_TRUE(tree->HasDragImage());
+    dialog->reject();
+    EXPECT_FALSE(tree->IsDragging());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible() && window->windowFlags().testFlag(Qt::ToolTip)) << "a drag image is left";
+}
+
+// A mnemonic clicks its button a moment later; a double-click in that moment opens the link editor
+// first. The late Remove must not take the item the link editor is editing.
+TEST_F(ButtonEditorTest, AMnemonicClickThatLandsUnderTheLinkEditorChangesNothing)
+{
+    Open(TwoGroups());
+    Show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    Select("d");
+    QTest::keyClick(dialog.get(), Qt::Key_R, Qt::AltModifier);  // Remove, clicked a moment later
+    bool removeFiredUnderneath = false;
+    AnswerNextModal([&](QDialog* editor) {
+        // Long enough for the delayed click to land while the link editor is open.
+        QTest::qWait(400);
+        removeFiredUnderneath = true;
+        editor->findChild<QLineEdit*>(QStringLiteral("ctl142"))->setText(QStringLiteral("edited"));
+        editor->accept();
+    });
+    QWidget* viewport = tree->viewport();
+    const QPoint onItem = tree->visualItemRect(Find("d")).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, onItem);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, onItem);
+    ASSERT_TRUE(removeFiredUnderneath);
+    QTest::qWait(200);
+    tree->clearSelection();
+    EXPECT_EQ(Describe(*tree), "G1[a,b,c] G2[edited] G3");
+}
+
 }  // namespace

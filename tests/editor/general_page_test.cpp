@@ -165,6 +165,24 @@ TEST_F(GeneralPageTest, EditStoresTheResultsAndLeavesNoSelection)
     EXPECT_EQ(page->Buttons()[0].m_strText, CString(u"One"));
 }
 
+// A mnemonic's late click (Alt+R just before a double-click opened the button editor) reaches the
+// page while the editor covers it: removing or moving would shift the button being edited.
+TEST_F(GeneralPageTest, CommandsThatArriveWhileTheButtonEditorIsOpenDoNothing)
+{
+    Open(ThreeButtons());
+    list->setCurrentRow(2);
+    AnswerNextModal([this](QDialog* editor) {
+        Click("ctl5029");   // Remove
+        Click("ctl5037");   // Move Up
+        Click("ctl5027");   // Add
+        editor->findChild<QLineEdit*>(QStringLiteral("ctl5048"))->setText(QStringLiteral("Third"));
+        editor->accept();
+    });
+    Click("ctl5028");
+    EXPECT_EQ(Rows(), (QStringList{"One", "Two", "Third"}));
+    EXPECT_EQ(Texts(), CString(u"One Two Third "));
+}
+
 TEST_F(GeneralPageTest, AColumnTextThatIsNoNumberOpensAsOneColumnAndIsStoredAsZero)
 {
     CArray<CMenuItem> buttons;

@@ -1,7 +1,9 @@
-// trellis edit without a display: one line that says how to run it, and every file left as it was.
+// trellis edit and preview without a display, with one that does not answer, or with a platform plugin
+// that is not there: one line that says so, and every file left as it was.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -10,7 +12,7 @@
 
 namespace {
 
-// Removes an environment variable for the life of the object.
+// Removes an environment variable for the life of the object, then puts back what was there.
 class UnsetVariable {
 public:
     explicit UnsetVariable(const char* name) : m_name(name)
@@ -23,12 +25,45 @@ public:
     {
         if (m_saved)
             setenv(m_name, m_saved->c_str(), 1);
+        else
+            unsetenv(m_name);
     }
 
 private:
     const char* m_name;
     std::optional<std::string> m_saved;
 };
+
+// Sets an environment variable for the life of the object.
+class SetVariable : UnsetVariable {
+public:
+    SetVariable(const char* name, const char* value) : UnsetVariable(name) { setenv(name, value, 1); }
+};
+
+// A display number that no X server answers: no socket of that number exists.
+std::string UnansweredDisplay()
+{
+    for (int number = 7391;; ++number) {
+        if (!std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)))
+            return ":" + std::to_string(number);
+    }
+}
+
+// Each command that needs Qt fails with exactly `line` on standard error, exit 1, writing nothing.
+void ExpectEveryGuiCommandFails(const TemporaryFolder& work, const std::string& block, const std::string& line)
+{
+    const std::string before = ReadFileBytes(block);
+    for (const char* command : {"edit", "preview"}) {
+        SCOPED_TRACE(command);
+        const std::string out = (work / (std::string(command) + ".out")).string();
+        RunResult result = RunTrellis({command, block, "--plugin", "Trellisv2", "-o", out}, work.Path());
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "trellis " + std::string(command) + ": " + line + "\n");
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(ReadFileBytes(block), before);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
 
 TEST(TrellisEdit, WithoutADisplaySaysHowToRunItAndWritesNothing)
 {
@@ -47,6 +82,36 @@ TEST(TrellisEdit, WithoutADisplaySaysHowToRunItAndWritesNothing)
     EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
     EXPECT_EQ(ReadFileBytes(block), before);
     EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST(TrellisEdit, ADisplayThatDoesNotAnswerIsNamedInOneLine)
+{
+    TemporaryFolder work("trellis-edit");
+    const std::string block = (work / "menu.blk").string();
+    ASSERT_EQ(RunTrellis({"new", "--plugin", "Trellisv2", "-o", block}, work.Path()).status, 0);
+
+    const std::string display = UnansweredDisplay();
+    SetVariable x11("DISPLAY", display.c_str());
+    UnsetVariable wayland("WAYLAND_DISPLAY");
+    UnsetVariable platform("QT_QPA_PLATFORM");
+    ExpectEveryGuiCommandFails(work, block, "cannot open display \"" + display + "\"");
+}
+
+TEST(TrellisEdit, AMissingPlatformPluginIsNamedInOneLine)
+{
+    TemporaryFolder work("trellis-edit");
+    const std::string block = (work / "menu.blk").string();
+    ASSERT_EQ(RunTrellis({"new", "--plugin", "Trellisv2", "-o", block}, work.Path()).status, 0);
+
+    SetVariable platform("QT_QPA_PLATFORM", "nosuch");
+    const std::string before = ReadFileBytes(block);
+    RunResult result = RunTrellis({"edit", block, "--plugin", "Trellisv2"}, work.Path());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err.rfind("trellis edit: cannot start Qt's platform plugin \"nosuch\" (available: ", 0), 0u)
+        << result.err;
+    EXPECT_NE(result.err.find("offscreen"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    EXPECT_EQ(ReadFileBytes(block), before);
 }
 
 TEST(TrellisEdit, HelpNamesTheExitStatuses)

@@ -1,0 +1,65 @@
+// RandomDriver: sends random keys, clicks, double-clicks, wheel turns and drags to whichever of the
+// editor's windows is in front, one action per timer tick, from inside the dialogs' own event loops.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+class RandomDriver : public QObject {
+public:
+    explicit RandomDriver(uint64_t seed);
+
+    // Acts on the windows for up to `actions` actions, then closes every window from the top down.
+    void StartSession(int session, int actions);
+    // From now on only closes windows (the run's time is up).
+    void CloseEverything() { m_closing = true; }
+    void Stop() { ++m_chain; }
+
+    int SessionActions() const { return m_actions; }
+
+private:
+    // The window input goes to now: an open popup, else the innermost modal dialog.
+    static QWidget* FrontWindow();
+
+    // Schedules the next step, then acts. Each step is its own single-shot timer: a timer does not
+    // fire again while its own handler runs, and a handler that opens a dialog runs until it closes.
+    void Step(uint64_t chain);
+    void CloseFront(QWidget* window);
+    void Act(QWidget* window);
+    void Key(QWidget* window);
+    void Click(QWidget* window, bool twice);
+    void Wheel(QWidget* window);
+    void Hover(QWidget* window);
+    void BeginDrag(QWidget* window);
+    void ContinueDrag(QWidget* window);
+    void ResizeWindow(QWidget* window);
+
+    // A point for the mouse: the deepest widget under a random spot of the window, or of one of
+    // its controls (so that small controls get their share).
+    QWidget* PickTarget(QWidget* window, QPoint& local);
+    int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
+    bool Chance(int percent) { return Random(100) < percent; }
+    void Log(const std::string& what, const QWidget* target);
+
+    uint64_t m_chain = 0;  // steps of an older chain (a stopped session) do nothing
+    std::mt19937_64 m_random;
+    int m_session = 0;
+    int m_actions = 0;
+    int m_budget = 0;
+    bool m_closing = false;
+
+    // The drag in progress: the widget that took the press keeps every mouse event until the release.
+    QPointer<QWidget> m_dragWindow;
+    QPointer<QWidget> m_grabber;
+    QPoint m_dragLocal;
+    int m_dragSteps = 0;
+};
+
+// Describes a widget for the action log: its class, object name and text.
+std::string DescribeWidget(const QWidget* widget);
