@@ -8,25 +8,12 @@
 #include "generate/icon_names.h"
 #include "generate/icon_stylesheet.h"
 #include "generate/style_format.h"
+#include "host/publish/css_writing.h"
 #include "icons/builtin_icons.h"
 #include "model/menu_settings.h"
 #include "platform/numbers.h"
 
 namespace {
-
-std::string Px(int32_t value) { return IntToString(value).ToUtf8() + "px"; }
-std::string FontPx(int32_t points) { return PointsToPixels(points).ToUtf8() + "px"; }
-std::string Hex(COLORREF colour) { return ColorToHex(colour).ToUtf8(); }
-
-std::string Rule(const std::string& selector, const std::string& declarations)
-{
-    return selector + "\r\n{\r\n" + declarations + "}\r\n";
-}
-
-std::string Declaration(const std::string& property, const std::string& value)
-{
-    return "   " + property + ": " + value + ";\r\n";
-}
 
 // The element that holds a drop-down's panel in each generation's markup.
 std::string PanelClass(const HostMenu& menu)
