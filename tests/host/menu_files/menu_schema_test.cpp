@@ -25,7 +25,7 @@ const fs::path kSourceDir = TRELLIS_SOURCE_DIR;
 // The validator's verdict on each file: "ok" or "invalid: where: why".
 std::map<std::string, std::string> Validate(const fs::path& schema, const std::vector<fs::path>& files)
 {
-    std::string command = "python3 '" + (kSourceDir / "tests/host/menu_files/validate_json.py").string() + "' '" +
+    std::string command = std::string(TRELLIS_SCHEMA_PYTHON) + " '" + (kSourceDir / "tests/host/menu_files/validate_json.py").string() + "' '" +
                           schema.string() + "'";
     for (const fs::path& file : files)
         command += " '" + file.string() + "'";
