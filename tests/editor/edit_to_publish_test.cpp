@@ -27,7 +27,7 @@
 #include "editor/properties_sheet.h"
 #include "extension/properties_editor.h"
 #include "host/cli/commands.h"
-#include "host/loader/session.h"
+#include "host/cli/host_options.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/editor/settings_sandbox.h"
 #include "tests/support/run_trellis.h"
