@@ -151,8 +151,9 @@ TEST(StylePage, RowsEditOnlyStoredFieldsOfTheirGeneration)
     }
 }
 
-// The arrows of each spin end at its field's maximum in the settings table, and a colour offers
-// "transparent" exactly when the table lets its field be transparent.
+// The arrows of each spin end at its field's maximum in the settings table, a list offers only
+// values in its field's range, and a colour offers "transparent" exactly when the table lets its
+// field be transparent.
 TEST(StylePage, SpinLimitsAndTransparencyFollowTheSettingsTable)
 {
     for (int generation : {1, 2}) {
@@ -167,6 +168,12 @@ TEST(StylePage, SpinLimitsAndTransparencyFollowTheSettingsTable)
                 EXPECT_EQ(Find<CSpinEdit>(page, id.c_str())->Maximum(), row.field->spinMaximum) << row.field->name;
             } else {
                 EXPECT_EQ(row.field->spinMaximum, 0) << row.field->name << " has arrows in the table only";
+            }
+            if (row.control == StyleControl::Choice) {
+                // Each choice's index is a value the field may hold.
+                EXPECT_TRUE(row.field->HasRange()) << row.field->name;
+                EXPECT_EQ(row.field->low, 0) << row.field->name;
+                EXPECT_LE(static_cast<int64_t>(row.choices.size()), int64_t(row.field->high) + 1) << row.field->name;
             }
             if (row.control == StyleControl::Colour) {
                 const bool offers = !Find<CColorPicker>(page, id.c_str())->DefaultText().isEmpty();
