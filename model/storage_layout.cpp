@@ -1,6 +1,8 @@
 // Field order of the project block of each generation, as orders over the settings table.
 #include "model/storage_layout.h"
 
+#include <string_view>
+
 namespace {
 
 using K = StoredField::Kind;
@@ -70,8 +72,10 @@ std::span<const StoredField> FirstGenerationLayout()
 
 bool LayoutStores(std::span<const StoredField> layout, const SettingField& field)
 {
+    // By name, not by address: a layout that a loaded module hands over points into the module's
+    // own copy of the table.
     for (const StoredField& entry : layout) {
-        if (entry.setting == &field)
+        if (entry.setting && std::string_view(entry.setting->name) == field.name)
             return true;
     }
     return false;

@@ -23,5 +23,5 @@ std::span<const StoredField> FirstGenerationLayout();
 // Trellisv2: flex bar, link hover background and the five shadow fields.
 std::span<const StoredField> SecondGenerationLayout();
 
-// True when the layout stores the field.
+// True when the layout stores the field (matched by name, so a module's layout answers too).
 bool LayoutStores(std::span<const StoredField> layout, const SettingField& field);

@@ -58,6 +58,15 @@ TEST(SettingsTable, EachLayoutStoresFieldsOnceAndEveryFieldIsStored)
     EXPECT_FALSE(LayoutStores(FirstGenerationLayout(), SettingFieldOf(&S::m_crShadow)));
 }
 
+// A loaded module hands the host a layout that points into the module's own copy of the table.
+TEST(SettingsTable, ALayoutPointingIntoAnotherCopyOfTheTableStillStoresItsFields)
+{
+    const SettingField copy = SettingFieldOf(&S::m_crDivider);
+    const StoredField layout[] = {{StoredField::Kind::Version}, {StoredField::Kind::Setting, &copy}};
+    EXPECT_TRUE(LayoutStores(layout, SettingFieldOf(&S::m_crDivider)));
+    EXPECT_FALSE(LayoutStores(layout, SettingFieldOf(&S::m_crShadow)));
+}
+
 TEST(SettingsTable, ANewMenuHoldsEachFieldsDefault)
 {
     CMenuSettings fresh;
