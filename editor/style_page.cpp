@@ -131,7 +131,7 @@ QWidget* CStylePage::BuildControl(const StyleRow& row, QWidget* parent)
         auto* list = new QComboBox(parent);
         for (int size : FontSizeChoices())
             list->addItem(QString::number(size));
-        int32_t CMenuSettings::* field = row.field.number;
+        int32_t CMenuSettings::* field = row.field->number;
         connect(list, &QComboBox::activated, this, [this, list, field](int index) {
             if (index >= 0)
                 m_values.*field = ParseIntegerText(list->itemText(index)).value_or(0);
@@ -149,7 +149,7 @@ QWidget* CStylePage::BuildControl(const StyleRow& row, QWidget* parent)
     case StyleControl::Integer:
         if (row.spinId != 0) {
             auto* spin = new CSpinEdit(parent);
-            spin->SetRange(0, row.spinMaximum);
+            spin->SetRange(0, row.field->spinMaximum);
             spin->setObjectName(ControlName(row.spinId));
             spin->Edit()->setObjectName(ControlName(row.id));
             return spin;
@@ -158,7 +158,7 @@ QWidget* CStylePage::BuildControl(const StyleRow& row, QWidget* parent)
         break;
     case StyleControl::Colour: {
         auto* picker = new CColorPicker(parent);
-        if (row.offersTransparent)
+        if (row.field->mayBeTransparent)
             picker->SetDefaultText(QStringLiteral("transparent"));
         control = picker;
         break;
@@ -183,23 +183,23 @@ void CStylePage::LoadControls()
         case StyleControl::SizeList: {
             // A size the list does not offer leaves it without a selection.
             auto* list = static_cast<QComboBox*>(control);
-            list->setCurrentIndex(list->findText(QString::number(m_values.*row.field.number), Qt::MatchExactly));
+            list->setCurrentIndex(list->findText(QString::number(m_values.*row.field->number), Qt::MatchExactly));
             break;
         }
         case StyleControl::Choice: {
             auto* list = static_cast<QComboBox*>(control);
-            const int32_t index = m_values.*row.field.number;
+            const int32_t index = m_values.*row.field->number;
             list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
             break;
         }
         case StyleControl::Integer:
-            SetIntegerText(control, m_values.*row.field.number);
+            SetIntegerText(control, m_values.*row.field->number);
             break;
         case StyleControl::Colour:
-            static_cast<CColorPicker*>(control)->SetColor(m_values.*row.field.colour);
+            static_cast<CColorPicker*>(control)->SetColor(m_values.*row.field->colour);
             break;
         case StyleControl::Text:
-            static_cast<QLineEdit*>(control)->setText(ToQString(m_values.*row.field.text));
+            static_cast<QLineEdit*>(control)->setText(ToQString(m_values.*row.field->text));
             break;
         }
     }
@@ -233,16 +233,16 @@ bool CStylePage::ReadControls()
         case StyleControl::Choice:
             // A list without a selection (its stored index was out of range) keeps the value.
             if (const int index = static_cast<QComboBox*>(control)->currentIndex(); index >= 0)
-                m_values.*row.field.number = index;
+                m_values.*row.field->number = index;
             break;
         case StyleControl::Integer:
-            m_values.*row.field.number = *ParseIntegerText(IntegerText(control));
+            m_values.*row.field->number = *ParseIntegerText(IntegerText(control));
             break;
         case StyleControl::Colour:
-            m_values.*row.field.colour = static_cast<CColorPicker*>(control)->Color();
+            m_values.*row.field->colour = static_cast<CColorPicker*>(control)->Color();
             break;
         case StyleControl::Text:
-            m_values.*row.field.text = FromQString(static_cast<QLineEdit*>(control)->text());
+            m_values.*row.field->text = FromQString(static_cast<QLineEdit*>(control)->text());
             break;
         }
     }
@@ -251,22 +251,9 @@ bool CStylePage::ReadControls()
 
 void CStylePage::StoreInto(CMenuSettings& menu) const
 {
-    for (const StyleRow& row : m_rows) {
-        switch (row.field.kind) {
-        case StoredField::Kind::Number:
-            menu.*row.field.number = m_values.*row.field.number;
-            break;
-        case StoredField::Kind::Colour:
-            menu.*row.field.colour = m_values.*row.field.colour;
-            break;
-        case StoredField::Kind::Text:
-            menu.*row.field.text = m_values.*row.field.text;
-            break;
-        default:
-            break;
-        }
-    }
-    menu.m_nDropDownFontSize = m_values.m_nDropDownFontSize;
+    for (const StyleRow& row : m_rows)
+        CopySetting(*row.field, m_values, menu);
+    CopySetting(SettingFieldOf(&CMenuSettings::m_nDropDownFontSize), m_values, menu);
 }
 
 void CStylePage::showEvent(QShowEvent* event)

@@ -4,12 +4,13 @@
 namespace {
 
 using S = CMenuSettings;
-using K = StoredField::Kind;
 using C = StyleControl;
 
-constexpr StoredField Num(int32_t S::* field) { return {.kind = K::Number, .number = field}; }
-constexpr StoredField Col(COLORREF S::* field) { return {.kind = K::Colour, .colour = field}; }
-constexpr StoredField Str(CString S::* field) { return {.kind = K::Text, .text = field}; }
+template <class Member>
+const SettingField* Field(Member member)
+{
+    return &SettingFieldOf(member);
+}
 
 const char16_t* const kFontStyles[] = {u"normal", u"italic", u"bold", u"bold italic"};
 const char16_t* const kAlignments[] = {u"left", u"center", u"right"};
@@ -27,104 +28,102 @@ constexpr const char16_t* kDropDown = u"Drop Down Menu";
 constexpr const char16_t* kTransition = u"Transition";
 constexpr const char16_t* kBoxShadow = u"Box Shadow";
 
-StyleRow Spin(const char16_t* group, const char16_t* label, int id, int32_t S::* field, int spinId, int maximum)
+StyleRow Spin(const char16_t* group, const char16_t* label, int id, int32_t S::* field, int spinId)
 {
-    return {group, label, id, C::Integer, Num(field), spinId, maximum};
+    return {group, label, id, C::Integer, Field(field), spinId};
 }
 
-StyleRow Colour(const char16_t* group, const char16_t* label, int id, COLORREF S::* field, bool transparent = false)
+StyleRow Colour(const char16_t* group, const char16_t* label, int id, COLORREF S::* field)
 {
-    StyleRow row{group, label, id, C::Colour, Col(field)};
-    row.offersTransparent = transparent;
-    return row;
+    return {group, label, id, C::Colour, Field(field)};
 }
 
 StyleRow Choice(const char16_t* group, const char16_t* label, int id, int32_t S::* field,
                 std::span<const char16_t* const> choices)
 {
-    StyleRow row{group, label, id, C::Choice, Num(field)};
+    StyleRow row{group, label, id, C::Choice, Field(field)};
     row.choices = choices;
     return row;
 }
 
 StyleRow Duration()
 {
-    StyleRow row = Spin(kTransition, u"Duration:", 320, &S::m_nDuration, 324, 32000);
+    StyleRow row = Spin(kTransition, u"Duration:", 320, &S::m_nDuration, 324);
     row.unit = u"ms";
     return row;
 }
 
 const StyleRow kSecondGeneration[] = {
-    {kGeneral, u"Font:", 5043, C::FontList, Str(&S::m_strFontName)},
-    {kGeneral, u"Size:", 5042, C::SizeList, Num(&S::m_nFontSize)},
+    {kGeneral, u"Font:", 5043, C::FontList, Field(&S::m_strFontName)},
+    {kGeneral, u"Size:", 5042, C::SizeList, Field(&S::m_nFontSize)},
     Choice(kGeneral, u"Style:", 276, &S::m_nFontStyle, kFontStyles),
     Choice(kGeneral, u"Alignment:", 5045, &S::m_nMenuAlignment, kAlignments),
-    Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081, 99),
-    Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071, 99),
-    {kGeneral, u"Breakpoint:", 5063, C::Integer, Num(&S::m_nBreakpoint)},
+    Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081),
+    Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071),
+    {kGeneral, u"Breakpoint:", 5063, C::Integer, Field(&S::m_nBreakpoint)},
 
-    Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground, true),
+    Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground),
     Colour(kMainMenu, u"Background hover:", 150, &S::m_crMenuBackgroundHover),
     Colour(kMainMenu, u"Text:", 149, &S::m_crMenuText),
     Colour(kMainMenu, u"Text hover:", 151, &S::m_crMenuTextHover),
-    Spin(kMainMenu, u"Padding left:", 5058, &S::m_nMenuPaddingLeft, 5059, 99),
-    Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064, 99),
-    Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061, 99),
-    Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066, 99),
+    Spin(kMainMenu, u"Padding left:", 5058, &S::m_nMenuPaddingLeft, 5059),
+    Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064),
+    Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061),
+    Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066),
 
-    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground, true),
+    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
     Colour(kDropDown, u"Background - hover:", 154, &S::m_crDropDownBackgroundHover),
     Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
     Colour(kDropDown, u"Text - hover:", 157, &S::m_crDropDownTextHover),
     Colour(kDropDown, u"Header:", 164, &S::m_crHeader),
-    {kDropDown, u"Header size:", 5047, C::SizeList, Num(&S::m_nHeaderFontSize)},
-    Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073, 99),
-    Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075, 99),
-    Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077, 99),
-    Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079, 99),
+    {kDropDown, u"Header size:", 5047, C::SizeList, Field(&S::m_nHeaderFontSize)},
+    Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073),
+    Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075),
+    Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077),
+    Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079),
     Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
 
     Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),
     Duration(),
 
     Colour(kBoxShadow, u"&Shadow:", 156, &S::m_crShadow),
-    Spin(kBoxShadow, u"Offset:", 609, &S::m_nShadowOffsetX, 611, 255),
-    Spin(kBoxShadow, nullptr, 610, &S::m_nShadowOffsetY, 612, 255),
-    Spin(kBoxShadow, u"Alpha:", 1006, &S::m_nShadowAlpha, 615, 255),
-    Spin(kBoxShadow, u"Blur:", 1005, &S::m_nBlurRadius, 614, 255),
+    Spin(kBoxShadow, u"Offset:", 609, &S::m_nShadowOffsetX, 611),
+    Spin(kBoxShadow, nullptr, 610, &S::m_nShadowOffsetY, 612),
+    Spin(kBoxShadow, u"Alpha:", 1006, &S::m_nShadowAlpha, 615),
+    Spin(kBoxShadow, u"Blur:", 1005, &S::m_nBlurRadius, 614),
 };
 
 // No box shadow and no link hover background; a divider, the panel's margin and maximum width.
 const StyleRow kFirstGeneration[] = {
-    {kGeneral, u"Font:", 5043, C::FontList, Str(&S::m_strFontName)},
-    {kGeneral, u"Size:", 5042, C::SizeList, Num(&S::m_nFontSize)},
+    {kGeneral, u"Font:", 5043, C::FontList, Field(&S::m_strFontName)},
+    {kGeneral, u"Size:", 5042, C::SizeList, Field(&S::m_nFontSize)},
     Choice(kGeneral, u"Style:", 276, &S::m_nFontStyle, kFontStyles),
     Choice(kGeneral, u"Alignment:", 5045, &S::m_nMenuAlignment, kAlignments),
-    Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081, 99),
-    Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071, 99),
-    {kGeneral, u"Breakpoint:", 5063, C::Integer, Num(&S::m_nBreakpoint)},
+    Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081),
+    Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071),
+    {kGeneral, u"Breakpoint:", 5063, C::Integer, Field(&S::m_nBreakpoint)},
 
-    Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground, true),
+    Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground),
     Colour(kMainMenu, u"Background hover:", 150, &S::m_crMenuBackgroundHover),
     Colour(kMainMenu, u"Text:", 149, &S::m_crMenuText),
     Colour(kMainMenu, u"Text hover:", 151, &S::m_crMenuTextHover),
-    Spin(kMainMenu, u"Padding left:", 5058, &S::m_nMenuPaddingLeft, 5059, 99),
-    Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064, 99),
-    Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061, 99),
-    Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066, 99),
+    Spin(kMainMenu, u"Padding left:", 5058, &S::m_nMenuPaddingLeft, 5059),
+    Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064),
+    Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061),
+    Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066),
 
-    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground, true),
+    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
     Colour(kDropDown, u"Divider:", 154, &S::m_crDivider),
     Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
     Colour(kDropDown, u"Text hover:", 157, &S::m_crDropDownTextHover),
     Colour(kDropDown, u"Header:", 164, &S::m_crHeader),
-    {kDropDown, u"Header size:", 5047, C::SizeList, Num(&S::m_nHeaderFontSize)},
-    Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073, 99),
-    Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075, 99),
-    Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077, 99),
-    Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079, 99),
-    Spin(kDropDown, u"Margin:", 5089, &S::m_nDropDownMargin, 5090, 250),
-    {kDropDown, u"Max-width:", 5084, C::Text, Str(&S::m_strMaxWidth)},
+    {kDropDown, u"Header size:", 5047, C::SizeList, Field(&S::m_nHeaderFontSize)},
+    Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073),
+    Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075),
+    Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077),
+    Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079),
+    Spin(kDropDown, u"Margin:", 5089, &S::m_nDropDownMargin, 5090),
+    {kDropDown, u"Max-width:", 5084, C::Text, Field(&S::m_strMaxWidth)},
     Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
 
     Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "model/storage_layout.h"
+#include "model/settings_fields.h"
 
 enum class StyleControl {
     FontList,   // the installed faces; the page's selection rules set the font name
@@ -19,11 +19,9 @@ struct StyleRow {
     const char16_t* label;  // null: a second control on the previous row's line
     int id;                 // the control's identifier, which names the widget "ctl<id>"
     StyleControl control;
-    StoredField field;      // the setting, described as the stored layouts describe it
-    int spinId = 0;         // 0: no spin arrows
-    int spinMaximum = 0;    // the arrows move from 0 to here
+    const SettingField* field;  // the setting; its spin maximum and transparency come from the table
+    int spinId = 0;             // 0: no spin arrows
     std::span<const char16_t* const> choices = {};
-    bool offersTransparent = false;  // the colour palette offers "transparent"
     const char16_t* unit = nullptr;  // a word after the control, such as "ms"
 };
 

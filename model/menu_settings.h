@@ -20,14 +20,15 @@ public:
     CMenuSettings();  // sets the current breakpoint to -1, then the defaults
     ~CMenuSettings() = default;
 
-    // Every setting to its default, the default four-button menu, and the record under the
-    // current breakpoint key.
+    // Every setting to its default (model/settings_fields.cpp), the default four-button menu in
+    // place of the buttons, and the record under the current breakpoint key.
     void SetDefaults();
 
     // Saves the twelve per-breakpoint values under the current key.
     void StoreBreakpointData();
     // Makes the record of the breakpoint current; without a record the values stay as they are.
     void LoadBreakpointData(int32_t breakpoint);
+    // The twelve per-breakpoint values as their record text (model/breakpoint_record.h).
     CString BreakpointRecord() const;
 
     // Writes or reads the project block in the given field layout.
@@ -84,9 +85,6 @@ public:
     CString m_strFontAwesomeFolder;
     int32_t m_bInlineSVG = 0;
     CMapStringToString m_mapGlyphCache;
-
-    // The twelve per-breakpoint fields, in record order.
-    static const std::span<int32_t CMenuSettings::* const> BreakpointFields();
 };
 
 // The address the default menu's links point to.

@@ -11,9 +11,9 @@ void StoreField(CMenuSettings& s, CArchive& ar, const StoredField& field)
 {
     switch (field.kind) {
     case StoredField::Kind::Version: ar << kStorageVersion; break;
-    case StoredField::Kind::Number: ar << s.*field.number; break;
-    case StoredField::Kind::Colour: ar << s.*field.colour; break;
-    case StoredField::Kind::Text: ar << s.*field.text; break;
+    case StoredField::Kind::Setting:
+        VisitSetting(*field.setting, s, [&](const auto& value) { ar << value; });
+        break;
     case StoredField::Kind::Tree:
         ar.WriteCount(static_cast<uint64_t>(s.m_arrButtons.GetSize()));
         for (CMenuItem& button : s.m_arrButtons)
@@ -35,9 +35,9 @@ void LoadField(CMenuSettings& s, CArchive& ar, const StoredField& field)
         ar >> version;  // no value changes how the rest is read
         break;
     }
-    case StoredField::Kind::Number: ar >> s.*field.number; break;
-    case StoredField::Kind::Colour: ar >> s.*field.colour; break;
-    case StoredField::Kind::Text: ar >> s.*field.text; break;
+    case StoredField::Kind::Setting:
+        VisitSetting(*field.setting, s, [&](auto& value) { ar >> value; });
+        break;
     case StoredField::Kind::Tree: {
         LoadMenuItems(ar, s.m_arrButtons, 1);
         break;

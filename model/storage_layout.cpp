@@ -1,66 +1,82 @@
-// Field order of the project block of each generation.
+// Field order of the project block of each generation, as orders over the settings table.
 #include "model/storage_layout.h"
+
+#include <string_view>
 
 namespace {
 
 using K = StoredField::Kind;
 using S = CMenuSettings;
 
-constexpr StoredField Number(const char* name, int32_t S::* field) { return {K::Number, name, field, nullptr, nullptr}; }
-constexpr StoredField Colour(const char* name, COLORREF S::* field) { return {K::Colour, name, nullptr, field, nullptr}; }
-constexpr StoredField Text(const char* name, CString S::* field) { return {K::Text, name, nullptr, nullptr, field}; }
 constexpr StoredField kVersion{K::Version};
 constexpr StoredField kTree{K::Tree};
 constexpr StoredField kBreakpoints{K::Breakpoints};
 
-// Each field named once, by the member itself, so the name and the member cannot drift apart.
-#define Num(field) Number(#field, &S::field)
-#define Col(field) Colour(#field, &S::field)
-#define Str(field) Text(#field, &S::field)
+template <class Member>
+StoredField Field(Member member)
+{
+    return {K::Setting, &SettingFieldOf(member)};
+}
 
-const StoredField kSecondGeneration[] = {
-    kVersion, Num(m_nID), kTree, Str(m_strFontName),
-    Num(m_nFontSize), Num(m_nDropDownFontSize), Num(m_nHeaderFontSize),
-    Col(m_crMenuText), Col(m_crMenuTextHover), Col(m_crMenuBackground),
-    Col(m_crMenuBackgroundHover), Col(m_crDropDownText), Col(m_crDropDownBackground),
-    Col(m_crDropDownBackgroundHover), Col(m_crDropDownTextHover),
-    Num(m_nFontStyle), Num(m_nReserved), Num(m_nBarBorder),
-    Num(m_nDropDownPaddingLeft), Num(m_nDropDownPaddingTop),
-    Num(m_nDropDownPaddingRight), Num(m_nDropDownPaddingBottom),
-    Num(m_nMenuPaddingLeft), Num(m_nMenuPaddingTop),
-    Num(m_nMenuPaddingRight), Num(m_nMenuPaddingBottom),
-    Num(m_nBreakpoint), Str(m_strMaxWidth), Num(m_nBarHeight), Num(m_nDisplayMode),
-    Num(m_nDropDownTextAlignment), Num(m_nArrowOffset), Num(m_nIconOffset),
-    Num(m_nMenuAlignment), Col(m_crHeader), Num(m_nDropDownMargin),
-    Str(m_strIconFont), Num(m_bInlineSVG), Num(m_nEasing), Num(m_nDuration),
-    Col(m_crShadow), Num(m_nShadowOffsetX), Num(m_nShadowOffsetY),
-    Num(m_nBlurRadius), Num(m_nShadowAlpha),
-    kBreakpoints,
-};
-
-const StoredField kFirstGeneration[] = {
-    kVersion, Num(m_nID), kTree, Str(m_strFontName),
-    Num(m_nFontSize), Num(m_nDropDownFontSize), Num(m_nHeaderFontSize),
-    Col(m_crMenuText), Col(m_crMenuTextHover), Col(m_crMenuBackground),
-    Col(m_crMenuBackgroundHover), Col(m_crDropDownText), Col(m_crDropDownBackground),
-    Col(m_crDropDownTextHover),
-    Num(m_nFontStyle), Num(m_nReserved), Num(m_nBarBorder),
-    Num(m_nDropDownPaddingLeft), Num(m_nDropDownPaddingTop),
-    Num(m_nDropDownPaddingRight), Num(m_nDropDownPaddingBottom),
-    Num(m_nMenuPaddingLeft), Num(m_nMenuPaddingTop),
-    Num(m_nMenuPaddingRight), Num(m_nMenuPaddingBottom),
-    Num(m_nBreakpoint), Str(m_strMaxWidth), Num(m_nBarHeight), Num(m_nDisplayMode),
-    Num(m_nDropDownTextAlignment), Num(m_nArrowOffset), Num(m_nIconOffset),
-    Num(m_nMenuAlignment), Col(m_crHeader), Col(m_crDivider), Num(m_nDropDownMargin),
-    Str(m_strIconFont), Num(m_bInlineSVG), Num(m_nEasing), Num(m_nDuration),
-    kBreakpoints,
-};
-
-#undef Num
-#undef Col
-#undef Str
+#define F(member) Field(&S::member)
 
 }  // namespace
 
-std::span<const StoredField> FirstGenerationLayout() { return kFirstGeneration; }
-std::span<const StoredField> SecondGenerationLayout() { return kSecondGeneration; }
+std::span<const StoredField> SecondGenerationLayout()
+{
+    static const StoredField layout[] = {
+        kVersion, F(m_nID), kTree, F(m_strFontName),
+        F(m_nFontSize), F(m_nDropDownFontSize), F(m_nHeaderFontSize),
+        F(m_crMenuText), F(m_crMenuTextHover), F(m_crMenuBackground),
+        F(m_crMenuBackgroundHover), F(m_crDropDownText), F(m_crDropDownBackground),
+        F(m_crDropDownBackgroundHover), F(m_crDropDownTextHover),
+        F(m_nFontStyle), F(m_nReserved), F(m_nBarBorder),
+        F(m_nDropDownPaddingLeft), F(m_nDropDownPaddingTop),
+        F(m_nDropDownPaddingRight), F(m_nDropDownPaddingBottom),
+        F(m_nMenuPaddingLeft), F(m_nMenuPaddingTop),
+        F(m_nMenuPaddingRight), F(m_nMenuPaddingBottom),
+        F(m_nBreakpoint), F(m_strMaxWidth), F(m_nBarHeight), F(m_nDisplayMode),
+        F(m_nDropDownTextAlignment), F(m_nArrowOffset), F(m_nIconOffset),
+        F(m_nMenuAlignment), F(m_crHeader), F(m_nDropDownMargin),
+        F(m_strIconFont), F(m_bInlineSVG), F(m_nEasing), F(m_nDuration),
+        F(m_crShadow), F(m_nShadowOffsetX), F(m_nShadowOffsetY),
+        F(m_nBlurRadius), F(m_nShadowAlpha),
+        kBreakpoints,
+    };
+    return layout;
+}
+
+std::span<const StoredField> FirstGenerationLayout()
+{
+    static const StoredField layout[] = {
+        kVersion, F(m_nID), kTree, F(m_strFontName),
+        F(m_nFontSize), F(m_nDropDownFontSize), F(m_nHeaderFontSize),
+        F(m_crMenuText), F(m_crMenuTextHover), F(m_crMenuBackground),
+        F(m_crMenuBackgroundHover), F(m_crDropDownText), F(m_crDropDownBackground),
+        F(m_crDropDownTextHover),
+        F(m_nFontStyle), F(m_nReserved), F(m_nBarBorder),
+        F(m_nDropDownPaddingLeft), F(m_nDropDownPaddingTop),
+        F(m_nDropDownPaddingRight), F(m_nDropDownPaddingBottom),
+        F(m_nMenuPaddingLeft), F(m_nMenuPaddingTop),
+        F(m_nMenuPaddingRight), F(m_nMenuPaddingBottom),
+        F(m_nBreakpoint), F(m_strMaxWidth), F(m_nBarHeight), F(m_nDisplayMode),
+        F(m_nDropDownTextAlignment), F(m_nArrowOffset), F(m_nIconOffset),
+        F(m_nMenuAlignment), F(m_crHeader), F(m_crDivider), F(m_nDropDownMargin),
+        F(m_strIconFont), F(m_bInlineSVG), F(m_nEasing), F(m_nDuration),
+        kBreakpoints,
+    };
+    return layout;
+}
+
+#undef F
+
+bool LayoutStores(std::span<const StoredField> layout, const SettingField& field)
+{
+    // By name, not by address: a layout that a loaded module hands over points into the module's
+    // own copy of the table.
+    for (const StoredField& entry : layout) {
+        if (entry.setting && std::string_view(entry.setting->name) == field.name)
+            return true;
+    }
+    return false;
+}

@@ -1,21 +1,18 @@
-// The project block's field layouts: one table per generation, read and written in table order.
+// The project block's field layouts: one order over the settings table per generation, read and
+// written in that order.
 #pragma once
 
 #include <cstdint>
 #include <span>
 
-#include "model/menu_settings.h"
+#include "model/settings_fields.h"
 
-// One entry of a layout. The settings entries carry the field's own name ("m_nFontSize"), which
-// is how the menu's JSON form and the tests name it; a name starting "m_b" is a 0-or-1 flag.
+// One entry of a layout: a settings field, or one of the three parts that are not settings.
 struct StoredField {
-    enum class Kind { Version, Number, Colour, Text, Tree, Breakpoints };
+    enum class Kind { Version, Setting, Tree, Breakpoints };
 
     Kind kind;
-    const char* name = nullptr;  // null for the version word, the tree and the breakpoint map
-    int32_t CMenuSettings::* number = nullptr;
-    COLORREF CMenuSettings::* colour = nullptr;
-    CString CMenuSettings::* text = nullptr;
+    const SettingField* setting = nullptr;  // for Kind::Setting
 };
 
 // Written as the first word of every block; read back and ignored.
@@ -25,3 +22,6 @@ constexpr int32_t kStorageVersion = 100;
 std::span<const StoredField> FirstGenerationLayout();
 // Trellisv2: flex bar, link hover background and the five shadow fields.
 std::span<const StoredField> SecondGenerationLayout();
+
+// True when the layout stores the field (matched by name, so a module's layout answers too).
+bool LayoutStores(std::span<const StoredField> layout, const SettingField& field);

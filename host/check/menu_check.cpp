@@ -1,4 +1,4 @@
-// The menu check, one rule after another: button kinds, columns, links, icons, texts, contrast.
+// The menu check, one rule after another: button kinds, columns, links, icons, texts, settings, contrast.
 #include "host/check/menu_check.h"
 
 #include <set>
@@ -210,6 +210,30 @@ void CheckLink(const CMenuItem& link, const std::string& where, std::vector<std:
         warnings.push_back(where + ": links to the local file " + Quoted(file) + ", which does not exist");
 }
 
+// ---- Settings: values outside what the settings table allows, which no export can write.
+
+void CheckSettings(const CCorvaneExtension& menu, std::vector<std::string>& warnings)
+{
+    for (const StoredField& entry : menu.GetGeneration().storageLayout()) {
+        if (entry.kind != StoredField::Kind::Setting)
+            continue;
+        const SettingField& field = *entry.setting;
+        const std::string where = std::string("settings.") + field.name;
+        if (field.kind == FieldKind::Number || field.kind == FieldKind::Flag) {
+            const int32_t value = menu.*field.number;
+            if (!field.InRange(value))
+                warnings.push_back(where + ": holds " + std::to_string(value) + ", outside " +
+                                   std::to_string(field.low) + " to " + std::to_string(field.high) +
+                                   ", so it cannot be exported as JSON");
+        } else if (field.kind == FieldKind::Colour) {
+            const COLORREF colour = menu.*field.colour;
+            if ((colour & 0xFF000000) != 0 && !(colour == kTransparent && field.mayBeTransparent))
+                warnings.push_back(where + ": holds " + std::to_string(colour) +
+                                   ", which is no colour, so it cannot be exported as JSON");
+        }
+    }
+}
+
 // ---- Colours: each text colour against the background it is published on.
 
 struct ColourPair {
@@ -234,13 +258,9 @@ constexpr ColourPair kSecondGenerationPairs[] = {
     {&CMenuSettings::m_crDropDownTextHover, &CMenuSettings::m_crDropDownBackgroundHover},
 };
 
-std::string SettingName(const Generation& generation, COLORREF CMenuSettings::* colour)
+std::string SettingName(COLORREF CMenuSettings::* colour)
 {
-    for (const StoredField& field : generation.storageLayout()) {
-        if (field.kind == StoredField::Kind::Colour && field.colour == colour)
-            return std::string("settings.") + field.name;
-    }
-    return "settings";
+    return std::string("settings.") + SettingFieldOf(colour).name;
 }
 
 std::string Hex(COLORREF colour)
@@ -269,7 +289,7 @@ void CheckContrast(const CCorvaneExtension& menu, std::vector<std::string>& warn
         // Compared as shown: a ratio printed as 4.50 passes.
         if (ratio + 1e-9 >= kMinimumContrast)
             continue;
-        warnings.push_back(SettingName(generation, pair.text) + " on " + SettingName(generation, pair.background) +
+        warnings.push_back(SettingName(pair.text) + " on " + SettingName(pair.background) +
                            ": contrast " + ContrastRatioText(ratio) + " (" + Hex(text) + " on " +
                            (transparent ? "transparent, over a white page" : Hex(background)) +
                            ") is below the 4.5:1 that text needs");
@@ -309,6 +329,7 @@ std::vector<std::string> CheckMenu(CCorvaneExtension& menu)
             }
         }
     }
+    CheckSettings(menu, warnings);
     CheckContrast(menu, warnings);
     return warnings;
 }

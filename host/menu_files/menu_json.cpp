@@ -4,12 +4,14 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <optional>
 #include <set>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "extension/generation.h"
+#include "model/breakpoint_record.h"
 #include "model/menu_settings.h"
 #include "model/storage_layout.h"
 #include "platform/archive.h"
@@ -20,7 +22,6 @@ namespace {
 
 // Objects keep their keys in the order written, so an exported menu reads like the block.
 using Json = nlohmann::ordered_json;
-using S = CMenuSettings;
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem)
 {
@@ -30,39 +31,8 @@ using S = CMenuSettings;
 std::string KeyPath(const std::string& path, const std::string& key) { return path.empty() ? key : path + "." + key; }
 std::string IndexPath(const std::string& path, size_t index) { return path + "[" + std::to_string(index) + "]"; }
 
-// ---- Value rules shared by both directions, so that whatever is written reads back.
-
-// The settings whose values have a closed meaning; every other number takes any 32-bit value.
-struct NumberRule {
-    int32_t S::* field;
-    int32_t low;
-    int32_t high;
-};
-constexpr NumberRule kNumberRules[] = {
-    {&S::m_nFontStyle, 0, 3},  // normal, italic, bold, bold italic
-    {&S::m_nMenuAlignment, 0, 2},  // left, center, right
-    {&S::m_nDropDownTextAlignment, 0, 2},
-    {&S::m_nEasing, 0, 14},  // the easing table
-    {&S::m_nShadowAlpha, 0, 255},
-};
-
-std::pair<int64_t, int64_t> RangeOf(int32_t S::* field)
-{
-    for (const NumberRule& rule : kNumberRules) {
-        if (rule.field == field)
-            return {rule.low, rule.high};
-    }
-    return {INT32_MIN, INT32_MAX};
-}
-
-// The naming convention marks the 0-or-1 flags: they are written as true and false.
-bool IsFlag(const StoredField& field) { return std::string_view(field.name).starts_with("m_b"); }
-
-// Only the two backgrounds may be transparent; every other colour is always painted.
-bool AcceptsTransparent(const StoredField& field)
-{
-    return field.colour == &S::m_crMenuBackground || field.colour == &S::m_crDropDownBackground;
-}
+// ---- Value rules shared by both directions, so that whatever is written reads back: the ranges,
+// flags and transparency of the settings table.
 
 std::string RangeText(int64_t low, int64_t high)
 {
@@ -98,41 +68,48 @@ std::string ColourToText(COLORREF colour)
     return text;
 }
 
-Json ColourToJson(COLORREF colour, const StoredField& field, const std::string& path)
+Json ColourToJson(COLORREF colour, const SettingField& field, const std::string& path)
 {
-    if (colour == kTransparent && AcceptsTransparent(field))
+    if (colour == kTransparent && field.mayBeTransparent)
         return "transparent";
     if ((colour & 0xFF000000) != 0)
         Fail(path, "holds the value " + std::to_string(colour) + ", which is no colour" +
-                       (AcceptsTransparent(field) ? "" : " (only the two backgrounds may be transparent)"));
+                       (field.mayBeTransparent ? "" : " (only the two backgrounds may be transparent)"));
     return ColourToText(colour);
 }
 
-Json NumberToJson(int32_t value, const StoredField& field, const std::string& path)
+Json FlagToJson(int32_t value, const std::string& path)
 {
-    if (IsFlag(field)) {
-        if (value != 0 && value != 1)
-            Fail(path, "holds " + std::to_string(value) + ", but a flag is 0 or 1");
-        return value == 1;
-    }
-    auto [low, high] = RangeOf(field.number);
-    if (value < low || value > high)
-        Fail(path, "holds " + std::to_string(value) + ", outside its range of " + RangeText(low, high));
+    if (value != 0 && value != 1)
+        Fail(path, "holds " + std::to_string(value) + ", but a flag is 0 or 1");
+    return value == 1;
+}
+
+Json NumberToJson(int32_t value, const SettingField& field, const std::string& path)
+{
+    if (!field.InRange(value))
+        Fail(path, "holds " + std::to_string(value) + ", outside its range of " + RangeText(field.low, field.high));
     return value;
+}
+
+Json SettingToJson(const CMenuSettings& menu, const SettingField& field, const std::string& path)
+{
+    switch (field.kind) {
+    case FieldKind::Flag: return FlagToJson(menu.*field.number, path);
+    case FieldKind::Colour: return ColourToJson(menu.*field.colour, field, path);
+    case FieldKind::Text: return TextToJson(menu.*field.text, path);
+    case FieldKind::Number: break;
+    }
+    return NumberToJson(menu.*field.number, field, path);
 }
 
 Json SettingsToJson(const CMenuSettings& menu, std::span<const StoredField> layout)
 {
     Json settings = Json::object();
-    for (const StoredField& field : layout) {
-        if (!field.name)
-            continue;
-        const std::string path = KeyPath("settings", field.name);
-        switch (field.kind) {
-        case StoredField::Kind::Number: settings[field.name] = NumberToJson(menu.*field.number, field, path); break;
-        case StoredField::Kind::Colour: settings[field.name] = ColourToJson(menu.*field.colour, field, path); break;
-        case StoredField::Kind::Text: settings[field.name] = TextToJson(menu.*field.text, path); break;
-        default: break;
+    for (const StoredField& entry : layout) {
+        if (entry.kind == StoredField::Kind::Setting) {
+            const char* name = entry.setting->name;
+            settings[name] = SettingToJson(menu, *entry.setting, KeyPath("settings", name));
         }
     }
     return settings;
@@ -144,13 +121,6 @@ int ColumnCount(const CString& setting)
     if (setting.GetLength() == 1 && setting[0] >= u'0' && setting[0] <= u'5')
         return setting[0] - u'0' + 1;
     return 0;
-}
-
-Json FlagToJson(int32_t value, const std::string& path)
-{
-    if (value != 0 && value != 1)
-        Fail(path, "holds " + std::to_string(value) + ", but a flag is 0 or 1");
-    return value == 1;
 }
 
 // Level 1 is a button, 2 a group, 3 a link, deeper levels the children of links (which nothing
@@ -184,43 +154,12 @@ Json NodeToJson(const CMenuItem& node, int level, const std::string& path)
     return json;
 }
 
-// A record of twelve "%d" numbers is written by name; anything else as the text it is.
-bool IsCanonicalRecord(const CString& record, std::vector<int32_t>& values)
-{
-    values.clear();
-    int start = 0;
-    while (true) {
-        int bar = record.Find(u'|', start);
-        CString part = bar < 0 ? record.Mid(start) : record.Mid(start, bar - start);
-        int32_t value = TextToInt(part.view());
-        if (part.IsEmpty() || FormatInt(value) != part)
-            return false;
-        values.push_back(value);
-        if (bar < 0)
-            break;
-        start = bar + 1;
-    }
-    return values.size() == CMenuSettings::BreakpointFields().size();
-}
-
-// The name of each breakpoint field, from the settings table.
-std::vector<const char*> BreakpointFieldNames(std::span<const StoredField> layout)
-{
-    std::vector<const char*> names;
-    for (int32_t S::* member : CMenuSettings::BreakpointFields()) {
-        for (const StoredField& field : layout) {
-            if (field.kind == StoredField::Kind::Number && field.number == member)
-                names.push_back(field.name);
-        }
-    }
-    return names;
-}
-
 bool IsBreakpointKey(const CString& key) { return !key.IsEmpty() && FormatInt(TextToInt(key.view())) == key; }
 
-Json BreakpointsToJson(const CMenuSettings& menu, std::span<const StoredField> layout)
+// A record of twelve "%d" numbers is written by name; anything else as the text it is.
+Json BreakpointsToJson(const CMenuSettings& menu)
 {
-    const std::vector<const char*> names = BreakpointFieldNames(layout);
+    std::span<const SettingField* const> fields = BreakpointRecordFields();
     Json records = Json::array();
     for (const auto& [key, record] : menu.m_mapBreakpoints.Pairs()) {
         const std::string path = IndexPath("breakpoints", records.size());
@@ -228,11 +167,10 @@ Json BreakpointsToJson(const CMenuSettings& menu, std::span<const StoredField> l
             Fail(KeyPath(path, "key"), "holds \"" + key.ToUtf8() + "\", which names no breakpoint");
         Json entry = Json::object();
         entry["key"] = key.ToUtf8();
-        std::vector<int32_t> values;
-        if (IsCanonicalRecord(record, values) && names.size() == values.size()) {
+        if (std::optional<BreakpointValues> values = ParseCanonicalBreakpointRecord(record)) {
             Json named = Json::object();
-            for (size_t i = 0; i < values.size(); ++i)
-                named[names[i]] = values[i];
+            for (size_t i = 0; i < fields.size(); ++i)
+                named[fields[i]->name] = values->values[i];
             entry["values"] = std::move(named);
         } else {
             entry["record"] = TextToJson(record, KeyPath(path, "record"));
@@ -510,13 +448,13 @@ int HexDigit(char ch)
     return -1;
 }
 
-COLORREF ReadColour(const Json& value, const StoredField& field, const std::string& path)
+COLORREF ReadColour(const Json& value, const SettingField& field, const std::string& path)
 {
-    const std::string what = AcceptsTransparent(field) ? "a colour \"#RRGGBB\" or \"transparent\"" : "a colour \"#RRGGBB\"";
+    const std::string what = field.mayBeTransparent ? "a colour \"#RRGGBB\" or \"transparent\"" : "a colour \"#RRGGBB\"";
     if (!value.is_string())
         Expected(path, what, value);
     const std::string& text = value.get_ref<const std::string&>();
-    if (text == "transparent" && AcceptsTransparent(field))
+    if (text == "transparent" && field.mayBeTransparent)
         return kTransparent;
     uint32_t rgb = 0;
     bool good = text.size() == 7 && text[0] == '#';
@@ -531,37 +469,21 @@ COLORREF ReadColour(const Json& value, const StoredField& field, const std::stri
     return (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
 }
 
-const StoredField* FindSetting(std::span<const StoredField> layout, const std::string& name)
-{
-    for (const StoredField& field : layout) {
-        if (field.name && name == field.name)
-            return &field;
-    }
-    return nullptr;
-}
-
 void ReadSettings(const Json& settings, const Generation& generation, CMenuSettings& menu)
 {
     ExpectObject(settings, "settings");
     std::span<const StoredField> layout = generation.storageLayout();
     for (const auto& item : settings.items()) {
         const std::string path = KeyPath("settings", item.key());
-        const StoredField* field = FindSetting(layout, item.key());
-        if (!field)
+        const SettingField* field = FindSettingField(item.key());
+        if (!field || !LayoutStores(layout, *field))
             Fail(path, "unknown key; not a stored setting of " + Utf16ToUtf8(generation.moduleName));
         const Json& value = item.value();
         switch (field->kind) {
-        case StoredField::Kind::Number:
-            if (IsFlag(*field)) {
-                menu.*field->number = ReadFlag(value, path);
-            } else {
-                auto [low, high] = RangeOf(field->number);
-                menu.*field->number = ReadNumber(value, path, low, high);
-            }
-            break;
-        case StoredField::Kind::Colour: menu.*field->colour = ReadColour(value, *field, path); break;
-        case StoredField::Kind::Text: menu.*field->text = ReadText(value, path); break;
-        default: break;
+        case FieldKind::Number: menu.*field->number = ReadNumber(value, path, field->low, field->high); break;
+        case FieldKind::Flag: menu.*field->number = ReadFlag(value, path); break;
+        case FieldKind::Colour: menu.*field->colour = ReadColour(value, *field, path); break;
+        case FieldKind::Text: menu.*field->text = ReadText(value, path); break;
         }
     }
 }
@@ -624,10 +546,10 @@ CMenuItem ReadNode(const Json& json, int level, const std::string& path)
     return node;
 }
 
-void ReadBreakpoints(const Json& list, std::span<const StoredField> layout, CMapStringToString& map)
+void ReadBreakpoints(const Json& list, CMapStringToString& map)
 {
     ExpectArray(list, "breakpoints");
-    const std::vector<const char*> names = BreakpointFieldNames(layout);
+    std::span<const SettingField* const> fields = BreakpointRecordFields();
     for (size_t i = 0; i < list.size(); ++i) {
         const std::string path = IndexPath("breakpoints", i);
         const Json& entry = list[i];
@@ -655,20 +577,19 @@ void ReadBreakpoints(const Json& list, std::span<const StoredField> layout, CMap
             const std::string valuesPath = KeyPath(path, "values");
             ExpectObject(*values, valuesPath);
             for (const auto& item : values->items()) {
-                bool known = false;
-                for (const char* name : names)
-                    known = known || item.key() == name;
-                if (!known)
+                const SettingField* field = FindSettingField(item.key());
+                if (!field || field->recordPlace < 0)
                     Fail(KeyPath(valuesPath, item.key()), "unknown key; not one of the twelve breakpoint fields");
             }
-            for (const char* name : names) {
+            BreakpointValues read;
+            for (size_t f = 0; f < fields.size(); ++f) {
+                const char* name = fields[f]->name;
                 const Json* value = Member(*values, name);
                 if (!value)
                     Fail(KeyPath(valuesPath, name), "missing");
-                if (!recordText.IsEmpty())
-                    recordText += u'|';
-                recordText += FormatInt(ReadNumber(*value, KeyPath(valuesPath, name), INT32_MIN, INT32_MAX));
+                read.values[f] = ReadNumber(*value, KeyPath(valuesPath, name), INT32_MIN, INT32_MAX);
             }
+            recordText = FormatBreakpointRecord(read);
         } else {
             Fail(KeyPath(path, "values"), "missing");
         }
@@ -680,9 +601,7 @@ void CopyPersisted(CMenuSettings& from, std::span<const StoredField> layout, CMe
 {
     for (const StoredField& field : layout) {
         switch (field.kind) {
-        case StoredField::Kind::Number: to.*field.number = from.*field.number; break;
-        case StoredField::Kind::Colour: to.*field.colour = from.*field.colour; break;
-        case StoredField::Kind::Text: to.*field.text = from.*field.text; break;
+        case StoredField::Kind::Setting: CopySetting(*field.setting, from, to); break;
         case StoredField::Kind::Tree: to.m_arrButtons = std::move(from.m_arrButtons); break;
         case StoredField::Kind::Breakpoints: to.m_mapBreakpoints = std::move(from.m_mapBreakpoints); break;
         case StoredField::Kind::Version: break;
@@ -716,7 +635,7 @@ void ReadMenu(const Json& json, const Generation& generation, CMenuSettings& men
     }
     result.m_mapBreakpoints.RemoveAll();
     if (const Json* breakpoints = Member(json, "breakpoints"))
-        ReadBreakpoints(*breakpoints, generation.storageLayout(), result.m_mapBreakpoints);
+        ReadBreakpoints(*breakpoints, result.m_mapBreakpoints);
     else
         result.StoreBreakpointData();  // as a new object would: the record of its values under "-1"
     CopyPersisted(result, generation.storageLayout(), menu);
@@ -734,7 +653,7 @@ std::string MenuToJson(const CMenuSettings& menu, const Generation& generation)
     for (int i = 0; i < menu.m_arrButtons.GetSize(); ++i)
         buttons.push_back(NodeToJson(menu.m_arrButtons[i], 1, IndexPath("buttons", static_cast<size_t>(i))));
     json["buttons"] = std::move(buttons);
-    json["breakpoints"] = BreakpointsToJson(menu, layout);
+    json["breakpoints"] = BreakpointsToJson(menu);
     return json.dump(2) + "\n";
 }
 

@@ -146,12 +146,43 @@ TEST(StylePage, RowsEditOnlyStoredFieldsOfTheirGeneration)
     for (int generation : {1, 2}) {
         const auto stored = generation == 1 ? FirstGenerationLayout() : SecondGenerationLayout();
         for (const StyleRow& row : StylePageLayout(generation)) {
-            const bool found = std::any_of(stored.begin(), stored.end(), [&](const StoredField& field) {
-                return field.kind == row.field.kind && field.number == row.field.number &&
-                       field.colour == row.field.colour && field.text == row.field.text;
-            });
-            EXPECT_TRUE(found) << "generation " << generation << " control " << row.id;
+            EXPECT_TRUE(LayoutStores(stored, *row.field)) << "generation " << generation << " control " << row.id;
         }
+    }
+}
+
+// The arrows of each spin end at its field's maximum in the settings table, a list offers only
+// values in its field's range, and a colour offers "transparent" exactly when the table lets its
+// field be transparent.
+TEST(StylePage, SpinLimitsAndTransparencyFollowTheSettingsTable)
+{
+    for (int generation : {1, 2}) {
+        CStylePage page(generation, CMenuSettings());
+        int spins = 0;
+        int transparent = 0;
+        for (const StyleRow& row : StylePageLayout(generation)) {
+            const std::string id = "ctl" + std::to_string(row.spinId ? row.spinId : row.id);
+            if (row.spinId != 0) {
+                ++spins;
+                EXPECT_GT(row.field->spinMaximum, 0) << row.field->name;
+                EXPECT_EQ(Find<CSpinEdit>(page, id.c_str())->Maximum(), row.field->spinMaximum) << row.field->name;
+            } else {
+                EXPECT_EQ(row.field->spinMaximum, 0) << row.field->name << " has arrows in the table only";
+            }
+            if (row.control == StyleControl::Choice) {
+                // Each choice's index is a value the field may hold.
+                EXPECT_TRUE(row.field->HasRange()) << row.field->name;
+                EXPECT_EQ(row.field->low, 0) << row.field->name;
+                EXPECT_LE(static_cast<int64_t>(row.choices.size()), int64_t(row.field->high) + 1) << row.field->name;
+            }
+            if (row.control == StyleControl::Colour) {
+                const bool offers = !Find<CColorPicker>(page, id.c_str())->DefaultText().isEmpty();
+                EXPECT_EQ(offers, row.field->mayBeTransparent) << row.field->name;
+                transparent += offers;
+            }
+        }
+        EXPECT_GE(spins, 11);
+        EXPECT_EQ(transparent, 2);
     }
 }
 
@@ -285,14 +316,14 @@ TEST(StylePage, StoresExactlyItsOwnFields)
     CStylePage second(2, values);
     CMenuSettings menu = Store(second, untouched);
     for (const StyleRow& row : StylePageLayout(2)) {
-        if (row.field.number) {
-            EXPECT_EQ(menu.*row.field.number, values.*row.field.number) << row.id;
+        if (row.field->number) {
+            EXPECT_EQ(menu.*row.field->number, values.*row.field->number) << row.id;
         }
-        if (row.field.colour) {
-            EXPECT_EQ(menu.*row.field.colour, values.*row.field.colour) << row.id;
+        if (row.field->colour) {
+            EXPECT_EQ(menu.*row.field->colour, values.*row.field->colour) << row.id;
         }
-        if (row.field.text) {
-            EXPECT_EQ(menu.*row.field.text, values.*row.field.text) << row.id;
+        if (row.field->text) {
+            EXPECT_EQ(menu.*row.field->text, values.*row.field->text) << row.id;
         }
     }
     EXPECT_EQ(menu.m_nDropDownFontSize, 31);

@@ -7,7 +7,9 @@
 #include "extension/corvane_extension.h"
 #include "host/check/colour_contrast.h"
 #include "host/check/menu_check.h"
+#include "host/loader/generations.h"
 #include "host/menu_files/menu_json.h"
+#include "model/storage_layout.h"
 #include "tests/support/run_trellis.h"
 
 namespace {
@@ -144,6 +146,38 @@ TEST(MenuCheck, MarkupAndRawAmpersandsInTexts)
     // "a < b" is no markup.
     menu = CleanMenu();
     Link(*menu, 0, 0, 0).m_strText = u"1 < 2";
+    EXPECT_EQ(CheckMenu(*menu), Warnings{});
+}
+
+// Every number outside its range in the settings table, and a colour that is no colour, in the
+// order the block stores them.
+TEST(MenuCheck, SettingsOutsideWhatTheTableAllows)
+{
+    for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()}) {
+        const Generation& other = generation == &FirstGeneration() ? SecondGeneration() : FirstGeneration();
+        auto menu = CleanMenu(*generation);
+        Warnings expected;
+        for (const StoredField& entry : generation->storageLayout()) {
+            if (entry.kind != StoredField::Kind::Setting)
+                continue;
+            const SettingField& field = *entry.setting;
+            const std::string where = std::string("settings.") + field.name + ": holds ";
+            if (field.HasRange()) {
+                (*menu).*field.number = field.high + 1;
+                expected.push_back(where + std::to_string(field.high + 1) + ", outside " + std::to_string(field.low) +
+                                   " to " + std::to_string(field.high) + ", so it cannot be exported as JSON");
+            } else if (field.kind == FieldKind::Colour && !LayoutStores(other.storageLayout(), field)) {
+                // The divider or the shadow: no contrast pair reads them.
+                (*menu).*field.colour = kTransparent;
+                expected.push_back(where + "4278190080, which is no colour, so it cannot be exported as JSON");
+            }
+        }
+        ASSERT_GE(expected.size(), 6u);
+        EXPECT_EQ(CheckMenu(*menu), expected) << GenerationName(*generation);
+    }
+    // The two backgrounds may be transparent.
+    auto menu = CleanMenu();
+    menu->m_crDropDownBackground = kTransparent;
     EXPECT_EQ(CheckMenu(*menu), Warnings{});
 }
 
