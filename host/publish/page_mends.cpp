@@ -10,6 +10,7 @@
 #include "generate/style_format.h"
 #include "host/publish/css_writing.h"
 #include "icons/builtin_icons.h"
+#include "model/breakpoint_record.h"
 #include "model/menu_settings.h"
 #include "platform/numbers.h"
 
@@ -112,67 +113,26 @@ std::string SilentGlyphs(const HostMenu& menu, const std::string& publishedCss)
 
 // ---- The second generation's breakpoint records.
 
-// Record fields, in the order the record stores them.
-enum Field {
-    kFontSize,
-    kDropDownFontSize,
-    kHeaderFontSize,
-    kMenuPaddingBottom,
-    kMenuPaddingLeft,
-    kMenuPaddingRight,
-    kMenuPaddingTop,
-    kDropDownMargin,
-    kDropDownPaddingBottom,
-    kDropDownPaddingLeft,
-    kDropDownPaddingRight,
-    kDropDownPaddingTop,
-    kFieldCount
-};
-using RecordValues = std::array<int32_t, kFieldCount>;
-
-// The current settings with the breakpoint's record over them, field by field, as the module
-// reads a record for its own breakpoint rules: an empty or missing field keeps the setting.
-RecordValues ValuesAt(const CMenuSettings& s, int breakpoint)
-{
-    RecordValues values = {s.m_nFontSize,           s.m_nDropDownFontSize,     s.m_nHeaderFontSize,
-                           s.m_nMenuPaddingBottom,  s.m_nMenuPaddingLeft,      s.m_nMenuPaddingRight,
-                           s.m_nMenuPaddingTop,     s.m_nDropDownMargin,       s.m_nDropDownPaddingBottom,
-                           s.m_nDropDownPaddingLeft, s.m_nDropDownPaddingRight, s.m_nDropDownPaddingTop};
-    CString record;
-    if (!s.m_mapBreakpoints.Lookup(FormatInt(breakpoint), record))
-        return values;
-    const std::u16string_view text = record;
-    size_t start = 0;
-    for (int field = 0; field < kFieldCount; ++field) {
-        const size_t bar = text.find(u'|', start);
-        const std::u16string_view part = text.substr(start, bar == text.npos ? text.npos : bar - start);
-        if (!part.empty())
-            values[field] = TextToInt(part);
-        if (bar == text.npos)
-            break;
-        start = bar + 1;
-    }
-    return values;
-}
-
 // The record's values on the elements the second generation's stylesheet sizes from the same
 // settings: the bar's font (which its buttons and panel links inherit), the bar buttons'
 // paddings, the group titles' size and paddings and the panel links' paddings. The second
 // generation sizes no panel text of its own, so the drop-down font size has nothing to reach.
-std::string SecondGenerationRecord(const std::string& bar, const RecordValues& v)
+std::string SecondGenerationRecord(const std::string& bar, const BreakpointValues& v)
 {
+    using S = CMenuSettings;
     auto padding = [](int32_t top, int32_t right, int32_t bottom, int32_t left) {
         return Declaration("padding", Px(top) + " " + Px(right) + " " + Px(bottom) + " " + Px(left));
     };
-    return Rule(bar, Declaration("font-size", FontPx(v[kFontSize]))) +
+    return Rule(bar, Declaration("font-size", FontPx(v[&S::m_nFontSize]))) +
            Rule(bar + " > a, " + bar + " .dropdown .dropbtn",
-                padding(v[kMenuPaddingTop], v[kMenuPaddingRight], v[kMenuPaddingBottom], v[kMenuPaddingLeft])) +
-           Rule(bar + " .title", Declaration("font-size", FontPx(v[kHeaderFontSize])) +
-                                     padding(WrapAdd(v[kDropDownMargin], v[kDropDownPaddingTop]),
-                                             v[kDropDownPaddingRight], v[kDropDownPaddingBottom],
-                                             v[kDropDownPaddingLeft])) +
-           Rule(bar + " .column a", padding(v[kDropDownPaddingTop], v[kDropDownPaddingRight],
-                                            v[kDropDownPaddingBottom], v[kDropDownPaddingLeft]));
+                padding(v[&S::m_nMenuPaddingTop], v[&S::m_nMenuPaddingRight], v[&S::m_nMenuPaddingBottom],
+                        v[&S::m_nMenuPaddingLeft])) +
+           Rule(bar + " .title", Declaration("font-size", FontPx(v[&S::m_nHeaderFontSize])) +
+                                     padding(WrapAdd(v[&S::m_nDropDownMargin], v[&S::m_nDropDownPaddingTop]),
+                                             v[&S::m_nDropDownPaddingRight], v[&S::m_nDropDownPaddingBottom],
+                                             v[&S::m_nDropDownPaddingLeft])) +
+           Rule(bar + " .column a", padding(v[&S::m_nDropDownPaddingTop], v[&S::m_nDropDownPaddingRight],
+                                            v[&S::m_nDropDownPaddingBottom], v[&S::m_nDropDownPaddingLeft]));
 }
 
 // The module writes its breakpoint rules for the first generation's list items and panel only;
@@ -182,10 +142,10 @@ std::string SecondGenerationBreakpoints(const HostMenu& menu)
     if (menu.generation != 2)
         return {};
     const std::string bar = "#" + menu.name;
-    std::string css = SecondGenerationRecord(bar, ValuesAt(menu.settings, -1));
+    std::string css = SecondGenerationRecord(bar, BreakpointValuesAt(menu.settings, -1));
     for (int breakpoint : menu.breakpoints) {
         css += "@media (max-width: " + std::to_string(breakpoint) + "px)\r\n{\r\n";
-        css += SecondGenerationRecord(bar, ValuesAt(menu.settings, breakpoint));
+        css += SecondGenerationRecord(bar, BreakpointValuesAt(menu.settings, breakpoint));
         css += "}\r\n";
     }
     return css;
