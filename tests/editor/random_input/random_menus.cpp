@@ -3,25 +3,9 @@
 
 #include <filesystem>
 
+#include "tests/editor/editor_test_support.h"
+
 namespace {
-
-CMenuItem Link(const char16_t* text, const char16_t* url, const char16_t* target = u"", const char16_t* icon = u"")
-{
-    CMenuItem link;
-    link.m_strText = text;
-    link.m_strURL = url;
-    link.m_strTarget = target;
-    link.m_strIcon = icon;
-    return link;
-}
-
-CMenuItem GroupOf(const char16_t* text, std::initializer_list<CMenuItem> links)
-{
-    CMenuItem group = Link(text, u"PARENT");
-    for (const CMenuItem& link : links)
-        group.m_arrItems.Add(link);
-    return group;
-}
 
 // A site of a few folders and pages with bookmarks; the page being edited is marked current.
 CString SiteXml()
@@ -79,19 +63,19 @@ CMenuSettings RandomInputMenus::Make(MenuKind kind) const
         menu.m_arrButtons[b].m_strIcon = buttonIcons[b % 4];
     CArray<CMenuItem>& first = menu.m_arrButtons[0].m_arrItems;
     first.RemoveAll();
-    first.Add(GroupOf(u"Company", {Link(u"Home", u"./index.html#top", u"_self", u"home"),
-                                   Link(u"Write to us", u"mailto:info@example.com", u"", u"envelope"),
-                                   Link(u"---", u""),
-                                   Link(u"Caf\u00e9 & more", u"https://www.example.com/cafe", u"_blank", u"globe"),
-                                   Link(u"Call us", u"tel:+15550100", u"", u"phone")}));
-    first.Add(GroupOf(u"Files", {Link(u"Brochure", u"file:///tmp/brochure.pdf", u"_blank"),
-                                 Link(u"Back", u"javascript:history.back()"),
-                                 Link(u"Frame", u"https://example.com/", u"content")}));
-    first.Add(GroupOf(u"Empty group", {}));
+    first.Add(Group(u"Company", {Node(u"Home", u"./index.html#top", u"_self", u"home"),
+                                   Node(u"Write to us", u"mailto:info@example.com", u"", u"envelope"),
+                                   Node(u"---", u""),
+                                   Node(u"Caf\u00e9 & more", u"https://www.example.com/cafe", u"_blank", u"globe"),
+                                   Node(u"Call us", u"tel:+15550100", u"", u"phone")}));
+    first.Add(Group(u"Files", {Node(u"Brochure", u"file:///tmp/brochure.pdf", u"_blank"),
+                                 Node(u"Back", u"javascript:history.back()"),
+                                 Node(u"Frame", u"https://example.com/", u"content")}));
+    first.Add(Group(u"Empty group", {}));
     if (kind == MenuKind::SiteAndLibrary) {
         menu.m_strFontLibraryFolder = m_fonts.Folder();
         menu.m_strIconFont = u"Elusive";
-        first.Add(GroupOf(u"Pages", {Link(u"Page", u"./s1/p2.html#b2"), Link(u"Missing", u"./gone.html")}));
+        first.Add(Group(u"Pages", {Node(u"Page", u"./s1/p2.html#b2"), Node(u"Missing", u"./gone.html")}));
     }
     return menu;
 }
