@@ -315,6 +315,25 @@ bool StagedFiles::Stage(const std::string& path, int sourceFd, const std::string
     return true;
 }
 
+bool StagedFiles::Replace(const std::string& target, const std::string& bytes, const std::string& expected,
+                          std::string* error)
+{
+    if (!Stage(target, -1, &bytes, error))
+        return false;
+    m_entries.back().checked = true;
+    m_entries.back().expected = expected;
+    return true;
+}
+
+// Whether the file at `path` still holds what the entry's target held when it was read.
+bool StagedFiles::StillAsRead(const Entry& entry, const std::string& path, std::string* error)
+{
+    std::string now;
+    if (!ReadWholeFile(path, now, nullptr, entry.expected.size() + 1) || now != entry.expected)
+        return Fail(error, entry.target + ": changed since it was read; not overwritten");
+    return true;
+}
+
 bool StagedFiles::Adopt(const std::string& finished, const std::string& target, std::string* error)
 {
     Entry entry;
@@ -343,13 +362,23 @@ bool StagedFiles::MoveIntoPlace(Entry& entry, std::string* error)
     }
     struct stat st;
     const bool existed = ::lstat(entry.target.c_str(), &st) == 0;
+    if (entry.checked) {
+        // Renaming ignores the file's own permissions: a page its owner made read-only is kept.
+        if (!existed)
+            return Fail(error, entry.target + ": removed since it was read; not written");
+        if (S_ISREG(st.st_mode) && ((st.st_mode & 0222) == 0 || ::access(entry.target.c_str(), W_OK) != 0))
+            return Fail(error, entry.target + ": is read-only; not overwritten");
+        if (!StillAsRead(entry, entry.target, error))
+            return false;
+    }
     if (existed) {
         if (!S_ISREG(st.st_mode))
             return Fail(error, entry.target + ": " + FileKindText(st.st_mode));
         // Swapped, so the replaced file can be put back if a later file fails.
         if (::renameat2(AT_FDCWD, entry.temporary.c_str(), AT_FDCWD, entry.target.c_str(), RENAME_EXCHANGE) == 0) {
             entry.holdsOld = true;
-            return true;
+            // What was swapped out is compared once more, closing the gap since the check above.
+            return !entry.checked || StillAsRead(entry, entry.temporary, error);
         }
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
             return Fail(error, entry.target + ": " + std::strerror(errno));

@@ -22,6 +22,11 @@ public:
     // Each is false, with the reason, when the file cannot be written whole; the set stays usable.
     bool Write(const std::string& target, const std::string& bytes, std::string* error = nullptr);
     bool Copy(const std::string& from, const std::string& target, std::string* error = nullptr);
+    // Like Write, for a file read earlier that must still hold `expected` when it is replaced:
+    // Commit fails, and puts back every file, when by then it holds anything else, is gone, or has
+    // lost its write permission.
+    bool Replace(const std::string& target, const std::string& bytes, const std::string& expected,
+                 std::string* error = nullptr);
     // Takes over a finished file that someone else wrote on the same file system (inside a folder
     // from MakeStagingFolder): it is moved to the target on Commit, removed otherwise.
     bool Adopt(const std::string& finished, const std::string& target, std::string* error = nullptr);
@@ -40,9 +45,12 @@ private:
         bool holdsOld = false;     // after the move, `temporary` holds the replaced file
         bool created = false;      // after the move, the target is new
         std::vector<std::string> madeFolders;
+        bool checked = false;      // the target must hold `expected` and be writable when it is moved
+        std::string expected;
     };
     bool Stage(const std::string& target, int sourceFd, const std::string* bytes, std::string* error);
     bool MoveIntoPlace(Entry& entry, std::string* error);
+    static bool StillAsRead(const Entry& entry, const std::string& path, std::string* error);
     void PutBack(Entry& entry);
     void Discard();
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,43 @@ TEST_F(StagedFilesTest, AFailedMoveInCommitPutsBackWhatHadMoved)
     EXPECT_EQ(Read("site/index.html"), "old page");
     EXPECT_EQ(Read("site/menu.css"), "old rules");
     EXPECT_EQ(Tree(), (std::vector<std::string>{"site/", "site/images", "site/index.html", "site/menu.css"}));
+}
+
+TEST_F(StagedFilesTest, AReplacedFileMustStillHoldWhatWasReadAndBeWritable)
+{
+    struct Change {
+        const char* what;
+        void (*make)(const std::string& path);
+        const char* reason;
+    };
+    const Change changes[] = {
+        {"edited", [](const std::string& path) { std::ofstream(path, std::ios::app) << " edited"; },
+         "changed since it was read"},
+        {"made read-only", [](const std::string& path) { ::chmod(path.c_str(), 0444); }, "is read-only"},
+        {"removed", [](const std::string& path) { ::unlink(path.c_str()); }, "removed since it was read"},
+    };
+    for (const Change& change : changes) {
+        folder.Write("a.html", "page a");
+        folder.Write("b.html", "page b");
+        ::chmod(Path("b.html").c_str(), 0644);
+        StagedFiles files;
+        ASSERT_TRUE(files.Replace(Path("a.html"), "new a", "page a"));
+        ASSERT_TRUE(files.Replace(Path("b.html"), "new b", "page b"));
+        ASSERT_TRUE(files.Write(Path("menu.css"), "rules"));
+        change.make(Path("b.html"));
+        std::string error;
+        EXPECT_FALSE(files.Commit(&error)) << change.what;
+        EXPECT_NE(error.find(change.reason), std::string::npos) << error;
+        EXPECT_EQ(Read("a.html"), "page a") << change.what;
+        EXPECT_FALSE(fs::exists(Path("menu.css"))) << change.what;
+        ::chmod(Path("b.html").c_str(), 0644);
+    }
+    // Unchanged, both are replaced.
+    folder.Write("b.html", "page b");
+    StagedFiles files;
+    ASSERT_TRUE(files.Replace(Path("b.html"), "new b", "page b"));
+    EXPECT_TRUE(files.Commit());
+    EXPECT_EQ(Read("b.html"), "new b");
 }
 
 TEST_F(StagedFilesTest, AWriteThatFailsPartWayChangesNothingInTheSet)
