@@ -7,6 +7,7 @@
 #include "generate/button_kind.h"
 #include "generate/column_widths.h"
 #include "host/check/colour_contrast.h"
+#include "host/check/page_links_check.h"
 #include "host/loader/session.h"
 #include "host/menu_files/menu_files.h"
 #include "icons/builtin_icons.h"
@@ -340,5 +341,10 @@ std::vector<std::string> CheckMenuFile(const HostSettings& settings, const std::
         return {};
     auto menu = CreateInspectionObject(settings);
     LoadMenuFile(*menu, menu->GetGeneration(), path);
-    return CheckMenu(*menu);
+    std::vector<std::string> warnings = CheckMenu(*menu);
+    if (settings.siteStructureFile || settings.siteStructureText) {
+        for (std::string& warning : CheckPageLinks(*menu))
+            warnings.push_back(std::move(warning));
+    }
+    return warnings;
 }

@@ -14,5 +14,6 @@ struct HostSettings;
 std::vector<std::string> CheckMenu(CCorvaneExtension& menu);
 
 // The warnings for a menu file, read as an object of the generation the plug-in names, given the
-// host settings; none when the plug-in is a module of neither generation.
+// host settings; none when the plug-in is a module of neither generation. With a site structure
+// among the settings, page links the site lacks are warned about too (CheckPageLinks).
 std::vector<std::string> CheckMenuFile(const HostSettings& settings, const std::string& path);

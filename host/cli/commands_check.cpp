@@ -35,9 +35,12 @@ std::vector<Command> CheckCommands()
             "outside \"0\" to \"5\", links to local files that do not exist, empty link addresses, icons\n"
             "not in the chosen library, markup or a raw \"&\" in captions and link texts, and text\n"
             "colours whose contrast with their background is below 4.5:1 (with the ratio).\n"
+            "With --site or --site-folder, also links to pages or bookmarks that the site does not have\n"
+            "(addresses relative to the site's root, docs/site-structure.md).\n"
             "Exit status: 0 nothing to say, 3 warnings printed, 1 the menu could not be read.\n",
         .arguments = {"MENU"},
-        .options = {ModuleOption("--plugin"), ModuleOption("--fonts"), ModuleOption("--fa")},
+        .options = {ModuleOption("--plugin"), ModuleOption("--fonts"), ModuleOption("--fa"), ModuleOption("--site"),
+                    ModuleOption("--site-folder")},
         .takesModuleOptions = false,
         .run = RunCheck,
     }};

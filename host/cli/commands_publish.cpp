@@ -8,7 +8,9 @@
 #include "host/cli/host_options.h"
 #include "host/menu_files/menu_files.h"
 #include "host/publish/page_assets.h"
+#include "host/publish/publish_into_site.h"
 #include "host/publish/publish_page.h"
+#include "host/site/site_folder.h"
 
 namespace {
 
@@ -16,8 +18,12 @@ namespace {
 
 PublishRequest CheckInputs(const ParsedArguments& args)
 {
+    if (args.Has("--out") == args.Has("--into"))
+        throw UsageError("publish needs one of --out DIR (a new page) and --into DIR (the pages of a site)");
+    if (args.Has("--into") && args.Has("--title"))
+        throw UsageError("--title goes with --out: the pages of a site keep their own titles");
     PublishRequest request;
-    request.out = args.Value("--out");
+    request.out = args.Has("--into") ? args.Value("--into") : args.Value("--out");
     request.name = args.Value("--name", "MegaMenu1");
     if (!IsCssIdentifier(request.name))
         throw UsageError("--name must be a CSS identifier (a letter or _ first, then letters, digits, - or _), not '" +
@@ -56,9 +62,47 @@ void Report(const PublishRequest& request, const ModuleAnswers& answers, const A
                 report.fonts.size() + report.linked.size(), fontList.c_str());
 }
 
+void ReportSite(const PublishRequest& request, const PreparedSite& prepared, const WriteReport& report)
+{
+    for (const auto* lines : {&report.written, &report.fonts, &report.linked}) {
+        for (const std::string& line : *lines)
+            std::printf("%s\n", line.c_str());
+    }
+    for (const auto* lines : {&prepared.menu.assets.notes, &prepared.notes}) {
+        for (const std::string& line : *lines)
+            std::printf("%s\n", line.c_str());
+    }
+    std::printf("published menu %s into %s: %zu pages changed, %zu already up to date, %zu without a marker\n",
+                request.name.c_str(), request.out.string().c_str(), prepared.changed.size(), prepared.unchanged.size(),
+                prepared.unmarked);
+}
+
+// The pages of a site that ask for the menu get it; the site is written together or not at all.
+int RunPublishInto(const ParsedArguments& args, const PublishRequest& request)
+{
+    const std::string& block = args.positionals[0];
+    HostSettings settings = HostSettingsFrom(args);
+    Session session = OpenSession(settings);
+    LoadMenuFile(session, block);
+
+    const PreparedSite prepared =
+        PrepareSite(session, request, settings.publishFolders.value_or(std::vector<std::string>{}),
+                    HostFontFolders(settings));
+    WriteReport report = WriteSite(session, request, prepared);
+    ReportSite(request, prepared, report);
+    // The site's own pages are the structure its page links are checked against, unless one was given.
+    if (!settings.siteStructureFile && !settings.siteStructureText)
+        settings.siteStructureText = SiteStructureOfFolder(request.out.string());
+    for (const std::string& warning : CheckMenuFile(settings, block))
+        std::fprintf(stderr, "trellis publish: warning: %s\n", warning.c_str());
+    return 0;
+}
+
 int RunPublish(const ParsedArguments& args)
 {
     PublishRequest request = CheckInputs(args);
+    if (args.Has("--into"))
+        return RunPublishInto(args, request);
     const std::string& block = args.positionals[0];
     Session session = OpenSession(args);
     LoadMenuFile(session, block);
@@ -85,10 +129,17 @@ std::vector<Command> PublishCommands()
             "its fonts and resources, and lets it copy the local files its links point to. The fonts are\n"
             "the ones the module names, taken from the folders given with --fa and --fonts.\n"
             "BLOCK may also be a JSON menu (a name ending in .json, see docs/menu-json.md). What\n"
-            "'trellis check' finds in the menu is printed after publishing, as warnings.\n",
+            "'trellis check' finds in the menu is printed after publishing, as warnings.\n"
+            "With --into instead of --out, publishes into a site as the application does: every page of\n"
+            "DIR that holds <nav data-trellis=\"NAME\"></nav> or <!-- trellis NAME --> gets the menu there\n"
+            "and its stylesheet linked in its head, with addresses right for the page's folder; other\n"
+            "pages stay as they are. A second run replaces what the first inserted. The stylesheet, fonts\n"
+            "and linked files go to DIR itself. All pages are written together or none, and a page that\n"
+            "changed on disk meanwhile is not overwritten (docs/publish-into-site.md).\n",
         .arguments = {"BLOCK"},
-        .options = {{.name = "--out", .valueName = "DIR", .help = "the folder to publish to, created when missing",
-                     .required = true},
+        .options = {{.name = "--out", .valueName = "DIR", .help = "the folder to publish a new page to, created when missing"},
+                    {.name = "--into", .valueName = "DIR",
+                     .help = "publish into every page of the site in DIR that holds a marker (docs/publish-into-site.md)"},
                     {.name = "--name", .valueName = "NAME",
                      .help = "the menu's identifier in the page, a CSS identifier (default MegaMenu1)"},
                     {.name = "--breakpoint", .valueName = "N",

@@ -4,8 +4,27 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
+#include "host/site/site_folder.h"
 #include "platform/text_convert.h"
+
+namespace {
+
+// A command may ask for its settings more than once: the folder is scanned, and its unreadable
+// pages named, the first time only.
+std::string ScannedSiteStructure(const std::string& folder)
+{
+    static std::map<std::string, std::string> scanned;
+    if (auto known = scanned.find(folder); known != scanned.end())
+        return known->second;
+    const SiteScan scan = ScanSiteFolder(folder);
+    for (const std::string& line : scan.skipped)
+        std::fprintf(stderr, "trellis: note: %s\n", line.c_str());
+    return scanned[folder] = SiteStructureXml(scan.root);
+}
+
+}  // namespace
 
 HostSettings HostSettingsFrom(const ParsedArguments& args)
 {
@@ -13,8 +32,12 @@ HostSettings HostSettingsFrom(const ParsedArguments& args)
     settings.plugin = args.Value("--plugin");
     if (args.Has("--id"))
         settings.id = ParseInt(args.Value("--id"), "--id");
+    if (args.Has("--site") && args.Has("--site-folder"))
+        throw UsageError("--site and --site-folder both give the site structure: give one of them");
     if (args.Has("--site"))
         settings.siteStructureFile = args.Value("--site");
+    if (args.Has("--site-folder"))
+        settings.siteStructureText = ScannedSiteStructure(args.Value("--site-folder"));
     if (args.Has("--fonts"))
         settings.fontsFolder = args.Value("--fonts");
     if (args.Has("--fa"))

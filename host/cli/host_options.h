@@ -8,7 +8,8 @@
 #include "host/cli/command_line.h"
 #include "host/loader/session.h"
 
-// --plugin, --id, --site, --fonts, --fa and --publish-folder, each set only when given.
+// --plugin, --id, --site (or --site-folder, scanned), --fonts, --fa and --publish-folder, each set
+// only when given.
 HostSettings HostSettingsFrom(const ParsedArguments& args);
 
 inline Session OpenSession(const ParsedArguments& args) { return OpenSession(HostSettingsFrom(args)); }

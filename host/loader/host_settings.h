@@ -14,6 +14,8 @@ struct HostSettings {
     std::optional<int> id;
     // A site structure XML file, read whole and given through SetSiteStructure.
     std::optional<std::string> siteStructureFile;
+    // A site structure in hand (the UTF-8 XML of a scanned folder), given instead of a file.
+    std::optional<std::string> siteStructureText;
     // The icon library folder and the Font Awesome folder, given together through
     // SetFontLibraryFolder when either is set.
     std::optional<std::string> fontsFolder;

@@ -69,7 +69,7 @@ std::unique_ptr<CMenuSettings> StoredSettings(CCorvaneExtension& object, const G
 
 void ApplyHostSettings(CCorvaneExtension& object, const HostSettings& settings)
 {
-    std::string siteText;
+    std::string siteText = settings.siteStructureText.value_or("");
     if (settings.siteStructureFile) {
         std::string error;
         if (!ReadWholeFile(*settings.siteStructureFile, siteText, &error, kMaxSiteStructureBytes))
@@ -84,7 +84,7 @@ void ApplyHostSettings(CCorvaneExtension& object, const HostSettings& settings)
 
     if (settings.id)
         object.SetID(*settings.id);
-    if (settings.siteStructureFile)
+    if (settings.siteStructureFile || settings.siteStructureText)
         object.SetSiteStructure(Utf8ToUtf16(siteText).c_str());
     if (settings.fontsFolder || settings.fontAwesomeFolder) {
         FontFolders given = HostFontFolders(settings);

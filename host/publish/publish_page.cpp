@@ -135,25 +135,6 @@ Assets GatherFontsAndFiles(const ModuleAnswers& answers, const FontFolders& fold
 // so that a failure anywhere leaves the folder's earlier files as they were.
 
 
-// Removes a staging folder with whatever is left in it, however the step ends.
-class StagingFolder {
-public:
-    explicit StagingFolder(const fs::path& out)
-    {
-        std::string error;
-        m_path = MakeStagingFolder(out.string(), &error);
-        if (m_path.empty())
-            throw CommandError(out.string() + ": cannot write into the output folder: " + error);
-    }
-    ~StagingFolder() { RemoveFolderTree(m_path); }
-    StagingFolder(const StagingFolder&) = delete;
-    StagingFolder& operator=(const StagingFolder&) = delete;
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 std::string FileNameOfLink(const CString& url)
 {
     return fs::path(NativePath(url.Mid(url.Find(u"file://") + 7))).filename().string();
@@ -203,7 +184,7 @@ void StageLinkedFiles(CCorvaneExtension& menu, const fs::path& out, const std::s
 
 WriteReport Write(CCorvaneExtension& menu, const fs::path& out, const PreparedPage& prepared)
 {
-    const auto& [answers, assets, page] = prepared;
+    const Page& page = prepared.page;
     std::error_code ec;
     const bool existed = IsFolder(out.string());
     fs::create_directories(out, ec);
@@ -216,25 +197,12 @@ WriteReport Write(CCorvaneExtension& menu, const fs::path& out, const PreparedPa
     try {
         StagedFiles files;
         StagingFolder staging(out);
-        StageLinkedFiles(menu, out, staging.Path(), answers, files, report);
-        for (const FontCopy& font : assets.fonts) {
-            const std::string target = (out / font.fileName).string();
-            std::string error;
-            if (!files.Copy(font.source, target, &error))
-                throw CommandError("cannot copy font file " + font.source + " to " + target + ": " + error +
-                                   "; the folder is as it was");
-            report.fonts.push_back("copied " + font.source + " -> " + target);
-        }
-        const std::pair<std::string, const std::string*> texts[] = {
-            {(out / page.stylesheetFile).string(), nullptr}, {(out / "index.html").string(), &page.html}};
-        const std::string css = prepared.Stylesheet();
-        for (const auto& [target, bytes] : texts) {
-            std::string error;
-            if (!files.Write(target, bytes ? *bytes : css, &error))
-                throw CommandError(target + ": cannot write: " + error + "; the folder is as it was");
-            report.written.push_back("wrote " + target);
-        }
+        StageMenuFiles(menu, out, staging, prepared, files, report);
+        const std::string target = (out / "index.html").string();
         std::string error;
+        if (!files.Write(target, page.html, &error))
+            throw CommandError(target + ": cannot write: " + error + "; the folder is as it was");
+        report.written.push_back("wrote " + target);
         if (!files.Commit(&error))
             throw CommandError("cannot publish to " + out.string() + ": " + error + "; the folder is as it was");
     } catch (...) {
@@ -262,6 +230,35 @@ PreparedPage PreparePage(Session& session, const PublishRequest& request, const 
                            prepared.assets.fontRules + prepared.answers.css);
     }
     return prepared;
+}
+
+StagingFolder::StagingFolder(const fs::path& out)
+{
+    std::string error;
+    m_path = MakeStagingFolder(out.string(), &error);
+    if (m_path.empty())
+        throw CommandError(out.string() + ": cannot write into the output folder: " + error);
+}
+
+StagingFolder::~StagingFolder() { RemoveFolderTree(m_path); }
+
+void StageMenuFiles(CCorvaneExtension& menu, const fs::path& out, const StagingFolder& staging,
+                    const PreparedPage& prepared, StagedFiles& files, WriteReport& report)
+{
+    StageLinkedFiles(menu, out, staging.Path(), prepared.answers, files, report);
+    for (const FontCopy& font : prepared.assets.fonts) {
+        const std::string target = (out / font.fileName).string();
+        std::string error;
+        if (!files.Copy(font.source, target, &error))
+            throw CommandError("cannot copy font file " + font.source + " to " + target + ": " + error +
+                               "; the folder is as it was");
+        report.fonts.push_back("copied " + font.source + " -> " + target);
+    }
+    const std::string target = (out / prepared.page.stylesheetFile).string();
+    std::string error;
+    if (!files.Write(target, prepared.Stylesheet(), &error))
+        throw CommandError(target + ": cannot write: " + error + "; the folder is as it was");
+    report.written.push_back("wrote " + target);
 }
 
 WriteReport WritePage(Session& session, const PublishRequest& request, const PreparedPage& prepared)

@@ -67,6 +67,28 @@ struct WriteReport {
     std::vector<std::string> linked;   // copied by the module
 };
 
+class StagedFiles;
+
+// A folder inside the output folder where the module copies its linked files before they are
+// moved into place; removed with whatever is left in it, however the step ends.
+class StagingFolder {
+public:
+    explicit StagingFolder(const std::filesystem::path& out);  // a CommandError when it cannot be made
+    ~StagingFolder();
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Stages the files a menu publishes beside its page into `out`: the files its links point to (the
+// module copies them), the fonts and the stylesheet. Nothing changes until `files` is committed,
+// which must happen while `staging` lives. A failure is a CommandError.
+void StageMenuFiles(CCorvaneExtension& menu, const std::filesystem::path& out, const StagingFolder& staging,
+                    const PreparedPage& prepared, StagedFiles& files, WriteReport& report);
+
 // Writes the page, its stylesheet and fonts into the request's folder and lets the module copy its
 // linked files there: every file is written whole beside its place, then all are moved in together,
 // the page last, so that a failure anywhere (a CommandError) leaves the folder as it was.
