@@ -142,3 +142,12 @@ std::string ProgramHelp()
             "Exit status: 0 done, 1 failed, 2 wrong usage.\n";
     return help;
 }
+
+UsageError UsageErrorOf(const std::string& command, const std::string& message)
+{
+    for (const Command& known : AllCommands()) {
+        if (known.name == command)
+            return UsageError(message + "; usage: trellis " + Synopsis(known));
+    }
+    return UsageError(message);
+}

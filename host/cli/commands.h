@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/cli/command_line.h"
+#include "host/loader/host_errors.h"
 
 // Every member has an initializer, so that a command names only the fields it needs.
 struct Command {
@@ -34,6 +35,8 @@ std::string Synopsis(const Command& command);
 std::string CommandHelp(const Command& command);
 // The text of "trellis --help": the commands, one line each.
 std::string ProgramHelp();
+// A UsageError found while a command runs, with the command's usage line as the parser gives it.
+UsageError UsageErrorOf(const std::string& command, const std::string& message);
 
 // Each file of commands registers its own.
 std::vector<Command> BlockCommands();

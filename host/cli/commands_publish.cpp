@@ -18,10 +18,12 @@ namespace {
 
 PublishRequest CheckInputs(const ParsedArguments& args)
 {
-    if (args.Has("--out") == args.Has("--into"))
-        throw UsageError("publish needs one of --out DIR (a new page) and --into DIR (the pages of a site)");
+    if (!args.Has("--out") && !args.Has("--into"))
+        throw UsageErrorOf("publish", "missing --out DIR or --into DIR");
+    if (args.Has("--out") && args.Has("--into"))
+        throw UsageErrorOf("publish", "--out DIR (a new page) and --into DIR (the pages of a site) exclude each other");
     if (args.Has("--into") && args.Has("--title"))
-        throw UsageError("--title goes with --out: the pages of a site keep their own titles");
+        throw UsageErrorOf("publish", "--title goes with --out: the pages of a site keep their own titles");
     PublishRequest request;
     request.out = args.Has("--into") ? args.Value("--into") : args.Value("--out");
     request.name = args.Value("--name", "MegaMenu1");
@@ -122,7 +124,8 @@ std::vector<Command> PublishCommands()
 {
     return {{
         .name = "publish",
-        .summary = "publish the menu in BLOCK as a page: DIR/index.html, its stylesheet, fonts and linked files",
+        .summary = "publish the menu in BLOCK as a page (DIR/index.html, its stylesheet, fonts and linked files) or "
+                   "into a site's pages",
         .description =
             "Does what the site-design application does when it publishes a page with the menu: asks the\n"
             "module for its stylesheet, its base layout rules and the rules of each breakpoint, its markup,\n"

@@ -60,10 +60,10 @@ int RunSite(const ParsedArguments& args)
         return RunScan(args);
     for (const char* option : {"--output", "--current"}) {
         if (args.Has(option))
-            throw UsageError(std::string(option) + " goes with --scan");
+            throw UsageErrorOf("site", std::string(option) + " goes with --scan");
     }
     if (!args.Has("--site") && !args.Has("--site-folder"))
-        throw UsageError("site needs --scan DIR, --site FILE or --site-folder DIR");
+        throw UsageErrorOf("site", "missing --scan DIR, --site FILE or --site-folder DIR");
     auto object = CreateInspectionObject(args);
     // Walked without recursion: a site structure may nest as deep as its text allows.
     std::vector<std::pair<const CXmlElement*, size_t>> pending{{object->m_xmlSiteStructure.GetRootElement(), 0}};

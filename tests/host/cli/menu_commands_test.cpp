@@ -209,6 +209,7 @@ TEST_F(MenuCommands, EveryMenuOutputNamedJsonIsTheMenuAsJson)
         "import",   // always a block
         "preview",  // a PNG picture
         "edit",     // needs a display and a person at it; it stores the menu as new does
+        "site",     // a site structure XML
     };
     std::istringstream list(Run({"--help"}).out);
     int commands = 0;

@@ -42,8 +42,8 @@ TEST_F(TrellisUsage, RequiredOptionsAreNamedBeforeAnythingIsLoadedOrWritten)
         {{"set-url", Path("m.blk"), "2", "x"}, "missing --output OUT"},
         {{"bpcss", Path("m.blk")}, "missing --breakpoint N"},
         {{"icon-svg", "--library", "Font Awesome"}, "missing --icon NAME"},
-        {{"site"}, "missing --site FILE"},
-        {{"publish", Path("m.blk")}, "missing --out DIR"},
+        {{"site"}, "missing --scan DIR, --site FILE or --site-folder DIR"},
+        {{"publish", Path("m.blk")}, "missing --out DIR or --into DIR"},
     };
     for (const auto& [args, message] : cases) {
         // A module that cannot be loaded would fail with 1: the usage is checked first.
@@ -56,7 +56,7 @@ TEST_F(TrellisUsage, RequiredOptionsAreNamedBeforeAnythingIsLoadedOrWritten)
     EXPECT_EQ(Run({"sample", "--inline-svg=1", "-o", Path("s.blk")}).status, 2);  // a flag takes no value
 
     std::string help = Run({"publish", "--help"}).out;
-    EXPECT_NE(help.find("  --out DIR" + std::string(11, ' ') + "the folder to publish to, created when missing (required)\n"),
+    EXPECT_NE(help.find("  --out DIR" + std::string(11, ' ') + "the folder to publish a new page to, created when missing\n"),
               std::string::npos)
         << help;
     EXPECT_NE(help.find("  --breakpoint N" + std::string(6, ' ') +
