@@ -90,6 +90,12 @@ int RunPublishInto(const ParsedArguments& args, const PublishRequest& request)
     const PreparedSite prepared =
         PrepareSite(session, request, settings.publishFolders.value_or(std::vector<std::string>{}),
                     HostFontFolders(settings));
+    // A site without a marker is most likely a --name that differs from its markers: nothing is
+    // left in it, not even the stylesheet.
+    if (prepared.changed.empty() && prepared.unchanged.empty())
+        throw CommandError("no page of " + request.out.string() + " holds a marker for " + request.name +
+                           " (<nav data-trellis=\"" + request.name + "\"></nav> or <!-- trellis " + request.name +
+                           " -->); nothing was written");
     WriteReport report = WriteSite(session, request, prepared);
     ReportSite(request, prepared, report);
     // The site's own pages are the structure its page links are checked against, unless one was given.

@@ -13,6 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kNotCarried = "a name holding \", <, >, & or a control character cannot be written in a "
+                                    "site structure";
+
 // Deeper than this a site is taken to loop through its links, and the rest is skipped.
 constexpr int kMaxFolderDepth = 64;
 
@@ -27,9 +30,14 @@ bool IsPageFile(const std::string& name)
     return extension == "html" || extension == "htm";
 }
 
-// The reader of the site structure takes attribute values as written, up to the next '"': a name
-// holding one of these cannot be carried.
-bool Carriable(const std::string& name) { return name.find_first_of("\"<>&") == std::string::npos; }
+// The reader of the site structure takes attribute values as written, up to the next '"', and a
+// tag on one line: a name holding one of these, or a control character, cannot be carried.
+bool Carriable(const std::string& name)
+{
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        return c == '"' || c == '<' || c == '>' || c == '&' || static_cast<unsigned char>(c) < 0x20;
+    });
+}
 
 // Whether `inner` is `outer` or inside it; both canonical.
 bool Within(const fs::path& inner, const fs::path& outer)
@@ -91,8 +99,7 @@ private:
             return;
         if (fs::is_directory(status)) {
             if (!Carriable(name)) {
-                skipped.push_back(entry.string() + ": left out: a name holding \", <, > or & cannot be written "
-                                                   "in a site structure");
+                skipped.push_back(entry.string() + ": left out: " + kNotCarried);
                 return;
             }
             SiteFolder folder;
@@ -105,8 +112,7 @@ private:
         if (!fs::is_regular_file(status) || !IsPageFile(name))
             return;
         if (!Carriable(name)) {
-            skipped.push_back(entry.string() + ": left out: a name holding \", <, > or & cannot be written in a "
-                                               "site structure");
+            skipped.push_back(entry.string() + ": left out: " + kNotCarried);
             return;
         }
         SitePage page;

@@ -217,6 +217,13 @@ TEST_F(TrellisSite, APublishThatCannotWriteEveryPageWritesNone)
     EXPECT_EQ(Run({"publish", Path("menu.json"), "--into", Path("site"), "--title", "T"}).status, 2);
     EXPECT_EQ(Run({"publish", Path("menu.json")}).status, 2);
     EXPECT_EQ(Run({"publish", Path("menu.json"), "--into", Path("absent")}).status, 1);
+    // Markers of another name: nothing is written, not even the stylesheet.
+    const auto unmarked = Contents(work / "site");
+    RunResult otherName = Run({"publish", Path("menu.json"), "--into", Path("site"), "--name", "Footer"});
+    EXPECT_EQ(otherName.status, 1);
+    EXPECT_NE(otherName.err.find("no page of " + Path("site") + " holds a marker for Footer"), std::string::npos)
+        << otherName.err;
+    EXPECT_EQ(Contents(work / "site"), unmarked);
 }
 
 }  // namespace
