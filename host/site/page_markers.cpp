@@ -177,8 +177,9 @@ std::string PageWithInsertions(std::string_view html, const PageMarkers& markers
     for (const auto& [begin, end] : markers.earlier)
         edits.push_back({begin, end, nullptr});
     if (markers.hasHeadEnd) {
-        edits.push_back({markers.headEndAt, markers.headEndAt, &headBlock});
+        // A marker right before </head> takes the menu first, as the next run will find it.
         edits.push_back({markers.menuAt, markers.menuAt, &menuBlock});
+        edits.push_back({markers.headEndAt, markers.headEndAt, &headBlock});
     } else {
         edits.push_back({markers.menuAt, markers.menuAt, &headBlock});
         edits.push_back({markers.menuAt, markers.menuAt, &menuBlock});

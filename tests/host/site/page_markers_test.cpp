@@ -62,6 +62,9 @@ TEST(PageMarkers, InsertsOnceAndReplacesWhatAnEarlierRunInserted)
     EXPECT_EQ(nav, "<body><nav data-trellis=\"M\"><!-- trellis M begin -->\nLINK\n<!-- trellis M end -->"
                    "<!-- trellis M begin -->\nMENU\n<!-- trellis M end --><a href=x>mine</a></nav>");
     EXPECT_EQ(Publish(nav), nav);
+    // A marker just before </head>: the second run finds the blocks in the order the first wrote them.
+    const std::string early = Publish("<head><nav data-trellis=M></head>");
+    EXPECT_EQ(Publish(early), early);
     // Another menu's marker and insertions are left to that menu.
     const std::string two = Publish(Publish("<!-- trellis A --><!-- trellis B -->", "A"), "B");
     EXPECT_EQ(Publish(two, "A"), two);
