@@ -36,7 +36,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.com/trellis")
 # What the program and the modules link (Qt's platform plugins come with libqt6gui6).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6widgets6 (>= 6.2), libfreetype6 (>= 2.10)")
+  "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6widgets6 (>= 6.2), libfreetype6 (>= 2.10), libxml2 (>= 2.9)")
 # The icon fonts the sample menus and the demo use, the text fonts of the pictures, and the
 # opener of the help document.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

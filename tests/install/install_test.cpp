@@ -215,7 +215,7 @@ TEST(DebianPackage, NamesItsRunTimeDependenciesAndHoldsProgramModulesAndGuide)
     ASSERT_EQ(info.status, 0) << info.out;
     std::smatch depends, recommends;
     ASSERT_TRUE(std::regex_search(info.out, depends, std::regex(R"(\n Depends: ([^\n]*))"))) << info.out;
-    for (const char* library : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libfreetype6", "libstdc++6"})
+    for (const char* library : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libfreetype6", "libxml2", "libstdc++6"})
         EXPECT_NE(depends[1].str().find(library), std::string::npos) << library << " in " << depends[1];
     ASSERT_TRUE(std::regex_search(info.out, recommends, std::regex(R"(\n Recommends: ([^\n]*))"))) << info.out;
     EXPECT_NE(recommends[1].str().find("fonts-font-awesome"), std::string::npos) << recommends[1];
