@@ -236,28 +236,6 @@ void CheckSettings(const CCorvaneExtension& menu, std::vector<std::string>& warn
 
 // ---- Colours: each text colour against the background it is published on.
 
-struct ColourPair {
-    COLORREF CMenuSettings::* text;
-    COLORREF CMenuSettings::* background;
-};
-
-// The first generation keeps the bar's background under its hover text; the second changes the
-// background on hover and keeps the text colour.
-constexpr ColourPair kFirstGenerationPairs[] = {
-    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackground},
-    {&CMenuSettings::m_crMenuTextHover, &CMenuSettings::m_crMenuBackground},
-    {&CMenuSettings::m_crHeader, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownText, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownTextHover, &CMenuSettings::m_crDropDownBackground},
-};
-constexpr ColourPair kSecondGenerationPairs[] = {
-    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackground},
-    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackgroundHover},
-    {&CMenuSettings::m_crHeader, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownText, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownTextHover, &CMenuSettings::m_crDropDownBackgroundHover},
-};
-
 std::string SettingName(COLORREF CMenuSettings::* colour)
 {
     return std::string("settings.") + SettingFieldOf(colour).name;
@@ -276,12 +254,9 @@ std::string Hex(COLORREF colour)
 
 void CheckContrast(const CCorvaneExtension& menu, std::vector<std::string>& warnings)
 {
-    const Generation& generation = menu.GetGeneration();
-    std::span<const ColourPair> pairs = generation.number == 1 ? std::span<const ColourPair>(kFirstGenerationPairs)
-                                                               : std::span<const ColourPair>(kSecondGenerationPairs);
     // A transparent background shows the page, taken to be white.
     constexpr COLORREF kPage = 0xFFFFFF;
-    for (const ColourPair& pair : pairs) {
+    for (const ColourPair& pair : menu.GetGeneration().contrastPairs) {
         COLORREF text = menu.*pair.text;
         COLORREF background = menu.*pair.background;
         const bool transparent = background == kTransparent;

@@ -153,8 +153,10 @@ TEST(MenuCheck, MarkupAndRawAmpersandsInTexts)
 // order the block stores them.
 TEST(MenuCheck, SettingsOutsideWhatTheTableAllows)
 {
-    for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()}) {
-        const Generation& other = generation == &FirstGeneration() ? SecondGeneration() : FirstGeneration();
+    const std::pair<const Generation&, const Generation&> pairs[] = {{FirstGeneration(), SecondGeneration()},
+                                                                     {SecondGeneration(), FirstGeneration()}};
+    for (const auto& [own, other] : pairs) {
+        const Generation* generation = &own;
         auto menu = CleanMenu(*generation);
         Warnings expected;
         for (const StoredField& entry : generation->storageLayout()) {

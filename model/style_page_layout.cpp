@@ -1,5 +1,5 @@
 // The Style page's rows for the two generations.
-#include "editor/style_page_layout.h"
+#include "model/style_page_layout.h"
 
 namespace {
 
@@ -141,18 +141,16 @@ const StyleGroup kFirstGenerationGroups[] = {
 
 }  // namespace
 
-std::span<const StyleRow> StylePageLayout(int generation)
+const StylePageLayout& FirstGenerationStylePage()
 {
-    if (generation == 1)
-        return kFirstGeneration;
-    return kSecondGeneration;
+    static const StylePageLayout page{kFirstGeneration, kFirstGenerationGroups};
+    return page;
 }
 
-std::span<const StyleGroup> StylePageGroups(int generation)
+const StylePageLayout& SecondGenerationStylePage()
 {
-    if (generation == 1)
-        return kFirstGenerationGroups;
-    return kSecondGenerationGroups;
+    static const StylePageLayout page{kSecondGeneration, kSecondGenerationGroups};
+    return page;
 }
 
 std::span<const int> FontSizeChoices() { return kFontSizes; }
