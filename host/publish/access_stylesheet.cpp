@@ -43,7 +43,7 @@ std::string FocusRules(const HostMenu& menu, const Names& n)
         css += Rule(n.bar + " " + look[i].selector, declarations);
         i = next;
     }
-    // Drawn inside the element: the second generation's bar clips what lies outside it.
+    // Drawn inside the element: a flex bar clips what lies outside it.
     css += Rule(n.bar + " a:focus-visible, " + n.bar + " .dropdown .dropbtn:focus-visible",
                 Declaration("outline", "2px solid " + Hex(s.m_crMenuTextHover)) +
                     Declaration("outline-offset", "-2px"));
