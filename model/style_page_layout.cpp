@@ -1,6 +1,9 @@
 // The Style page's rows for the two generations.
 #include "model/style_page_layout.h"
 
+#include <initializer_list>
+#include <vector>
+
 namespace {
 
 using S = CMenuSettings;
@@ -53,7 +56,8 @@ StyleRow Duration()
     return row;
 }
 
-const StyleRow kSecondGeneration[] = {
+// The rows both generations show.
+const StyleRow kGeneralRows[] = {
     {kGeneral, u"Font:", 5043, C::FontList, Field(&S::m_strFontName)},
     {kGeneral, u"Size:", 5042, C::SizeList, Field(&S::m_nFontSize)},
     Choice(kGeneral, u"Style:", 276, &S::m_nFontStyle, kFontStyles),
@@ -61,7 +65,9 @@ const StyleRow kSecondGeneration[] = {
     Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081),
     Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071),
     {kGeneral, u"Breakpoint:", 5063, C::Integer, Field(&S::m_nBreakpoint)},
+};
 
+const StyleRow kMainMenuRows[] = {
     Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground),
     Colour(kMainMenu, u"Background hover:", 150, &S::m_crMenuBackgroundHover),
     Colour(kMainMenu, u"Text:", 149, &S::m_crMenuText),
@@ -70,7 +76,15 @@ const StyleRow kSecondGeneration[] = {
     Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064),
     Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061),
     Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066),
+};
 
+const StyleRow kTransitionRows[] = {
+    Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),
+    Duration(),
+};
+
+// The second generation's drop-down: a link hover background.
+const StyleRow kSecondDropDownRows[] = {
     Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
     Colour(kDropDown, u"Background - hover:", 154, &S::m_crDropDownBackgroundHover),
     Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
@@ -82,10 +96,9 @@ const StyleRow kSecondGeneration[] = {
     Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077),
     Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079),
     Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
+};
 
-    Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),
-    Duration(),
-
+const StyleRow kBoxShadowRows[] = {
     Colour(kBoxShadow, u"&Shadow:", 156, &S::m_crShadow),
     Spin(kBoxShadow, u"Offset:", 609, &S::m_nShadowOffsetX, 611),
     Spin(kBoxShadow, nullptr, 610, &S::m_nShadowOffsetY, 612),
@@ -93,25 +106,9 @@ const StyleRow kSecondGeneration[] = {
     Spin(kBoxShadow, u"Blur:", 1005, &S::m_nBlurRadius, 614),
 };
 
-// No box shadow and no link hover background; a divider, the panel's margin and maximum width.
-const StyleRow kFirstGeneration[] = {
-    {kGeneral, u"Font:", 5043, C::FontList, Field(&S::m_strFontName)},
-    {kGeneral, u"Size:", 5042, C::SizeList, Field(&S::m_nFontSize)},
-    Choice(kGeneral, u"Style:", 276, &S::m_nFontStyle, kFontStyles),
-    Choice(kGeneral, u"Alignment:", 5045, &S::m_nMenuAlignment, kAlignments),
-    Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081),
-    Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071),
-    {kGeneral, u"Breakpoint:", 5063, C::Integer, Field(&S::m_nBreakpoint)},
-
-    Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground),
-    Colour(kMainMenu, u"Background hover:", 150, &S::m_crMenuBackgroundHover),
-    Colour(kMainMenu, u"Text:", 149, &S::m_crMenuText),
-    Colour(kMainMenu, u"Text hover:", 151, &S::m_crMenuTextHover),
-    Spin(kMainMenu, u"Padding left:", 5058, &S::m_nMenuPaddingLeft, 5059),
-    Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064),
-    Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061),
-    Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066),
-
+// The first generation's drop-down: a divider, the panel's margin and maximum width, and no link
+// hover background. It has no box shadow.
+const StyleRow kFirstDropDownRows[] = {
     Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
     Colour(kDropDown, u"Divider:", 154, &S::m_crDivider),
     Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
@@ -125,10 +122,15 @@ const StyleRow kFirstGeneration[] = {
     Spin(kDropDown, u"Margin:", 5089, &S::m_nDropDownMargin, 5090),
     {kDropDown, u"Max-width:", 5084, C::Text, Field(&S::m_strMaxWidth)},
     Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
-
-    Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),
-    Duration(),
 };
+
+std::vector<StyleRow> Joined(std::initializer_list<std::span<const StyleRow>> parts)
+{
+    std::vector<StyleRow> rows;
+    for (std::span<const StyleRow> part : parts)
+        rows.insert(rows.end(), part.begin(), part.end());
+    return rows;
+}
 
 // Three columns: the general settings with the transition, the main bar (with the shadow in the
 // second generation), and the taller drop-down group on its own.
@@ -143,13 +145,17 @@ const StyleGroup kFirstGenerationGroups[] = {
 
 const StylePageLayout& FirstGenerationStylePage()
 {
-    static const StylePageLayout page{kFirstGeneration, kFirstGenerationGroups};
+    static const std::vector<StyleRow> rows =
+        Joined({kGeneralRows, kMainMenuRows, kFirstDropDownRows, kTransitionRows});
+    static const StylePageLayout page{rows, kFirstGenerationGroups};
     return page;
 }
 
 const StylePageLayout& SecondGenerationStylePage()
 {
-    static const StylePageLayout page{kSecondGeneration, kSecondGenerationGroups};
+    static const std::vector<StyleRow> rows =
+        Joined({kGeneralRows, kMainMenuRows, kSecondDropDownRows, kTransitionRows, kBoxShadowRows});
+    static const StylePageLayout page{rows, kSecondGenerationGroups};
     return page;
 }
 
