@@ -83,45 +83,49 @@ const StyleRow kTransitionRows[] = {
     Duration(),
 };
 
-// The second generation's drop-down: a link hover background.
-const StyleRow kSecondDropDownRows[] = {
+// The drop-down's colours: the second generation's with a link hover background.
+const StyleRow kSecondDropDownColours[] = {
     Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
     Colour(kDropDown, u"Background - hover:", 154, &S::m_crDropDownBackgroundHover),
     Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
     Colour(kDropDown, u"Text - hover:", 157, &S::m_crDropDownTextHover),
+};
+
+// The first generation's with a divider instead.
+const StyleRow kFirstDropDownColours[] = {
+    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
+    Colour(kDropDown, u"Divider:", 154, &S::m_crDivider),
+    Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
+    Colour(kDropDown, u"Text hover:", 157, &S::m_crDropDownTextHover),
+};
+
+// The group titles and the panel links' paddings.
+const StyleRow kDropDownTitlesAndPaddings[] = {
     Colour(kDropDown, u"Header:", 164, &S::m_crHeader),
     {kDropDown, u"Header size:", 5047, C::SizeList, Field(&S::m_nHeaderFontSize)},
     Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073),
     Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075),
     Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077),
     Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079),
+};
+
+// Only the first generation sets the panel's margin and maximum width.
+const StyleRow kFirstDropDownPanel[] = {
+    Spin(kDropDown, u"Margin:", 5089, &S::m_nDropDownMargin, 5090),
+    {kDropDown, u"Max-width:", 5084, C::Text, Field(&S::m_strMaxWidth)},
+};
+
+const StyleRow kDropDownAlignment[] = {
     Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
 };
 
+// Only the second generation draws a box shadow.
 const StyleRow kBoxShadowRows[] = {
     Colour(kBoxShadow, u"&Shadow:", 156, &S::m_crShadow),
     Spin(kBoxShadow, u"Offset:", 609, &S::m_nShadowOffsetX, 611),
     Spin(kBoxShadow, nullptr, 610, &S::m_nShadowOffsetY, 612),
     Spin(kBoxShadow, u"Alpha:", 1006, &S::m_nShadowAlpha, 615),
     Spin(kBoxShadow, u"Blur:", 1005, &S::m_nBlurRadius, 614),
-};
-
-// The first generation's drop-down: a divider, the panel's margin and maximum width, and no link
-// hover background. It has no box shadow.
-const StyleRow kFirstDropDownRows[] = {
-    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
-    Colour(kDropDown, u"Divider:", 154, &S::m_crDivider),
-    Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
-    Colour(kDropDown, u"Text hover:", 157, &S::m_crDropDownTextHover),
-    Colour(kDropDown, u"Header:", 164, &S::m_crHeader),
-    {kDropDown, u"Header size:", 5047, C::SizeList, Field(&S::m_nHeaderFontSize)},
-    Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073),
-    Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075),
-    Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077),
-    Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079),
-    Spin(kDropDown, u"Margin:", 5089, &S::m_nDropDownMargin, 5090),
-    {kDropDown, u"Max-width:", 5084, C::Text, Field(&S::m_strMaxWidth)},
-    Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
 };
 
 std::vector<StyleRow> Joined(std::initializer_list<std::span<const StyleRow>> parts)
@@ -146,7 +150,8 @@ const StyleGroup kFirstGenerationGroups[] = {
 const StylePageLayout& FirstGenerationStylePage()
 {
     static const std::vector<StyleRow> rows =
-        Joined({kGeneralRows, kMainMenuRows, kFirstDropDownRows, kTransitionRows});
+        Joined({kGeneralRows, kMainMenuRows, kFirstDropDownColours, kDropDownTitlesAndPaddings, kFirstDropDownPanel,
+                kDropDownAlignment, kTransitionRows});
     static const StylePageLayout page{rows, kFirstGenerationGroups};
     return page;
 }
@@ -154,7 +159,8 @@ const StylePageLayout& FirstGenerationStylePage()
 const StylePageLayout& SecondGenerationStylePage()
 {
     static const std::vector<StyleRow> rows =
-        Joined({kGeneralRows, kMainMenuRows, kSecondDropDownRows, kTransitionRows, kBoxShadowRows});
+        Joined({kGeneralRows, kMainMenuRows, kSecondDropDownColours, kDropDownTitlesAndPaddings, kDropDownAlignment,
+                kTransitionRows, kBoxShadowRows});
     static const StylePageLayout page{rows, kSecondGenerationGroups};
     return page;
 }
