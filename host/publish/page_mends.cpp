@@ -5,13 +5,13 @@
 #include <array>
 #include <cstdio>
 
+#include "extension/generation.h"
 #include "generate/icon_names.h"
 #include "generate/icon_stylesheet.h"
 #include "generate/style_format.h"
 #include "host/publish/css_writing.h"
 #include "icons/builtin_icons.h"
 #include "model/breakpoint_record.h"
-#include "extension/generation.h"
 #include "model/menu_settings.h"
 #include "platform/numbers.h"
 
