@@ -2,7 +2,6 @@
 #include "editor/icon_combo_box.h"
 
 #include <QAbstractItemView>
-#include <QFontDatabase>
 #include <QHash>
 #include <QListView>
 #include <QPainter>
@@ -19,6 +18,7 @@
 #include "icons/builtin_icons.h"
 #include "icons/glyph_map_entry.h"
 #include "icons/icon_library.h"
+#include "preview/qt/application_fonts.h"
 
 namespace {
 
@@ -29,19 +29,6 @@ constexpr int kGlyphPointSize = 12;
 constexpr int kGlyphRole = Qt::UserRole + 1;
 
 const QString kNone = QStringLiteral("(none)");
-
-// A font file registered once per process; Qt keeps registered fonts until the application ends.
-QStringList RegisteredFamilies(const QString& fontFile)
-{
-    static QHash<QString, QStringList> registered;
-    auto found = registered.constFind(fontFile);
-    if (found != registered.constEnd())
-        return *found;
-    const int id = QFontDatabase::addApplicationFont(fontFile);
-    QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    registered.insert(fontFile, families);
-    return families;
-}
 
 // Draws the entries of the open list the same way as the selection field.
 class IconEntryDelegate : public QStyledItemDelegate {
@@ -97,7 +84,7 @@ QFont CIconComboBox::LibraryGlyphFont() const
     if (!IsFontAwesome(m_library) && !IsMaterialIcons(m_library)) {
         const CString fontFile = icons.GetIconFontFileName(m_library);
         if (!fontFile.IsEmpty()) {
-            const QStringList families = RegisteredFamilies(ToQString(fontFile));
+            const QStringList families = RegisterFontFileOnce(ToQString(fontFile));
             if (!families.isEmpty() && !families.contains(family, Qt::CaseInsensitive))
                 family = families.front();
         }

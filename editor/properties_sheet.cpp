@@ -10,7 +10,7 @@
 #include "editor/style_page.h"
 #include "editor/widget_application.h"
 
-CPropertiesSheet::CPropertiesSheet(QWidget* parent, const QString& caption, int generation,
+CPropertiesSheet::CPropertiesSheet(QWidget* parent, const QString& caption, const StylePageLayout& stylePage,
                                    const CMenuSettings& menu, CXmlDocument* siteStructure, void (*openHelp)())
     : QDialog(parent)
 {
@@ -21,7 +21,7 @@ CPropertiesSheet::CPropertiesSheet(QWidget* parent, const QString& caption, int 
     m_tabs->setObjectName(QStringLiteral("PropertiesTabs"));
     m_general = new CPropertiesDlg(menu.m_arrButtons, siteStructure, menu.m_strIconFont,
                                    menu.m_strFontLibraryFolder, menu.m_bInlineSVG, m_tabs);
-    m_style = new CStylePage(generation, menu, m_tabs);
+    m_style = new CStylePage(stylePage, menu, m_tabs);
     m_tabs->addTab(m_general, tr("General"));
     m_tabs->addTab(m_style, tr("Style"));
 
@@ -61,12 +61,12 @@ void CPropertiesSheet::StoreInto(CMenuSettings& menu) const
     m_style->StoreInto(menu);
 }
 
-bool RunPropertiesSheet(HWND parent, const char16_t* caption, int generation, CMenuSettings& menu,
+bool RunPropertiesSheet(HWND parent, const char16_t* caption, const StylePageLayout& stylePage, CMenuSettings& menu,
                         CXmlDocument& siteStructure, void (*openHelp)())
 {
     if (!EnsureWidgetApplication())
         return false;
-    CPropertiesSheet sheet(parent, QString::fromUtf16(caption ? caption : u""), generation, menu, &siteStructure,
+    CPropertiesSheet sheet(parent, QString::fromUtf16(caption ? caption : u""), stylePage, menu, &siteStructure,
                            openHelp);
     if (sheet.exec() != QDialog::Accepted)
         return false;

@@ -7,6 +7,8 @@
 #include "model/menu_settings.h"
 #include "platform/window_handle.h"
 
+struct StylePageLayout;
+
 class QDialogButtonBox;
 class QTabWidget;
 class CPropertiesDlg;
@@ -17,7 +19,7 @@ class CPropertiesSheet : public QDialog {
     Q_OBJECT
 public:
     // The pages copy what they edit from `menu`; nothing reaches the menu before StoreInto.
-    CPropertiesSheet(QWidget* parent, const QString& caption, int generation, const CMenuSettings& menu,
+    CPropertiesSheet(QWidget* parent, const QString& caption, const StylePageLayout& stylePage, const CMenuSettings& menu,
                      CXmlDocument* siteStructure, void (*openHelp)());
 
     // Writes the buttons, the icon library, the inline-SVG flag and every Style value into the menu.
@@ -44,5 +46,5 @@ private:
 // the sheet modally over the menu and writes back on OK, returning true; anything else leaves the
 // menu untouched and returns false. Without a Qt application one is made for the run and kept;
 // without a display to show it on, nothing runs.
-bool RunPropertiesSheet(HWND parent, const char16_t* caption, int generation, CMenuSettings& menu,
+bool RunPropertiesSheet(HWND parent, const char16_t* caption, const StylePageLayout& stylePage, CMenuSettings& menu,
                         CXmlDocument& siteStructure, void (*openHelp)());

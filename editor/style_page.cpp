@@ -18,7 +18,6 @@
 #include "editor/integer_text.h"
 #include "editor/qt_strings.h"
 #include "editor/spin_edit.h"
-#include "editor/style_page_layout.h"
 
 namespace {
 
@@ -43,10 +42,9 @@ void SetIntegerText(QWidget* control, int32_t value)
 
 }  // namespace
 
-CStylePage::CStylePage(int generation, const CMenuSettings& values, QWidget* parent)
+CStylePage::CStylePage(const StylePageLayout& layout, const CMenuSettings& values, QWidget* parent)
     : QWidget(parent)
-    , m_generation(generation == 1 ? 1 : 2)
-    , m_rows(StylePageLayout(m_generation))
+    , m_rows(layout.rows)
     , m_controls(m_rows.size(), nullptr)
     , m_values(values)
 {
@@ -56,7 +54,7 @@ CStylePage::CStylePage(int generation, const CMenuSettings& values, QWidget* par
     // Groups are built column by column, top to bottom, so the tab order reads the page the same way.
     auto* columns = new QHBoxLayout(this);
     std::vector<QVBoxLayout*> stacks;
-    for (const StyleGroup& group : StylePageGroups(m_generation)) {
+    for (const StyleGroup& group : layout.groups) {
         while (static_cast<int>(stacks.size()) <= group.column) {
             stacks.push_back(new QVBoxLayout);
             columns->addLayout(stacks.back(), 1);

@@ -7,18 +7,17 @@
 #include <vector>
 
 #include "model/menu_settings.h"
+#include "model/style_page_layout.h"
 
 class CFontCombobox;
 class QComboBox;
 class QGroupBox;
-struct StyleRow;
 
 class CStylePage : public QWidget {
     Q_OBJECT
 public:
-    // generation 1 lays out the first generation's page (divider, margin, max-width),
-    // generation 2 the second's (link hover background, box shadow).
-    CStylePage(int generation, const CMenuSettings& values, QWidget* parent = nullptr);
+    // Lays out the rows and groups of one generation's page; the layout outlives the page.
+    CStylePage(const StylePageLayout& layout, const CMenuSettings& values, QWidget* parent = nullptr);
 
     // Reads the controls back into the page's values. Returns false, after telling the user and
     // focusing the field, when an integer field holds no integer; the values are then unchanged.
@@ -37,7 +36,6 @@ private:
     // The control of a row, or the integer field the user has to correct.
     QWidget* ControlOf(size_t row) const { return m_controls[row]; }
 
-    int m_generation;
     std::span<const StyleRow> m_rows;
     std::vector<QWidget*> m_controls;  // one per row, owned by the page's widget tree
     CFontCombobox* m_fontList = nullptr;

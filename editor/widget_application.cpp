@@ -5,19 +5,9 @@
 
 #include <QApplication>
 
-#include <cstdlib>
+#include "preview/qt/display_environment.h"
 
 namespace {
-
-bool DisplayAvailable()
-{
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(name);
-        if (value && *value)
-            return true;
-    }
-    return false;
-}
 
 // Qt's objects and threads outlive the call; unloading the code they run would crash the host.
 void KeepThisModuleLoaded()
@@ -33,7 +23,8 @@ bool EnsureWidgetApplication()
 {
     if (QCoreApplication::instance())
         return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-    if (!DisplayAvailable())
+    // A chosen platform (such as "offscreen") needs no display.
+    if (!DisplayNamed() && !QtPlatformChosen())
         return false;
     KeepThisModuleLoaded();
     // Qt keeps references to argc and argv for the application's life.

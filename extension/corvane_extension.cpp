@@ -36,7 +36,8 @@ void CCorvaneExtension::Properties(HWND parent)
     // The editor may change the tree.
     ForgetLinkCursor();
     // The editor has written the edited values back; the current breakpoint's record takes them.
-    if (editor(parent, m_generation.sheetCaption, m_generation.number, *this, m_xmlSiteStructure, ::OpenHelpDocument))
+    if (editor(parent, m_generation.sheetCaption, m_generation.stylePage(), *this, m_xmlSiteStructure,
+               ::OpenHelpDocument))
         StoreBreakpointData();
 }
 

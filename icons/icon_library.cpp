@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "icons/builtin_icons.h"
 #include "icons/glyph_map_entry.h"
 #include "platform/files.h"
 
@@ -51,6 +52,18 @@ CString CIconLibrary::GetIconFontGlyph(const CString& library, const CString& ic
         return glyph;
     }
     return CString();
+}
+
+std::set<CString> CIconLibrary::PublishedIconNames(const CString& library) const
+{
+    CStringArray map;
+    GetIconFontMap(IsFontAwesome(library) ? CString(u"Font Awesome") : library, map);
+    std::set<CString> names;
+    for (const CString& entry : map) {
+        if (GlyphFromCode(GlyphMapCode(entry)) != 0)
+            names.insert(GlyphMapName(entry));
+    }
+    return names;
 }
 
 CString CIconLibrary::GetFontAwesomeFileName() const

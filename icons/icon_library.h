@@ -1,6 +1,8 @@
 // CIconLibrary: the icon font libraries of one menu object: font files, glyph maps, glyphs, family names.
 #pragma once
 
+#include <set>
+
 #include "platform/arrays.h"
 #include "platform/cstring.h"
 #include "platform/string_map.h"
@@ -31,6 +33,10 @@ public:
     static IconMapSource GetIconMapSource(const CString& library);
     // The icon's glyph as one character, or empty text; found glyphs are kept in the cache.
     CString GetIconFontGlyph(const CString& library, const CString& icon, CMapStringToString& glyphCache) const;
+    // The icon names a published menu shows a glyph for, spelt exactly as an item must name them
+    // (publishing compares case and all): Font Awesome's table under either spelling of its name,
+    // else the entries of the library's glyph map whose code gives a character.
+    std::set<CString> PublishedIconNames(const CString& library) const;
     // The font family the library's glyphs are drawn under.
     CString GetFamilyName(const CString& library) const;
 

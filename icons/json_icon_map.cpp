@@ -17,6 +17,7 @@
 
 #include "icons/file_text.h"
 #include "icons/xml_document.h"
+#include "platform/ascii.h"
 #include "platform/text_convert.h"
 
 #ifdef __SSE2__
@@ -42,8 +43,6 @@ bool IsWordCharacter(char ch)
     return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '.' ||
            ch == '+' || ch == '-';
 }
-
-bool IsHexDigit(char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'); }
 
 std::string_view TrimJsonBlanks(std::string_view text)
 {

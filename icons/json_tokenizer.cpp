@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "icons/text_scan.h"
+#include "platform/ascii.h"
 
 const CRuntimeClass* CJsonToken::GetRuntimeClass() const
 {
@@ -14,11 +15,6 @@ const CRuntimeClass* CJsonToken::GetRuntimeClass() const
 }
 
 namespace {
-
-bool IsHexDigit(char16_t ch)
-{
-    return (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'F') || (ch >= u'a' && ch <= u'f');
-}
 
 // The tokeniser's state between characters.
 class Tokenizer {

@@ -1,11 +1,14 @@
-// Entity escaping and unescaping: the markup generators' text escaping and the readers' GetValue.
+// Entity escaping and unescaping: the markup generators' escaping, the host page's, and the readers' GetValue.
 #include "icons/xml_document.h"
+#include "icons/xml_entities.h"
 
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "platform/ascii.h"
 
 namespace {
 
@@ -32,18 +35,10 @@ void AppendCode(std::u16string& out, uint32_t code)
     out += static_cast<char16_t>(code & 0xFFFF);
 }
 
-char16_t LowerAscii(char16_t ch) { return (ch >= u'A' && ch <= u'Z') ? static_cast<char16_t>(ch + 32) : ch; }
-
 // True when `text` starts with `name` (lower-case ASCII), compared without case.
 bool StartsWithNoCase(std::u16string_view text, std::u16string_view name)
 {
-    if (text.size() < name.size())
-        return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        if (LowerAscii(text[i]) != name[i])
-            return false;
-    }
-    return true;
+    return text.size() >= name.size() && EqualIgnoringAsciiCase(text.substr(0, name.size()), name);
 }
 
 struct NamedEntity {
@@ -56,6 +51,22 @@ constexpr NamedEntity kNamedEntities[] = {
 };
 
 }  // namespace
+
+std::string EscapeForUtf8Page(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
 
 CString CXmlDocument::EncodeEntities(const CString& text, int flags)
 {

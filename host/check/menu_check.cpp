@@ -6,12 +6,15 @@
 #include "extension/corvane_extension.h"
 #include "generate/button_kind.h"
 #include "generate/column_widths.h"
+#include "generate/style_format.h"
 #include "host/check/colour_contrast.h"
 #include "host/check/page_links_check.h"
 #include "host/loader/session.h"
 #include "host/menu_files/menu_files.h"
 #include "icons/builtin_icons.h"
+#include "icons/icon_library.h"
 #include "model/storage_layout.h"
+#include "platform/ascii.h"
 #include "platform/files.h"
 
 namespace {
@@ -100,7 +103,7 @@ int ReferenceLength(const CString& text, int at)
         if (hex)
             ++i;
         int digits = i;
-        while (i < length && (hex ? IsAlnum(text[i]) : (text[i] >= u'0' && text[i] <= u'9')))
+        while (i < length && (hex ? IsHexDigit(text[i]) : (text[i] >= u'0' && text[i] <= u'9')))
             ++i;
         return i > digits && i < length && text[i] == u';' ? i - at + 1 : 0;
     }
@@ -152,38 +155,24 @@ void CheckUnencoded(const CString& text, const char* what, const std::string& wh
 
 class IconLookup {
 public:
-    explicit IconLookup(CCorvaneExtension& menu) : m_menu(menu), m_library(menu.m_strIconFont)
+    explicit IconLookup(CCorvaneExtension& menu)
+        : m_library(menu.m_strIconFont),
+          m_names(CIconLibrary(menu.m_strFontLibraryFolder, menu.m_strFontAwesomeFolder).PublishedIconNames(m_library))
     {
-        if (IsMaterialIcons(m_library)) {
-            CStringArray map;
-            menu.GetIconFontMap(m_library, map);
-            for (const CString& entry : map) {
-                int bar = entry.ReverseFind(u'|');
-                m_materialNames.insert(bar < 0 ? entry : entry.Left(bar));
-            }
-        } else if (!IsFontAwesome(m_library)) {
+        if (!IsFontAwesome(m_library) && !IsMaterialIcons(m_library))
             m_libraryMissing = menu.GetIconFontFileName(m_library).IsEmpty();
-        }
     }
 
     // A library other than the built-in two whose font is not in the icon font folder.
     bool LibraryMissing() const { return m_libraryMissing; }
 
-    bool Has(const CString& icon)
-    {
-        if (IsFontAwesome(m_library))
-            return !GetFontAwesomeChar(icon).IsEmpty();
-        if (IsMaterialIcons(m_library))
-            return m_materialNames.count(icon) != 0;
-        return !m_menu.GetIconFontGlyph(m_library, icon).IsEmpty();
-    }
+    bool Has(const CString& icon) const { return m_names.count(icon) != 0; }
 
     const CString& Library() const { return m_library; }
 
 private:
-    CCorvaneExtension& m_menu;
     CString m_library;
-    std::set<CString> m_materialNames;
+    std::set<CString> m_names;
     bool m_libraryMissing = false;
 };
 
@@ -237,52 +226,18 @@ void CheckSettings(const CCorvaneExtension& menu, std::vector<std::string>& warn
 
 // ---- Colours: each text colour against the background it is published on.
 
-struct ColourPair {
-    COLORREF CMenuSettings::* text;
-    COLORREF CMenuSettings::* background;
-};
-
-// The first generation keeps the bar's background under its hover text; the second changes the
-// background on hover and keeps the text colour.
-constexpr ColourPair kFirstGenerationPairs[] = {
-    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackground},
-    {&CMenuSettings::m_crMenuTextHover, &CMenuSettings::m_crMenuBackground},
-    {&CMenuSettings::m_crHeader, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownText, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownTextHover, &CMenuSettings::m_crDropDownBackground},
-};
-constexpr ColourPair kSecondGenerationPairs[] = {
-    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackground},
-    {&CMenuSettings::m_crMenuText, &CMenuSettings::m_crMenuBackgroundHover},
-    {&CMenuSettings::m_crHeader, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownText, &CMenuSettings::m_crDropDownBackground},
-    {&CMenuSettings::m_crDropDownTextHover, &CMenuSettings::m_crDropDownBackgroundHover},
-};
-
 std::string SettingName(COLORREF CMenuSettings::* colour)
 {
     return std::string("settings.") + SettingFieldOf(colour).name;
 }
 
-std::string Hex(COLORREF colour)
-{
-    const char* digits = "0123456789ABCDEF";
-    std::string text = "#";
-    for (unsigned channel : {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF}) {
-        text += digits[channel >> 4];
-        text += digits[channel & 0xF];
-    }
-    return text;
-}
+std::string Hex(COLORREF colour) { return ColorToHex(colour).ToUtf8(); }
 
 void CheckContrast(const CCorvaneExtension& menu, std::vector<std::string>& warnings)
 {
-    const Generation& generation = menu.GetGeneration();
-    std::span<const ColourPair> pairs = generation.number == 1 ? std::span<const ColourPair>(kFirstGenerationPairs)
-                                                               : std::span<const ColourPair>(kSecondGenerationPairs);
     // A transparent background shows the page, taken to be white.
     constexpr COLORREF kPage = 0xFFFFFF;
-    for (const ColourPair& pair : pairs) {
+    for (const ColourPair& pair : menu.GetGeneration().contrastPairs) {
         COLORREF text = menu.*pair.text;
         COLORREF background = menu.*pair.background;
         const bool transparent = background == kTransparent;

@@ -12,6 +12,7 @@
 #include "host/cli/gui_application.h"
 #include "host/menu_files/menu_files.h"
 #include "host/cli/host_options.h"
+#include "host/loader/generations.h"
 
 namespace {
 
@@ -75,7 +76,8 @@ std::vector<Command> EditCommands()
              "completely or not at all. Cancel, or closing the window, leaves every file untouched.\n"
              "Exit status: 0 saved, 3 cancelled, 1 failed, 2 wrong usage.\n"
              "The editor needs a display; on a machine without one run it under a virtual display,\n"
-             "for example: xvfb-run -a trellis edit menu.block --plugin Trellisv2.cvx64\n"
+             "for example: xvfb-run -a trellis edit menu.block --plugin " +
+             ModuleFileName(DefaultGeneration()) + "\n"
              "Give --site, --fonts and --fa so that the page picker and the icon lists have what they show.\n",
          .arguments = {"BLOCK"},
          .options = {{.name = "--output", .shortName = "-o", .valueName = "OUT",

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 
 #include "host/loader/host_errors.h"
+#include "preview/qt/display_environment.h"
 
 namespace {
 
@@ -85,17 +86,11 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         g_qtHandler(type, context, message);
 }
 
-bool DisplayNamed()
-{
-    return !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
-}
-
 }  // namespace
 
 std::unique_ptr<QGuiApplication> StartGuiApplication(const char* command, GuiUse use)
 {
-    const bool platformChosen = !Environment("QT_QPA_PLATFORM").empty();
-    if (!DisplayNamed() && !platformChosen) {
+    if (!DisplayNamed() && !QtPlatformChosen()) {
         if (use == GuiUse::Windows)
             throw CommandError(std::string("there is no display to show the editor on (DISPLAY is not set); on a "
                                            "machine without one, run it on a virtual display: xvfb-run -a trellis ") +

@@ -3,21 +3,20 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "icons/builtin_glyph_lists.h"
 #include "icons/builtin_icons.h"
-#include "icons/glyph_map_entry.h"
 #include "icons/icon_library.h"
+#include "platform/ascii.h"
 
 namespace {
 
 bool HasBuiltInNames(const CString& library)
 {
-    std::u16string lower = library.str();
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; });
-    return IsFontAwesome(library) || IsMaterialIcons(library) || lower == u"glyphicons halflings";
+    return IsFontAwesome(library) || IsMaterialIcons(library) || IsGlyphiconsHalflings(library);
 }
 
 // The libraries of a library folder: its sub-folders (hidden ones aside), sorted by name.
@@ -41,13 +40,6 @@ std::string Listed(const std::vector<std::string>& names)
     for (const std::string& name : names)
         list += (list.empty() ? "" : ", ") + name;
     return list;
-}
-
-bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b)
-{
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -76,20 +68,16 @@ void RequireIconLibrary(const ParsedArguments& args, const CString& library)
 void RequireIcon(const CCorvaneExtension& object, const CString& icon)
 {
     const CString& library = object.m_strIconFont;
-    // The drawing takes Font Awesome's names from the built-in table under either spelling of its name.
-    CStringArray map;
-    object.GetIconFontMap(IsFontAwesome(library) ? CString(u"Font Awesome") : library, map);
-    const CString* sameButCase = nullptr;
-    for (const CString& entry : map) {
-        CString name = GlyphMapName(entry);
-        if (name == icon)
-            return;
-        if (!sameButCase && EqualIgnoringCase(name.view(), icon.view()))
-            sameButCase = &entry;
-    }
+    const std::set<CString> names =
+        CIconLibrary(object.m_strFontLibraryFolder, object.m_strFontAwesomeFolder).PublishedIconNames(library);
+    if (names.count(icon) != 0)
+        return;
+    const auto sameButCase = std::find_if(names.begin(), names.end(), [&](const CString& name) {
+        return EqualIgnoringAsciiCase(name.view(), icon.view());
+    });
     std::string message = "icon '" + icon.ToUtf8() + "' is not in the icon library " + library.ToUtf8();
-    if (sameButCase)
-        message += "; names differ in case: did you mean '" + GlyphMapName(*sameButCase).ToUtf8() + "'?";
+    if (sameButCase != names.end())
+        message += "; names differ in case: did you mean '" + sameButCase->ToUtf8() + "'?";
     else
         message += "; 'trellis icons' lists its names";
     throw CommandError(message);

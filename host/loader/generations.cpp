@@ -2,25 +2,18 @@
 #include "host/loader/generations.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <new>
 
 #include "extension/corvane_extension.h"
 #include "host/loader/host_errors.h"
 #include "platform/archive.h"
+#include "platform/ascii.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
 #include "platform/text_convert.h"
 
 namespace {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
 
 // Whether an object of the generation, made from the core library, reads the block to its last byte.
 bool ReadsCleanly(const Generation& generation, const std::string& bytes)
@@ -90,7 +83,7 @@ std::string GenerationNames()
 const Generation* GenerationNamed(const std::string& name)
 {
     for (const Generation* generation : KnownGenerations()) {
-        if (EqualIgnoringCase(name, GenerationName(*generation)))
+        if (EqualIgnoringAsciiCase(name, GenerationName(*generation)))
             return generation;
     }
     return nullptr;

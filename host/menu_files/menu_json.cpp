@@ -11,10 +11,12 @@
 #include <nlohmann/json.hpp>
 
 #include "extension/generation.h"
+#include "generate/style_format.h"
 #include "model/breakpoint_record.h"
 #include "model/menu_settings.h"
 #include "model/storage_layout.h"
 #include "platform/archive.h"
+#include "platform/ascii.h"
 #include "platform/numbers.h"
 #include "platform/text_convert.h"
 
@@ -61,13 +63,6 @@ Json TextToJson(const CString& text, const std::string& path)
     return Utf16ToUtf8(text.view());
 }
 
-std::string ColourToText(COLORREF colour)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    return text;
-}
-
 Json ColourToJson(COLORREF colour, const SettingField& field, const std::string& path)
 {
     if (colour == kTransparent && field.mayBeTransparent)
@@ -75,7 +70,7 @@ Json ColourToJson(COLORREF colour, const SettingField& field, const std::string&
     if ((colour & 0xFF000000) != 0)
         Fail(path, "holds the value " + std::to_string(colour) + ", which is no colour" +
                        (field.mayBeTransparent ? "" : " (only the two backgrounds may be transparent)"));
-    return ColourToText(colour);
+    return ColorToHex(colour).ToUtf8();
 }
 
 Json FlagToJson(int32_t value, const std::string& path)
@@ -437,17 +432,6 @@ int32_t ReadFlag(const Json& value, const std::string& path)
     return value.get<bool>() ? 1 : 0;
 }
 
-int HexDigit(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
-
 COLORREF ReadColour(const Json& value, const SettingField& field, const std::string& path)
 {
     const std::string what = field.mayBeTransparent ? "a colour \"#RRGGBB\" or \"transparent\"" : "a colour \"#RRGGBB\"";
@@ -459,7 +443,7 @@ COLORREF ReadColour(const Json& value, const SettingField& field, const std::str
     uint32_t rgb = 0;
     bool good = text.size() == 7 && text[0] == '#';
     for (size_t i = 1; good && i < 7; ++i) {
-        int digit = HexDigit(text[i]);
+        int digit = HexDigitValue(static_cast<unsigned char>(text[i]));
         good = digit >= 0;
         rgb = rgb << 4 | static_cast<uint32_t>(digit);
     }

@@ -3,7 +3,9 @@
 #include "host/publish/access_stylesheet.h"
 
 #include <algorithm>
+#include <string_view>
 
+#include "extension/generation.h"
 #include "generate/style_format.h"
 #include "host/publish/css_writing.h"
 #include "host/publish/page_mends.h"
@@ -16,7 +18,7 @@ struct Names {
     explicit Names(const HostMenu& menu)
         : bar("#" + menu.name), wrapper("#cv_" + menu.name), toggle("#cv_" + menu.name + "-menu"),
           label("label[for=\"cv_" + menu.name + "-menu\"]"),
-          panel(menu.generation == 1 ? ".dropdown-megamenu" : ".dropdown-content")
+          panel(menu.generation.published.panel)
     {
     }
     std::string bar, wrapper, toggle, label, panel;
@@ -27,20 +29,21 @@ struct Names {
 std::string FocusRules(const HostMenu& menu, const Names& n)
 {
     const CMenuSettings& s = menu.settings;
-    std::string css;
-    if (menu.generation == 1) {
-        css += Rule(n.bar + " .dropdown:focus-within .dropdown-megamenu",
-                    Declaration("display", "block") + Declaration("z-index", "7777"));
-        css += Rule(n.bar + " > li:focus-within > a",
-                    Declaration("border-bottom-color", Hex(s.m_crMenuTextHover)) +
-                        Declaration("color", Hex(s.m_crMenuTextHover)));
-        css += Rule(n.bar + " > li:focus-within .caret", Declaration("border-top-color", Hex(s.m_crMenuTextHover)));
-    } else {
-        css += Rule(n.bar + " .dropdown:focus-within .dropdown-content", Declaration("display", "block"));
-        css += Rule(n.bar + " .dropdown:focus-within .dropbtn",
-                    Declaration("background-color", Hex(s.m_crMenuBackgroundHover)));
+    const PublishedMarkup& markup = menu.generation.published;
+    std::string css = Rule(n.bar + " .dropdown:focus-within " + n.panel,
+                           Declaration("display", "block") +
+                               (markup.openPanelZIndex ? Declaration("z-index", markup.openPanelZIndex) : ""));
+    // The look hovering gives, one rule a selector with its declarations in their order.
+    const auto look = markup.focusLook;
+    for (size_t i = 0; i < look.size();) {
+        std::string declarations;
+        size_t next = i;
+        for (; next < look.size() && std::string_view(look[next].selector) == look[i].selector; ++next)
+            declarations += Declaration(look[next].property, Hex(s.*look[next].colour));
+        css += Rule(n.bar + " " + look[i].selector, declarations);
+        i = next;
     }
-    // Drawn inside the element: the second generation's bar clips what lies outside it.
+    // Drawn inside the element: a flex bar clips what lies outside it.
     css += Rule(n.bar + " a:focus-visible, " + n.bar + " .dropdown .dropbtn:focus-visible",
                 Declaration("outline", "2px solid " + Hex(s.m_crMenuTextHover)) +
                     Declaration("outline-offset", "-2px"));
@@ -100,22 +103,22 @@ std::string FoldRules(const HostMenu& menu, const Names& n)
                        Declaration("outline-offset", "-2px"));
     folded += Rule(n.bar, Declaration("display", "none"));
     const std::string unfolded = n.toggle + ":checked ~ " + n.wrapper + " " + n.bar;
-    if (menu.generation == 1) {
-        folded += Rule(unfolded, Declaration("display", "block"));
-        // The item's side paddings move into its link, so that the panel below spans the width.
-        folded += Rule(n.bar + " > li", Declaration("display", "block") + Declaration("padding", "0"));
-        folded += Rule(n.bar + " > li > a", Declaration("padding-left", Px(s.m_nMenuPaddingLeft)) +
-                                                Declaration("padding-right", Px(s.m_nMenuPaddingRight)));
-        folded += Rule(n.bar + " .dropdown-megamenu", Declaration("position", "static"));
-    } else {
+    // A flex bar turns into a column of full-width entries; a list's items stack as blocks.
+    if (menu.generation.published.flexBar) {
         folded += Rule(unfolded, Declaration("display", "flex") + Declaration("flex-direction", "column"));
         folded += Rule(n.bar + " > a, " + n.bar + " .dropdown", Declaration("float", "none") +
                                                                      Declaration("width", "100%"));
         folded += Rule(n.bar + " > a, " + n.bar + " .dropdown .dropbtn",
                        Declaration("justify-content", "flex-start") + Declaration("text-align", "left") +
                            Declaration("width", "100%"));
-        folded += Rule(n.bar + " .dropdown-content", Declaration("position", "static"));
+    } else {
+        folded += Rule(unfolded, Declaration("display", "block"));
+        // The item's side paddings move into its link, so that the panel below spans the width.
+        folded += Rule(n.bar + " > li", Declaration("display", "block") + Declaration("padding", "0"));
+        folded += Rule(n.bar + " > li > a", Declaration("padding-left", Px(s.m_nMenuPaddingLeft)) +
+                                                Declaration("padding-right", Px(s.m_nMenuPaddingRight)));
     }
+    folded += Rule(n.bar + " " + n.panel, Declaration("position", "static"));
     return css + Media("(max-width: " + std::to_string(FoldWidth(menu)) + "px)", folded);
 }
 

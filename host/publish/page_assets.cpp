@@ -4,27 +4,13 @@
 #include <cstdio>
 
 #include "icons/builtin_icon_tables.h"
+#include "icons/xml_entities.h"
 #include "platform/text_convert.h"
 
 namespace {
 
 bool IsNameStart(unsigned char c) { return c == '_' || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') || c >= 0x80; }
 bool IsNameChar(unsigned char c) { return IsNameStart(c) || c == '-' || (c >= '0' && c <= '9'); }
-
-std::string EscapeHtml(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -74,8 +60,8 @@ std::string PublishedPage(const std::string& name, const std::string& title, con
         "<head>\n"
         "<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<title>" + EscapeHtml(title) + "</title>\n"
-        "<link rel=\"stylesheet\" href=\"" + EscapeHtml(stylesheetFile) + "\">\n"
+        "<title>" + EscapeForUtf8Page(title) + "</title>\n"
+        "<link rel=\"stylesheet\" href=\"" + EscapeForUtf8Page(stylesheetFile) + "\">\n"
         "<style>\n"
         "body { margin: 0; font-family: Arial, Helvetica, sans-serif; color: #333333; }\n"
         ".sample-content { max-width: 760px; margin: 0 auto; padding: 24px 16px; line-height: 1.6; }\n"
@@ -84,11 +70,11 @@ std::string PublishedPage(const std::string& name, const std::string& title, con
         "</style>\n"
         "</head>\n"
         "<body>\n"
-        "<nav aria-label=\"" + EscapeHtml(label) + "\">\n" + beforeMenu +
+        "<nav aria-label=\"" + EscapeForUtf8Page(label) + "\">\n" + beforeMenu +
         "<div id=\"cv_" + name + "\">\n" + menuMarkup + "\n</div>\n"
         "</nav>\n"
         "<main class=\"sample-content\">\n"
-        "<h1>" + EscapeHtml(title) + "</h1>\n"
+        "<h1>" + EscapeForUtf8Page(title) + "</h1>\n"
         "<p>This page shows the published menu above some ordinary content. Point at a button of the\n"
         "menu to open its panel over the text and the tiles below; make the window narrower than the\n"
         "menu's breakpoint to see the columns stack.</p>\n"

@@ -1,10 +1,11 @@
 // Host rules for what the module's fixed stylesheet gets wrong in the browser: icon colours, sizes,
-// gaps and alignment, silent glyphs, and the second generation's breakpoint records.
+// gaps and alignment, silent glyphs, and breakpoint records on the flex bar.
 #include "host/publish/page_mends.h"
 
 #include <array>
 #include <cstdio>
 
+#include "extension/generation.h"
 #include "generate/icon_names.h"
 #include "generate/icon_stylesheet.h"
 #include "generate/style_format.h"
@@ -16,11 +17,7 @@
 
 namespace {
 
-// The element that holds a drop-down's panel in each generation's markup.
-std::string PanelClass(const HostMenu& menu)
-{
-    return menu.generation == 1 ? ".dropdown-megamenu" : ".dropdown-content";
-}
+const PublishedMarkup& Markup(const HostMenu& menu) { return menu.generation.published; }
 
 // How an icon element is selected: the inline drawing by its class, a font icon as an "i".
 std::string IconSelector(const HostMenu& menu)
@@ -28,23 +25,23 @@ std::string IconSelector(const HostMenu& menu)
     return menu.settings.m_bInlineSVG ? "." + menu.name + "-icon" : "i";
 }
 
-// Inline drawings are coloured by fill; the module's panel rules name the first generation's
-// panel class only, so the second generation's panel icons keep the bar's white.
+// Inline drawings are coloured by fill; where the module's panel rules miss the markup's panel,
+// its panel icons would keep the bar's white.
 std::string PanelIconColours(const HostMenu& menu)
 {
-    if (!menu.settings.m_bInlineSVG || menu.generation == 1)
+    if (!menu.settings.m_bInlineSVG || Markup(menu).panelIconsFilled)
         return {};
-    const std::string bar = "#" + menu.name;
+    const std::string panel = "#" + menu.name + " " + Markup(menu).panel;
     const std::string icon = IconSelector(menu);
-    return Rule(bar + " .dropdown-content a " + icon, Declaration("fill", Hex(menu.settings.m_crDropDownText))) +
-           Rule(bar + " .dropdown-content a:hover " + icon + ", " + bar + " .dropdown-content a:focus " + icon,
+    return Rule(panel + " a " + icon, Declaration("fill", Hex(menu.settings.m_crDropDownText))) +
+           Rule(panel + " a:hover " + icon + ", " + panel + " a:focus " + icon,
                 Declaration("fill", Hex(menu.settings.m_crDropDownTextHover)));
 }
 
-// The module sizes font icons through "li i", which only the first generation's markup has.
+// Font icons the module does not size take the bar's font size.
 std::string IconFontSize(const HostMenu& menu)
 {
-    if (menu.settings.m_bInlineSVG || menu.generation == 1)
+    if (menu.settings.m_bInlineSVG || Markup(menu).fontIconsSized)
         return {};
     return Rule("#cv_" + menu.name + " #" + menu.name + " i",
                 Declaration("font-size", FontPx(menu.settings.m_nFontSize)) +
@@ -60,11 +57,11 @@ std::string IconRows(const HostMenu& menu)
     const CMenuSettings& s = menu.settings;
     const std::string bar = "#" + menu.name;
     const std::string icon = IconSelector(menu);
-    const std::string panelLinks = bar + " " + PanelClass(menu) + " a";
+    const std::string panelLinks = bar + " " + Markup(menu).panel + " a";
     std::string css;
     css += Rule(bar + " a:has(> " + icon + ")", Declaration("display", "flex") + Declaration("align-items", "center"));
-    if (menu.generation == 2)
-        css += Rule(bar + " .dropbtn:has(> " + icon + ")",
+    if (const char* dropButton = Markup(menu).dropButton)
+        css += Rule(bar + " " + dropButton + ":has(> " + icon + ")",
                     Declaration("display", "inline-flex") + Declaration("align-items", "center"));
     // The module's panel link rule names the panel, which outweighs the rule above; the row keeps
     // the text alignment the settings give panel links.
@@ -111,13 +108,13 @@ std::string SilentGlyphs(const HostMenu& menu, const std::string& publishedCss)
     return css;
 }
 
-// ---- The second generation's breakpoint records.
+// ---- Breakpoint records on the flex bar.
 
-// The record's values on the elements the second generation's stylesheet sizes from the same
-// settings: the bar's font (which its buttons and panel links inherit), the bar buttons'
-// paddings, the group titles' size and paddings and the panel links' paddings. The second
-// generation sizes no panel text of its own, so the drop-down font size has nothing to reach.
-std::string SecondGenerationRecord(const std::string& bar, const BreakpointValues& v)
+// The record's values on the elements the flex bar's stylesheet sizes from the same settings: the
+// bar's font (which its buttons and panel links inherit), the bar buttons' paddings, the group
+// titles' size and paddings and the panel links' paddings. The flex bar sizes no panel text of its
+// own, so the drop-down font size has nothing to reach.
+std::string FlexBarRecord(const std::string& bar, const BreakpointValues& v)
 {
     using S = CMenuSettings;
     auto padding = [](int32_t top, int32_t right, int32_t bottom, int32_t left) {
@@ -135,17 +132,17 @@ std::string SecondGenerationRecord(const std::string& bar, const BreakpointValue
                                             v[&S::m_nDropDownPaddingBottom], v[&S::m_nDropDownPaddingLeft]));
 }
 
-// The module writes its breakpoint rules for the first generation's list items and panel only;
-// the same records, in the same order and media queries, on the second generation's elements.
-std::string SecondGenerationBreakpoints(const HostMenu& menu)
+// Where the module's breakpoint rules miss the flex bar's elements (they select list items), the
+// same records, in the same order and media queries, on the flex bar's elements.
+std::string FlexBarBreakpoints(const HostMenu& menu)
 {
-    if (menu.generation != 2)
+    if (!Markup(menu).flexBar || Markup(menu).breakpointRulesReachMarkup)
         return {};
     const std::string bar = "#" + menu.name;
-    std::string css = SecondGenerationRecord(bar, BreakpointValuesAt(menu.settings, -1));
+    std::string css = FlexBarRecord(bar, BreakpointValuesAt(menu.settings, -1));
     for (int breakpoint : menu.breakpoints) {
         css += "@media (max-width: " + std::to_string(breakpoint) + "px)\r\n{\r\n";
-        css += SecondGenerationRecord(bar, BreakpointValuesAt(menu.settings, breakpoint));
+        css += FlexBarRecord(bar, BreakpointValuesAt(menu.settings, breakpoint));
         css += "}\r\n";
     }
     return css;
@@ -212,7 +209,7 @@ std::string CssClassSelector(const std::string& className)
 
 std::string PageMends(const HostMenu& menu, const std::string& publishedCss)
 {
-    std::string css = SecondGenerationBreakpoints(menu);
+    std::string css = FlexBarBreakpoints(menu);
     css += PanelIconColours(menu);
     if (!CollectIconNames(menu.settings).IsEmpty()) {
         css += IconFontSize(menu);

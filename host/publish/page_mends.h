@@ -8,7 +8,7 @@
 
 // Panel icons in the panel's link colours, icon fonts at the icon size, the icon offset as the gap
 // between icon and caption, icons centred on the caption's line, glyphs without a spoken name, and
-// in the second generation each published breakpoint record on the elements the markup has.
+// on a flex bar each published breakpoint record on the elements the markup has.
 std::string PageMends(const HostMenu& menu, const std::string& publishedCss);
 
 // The "content" value of every ".CLASS:before" rule in the stylesheet, keyed by CLASS: the glyph

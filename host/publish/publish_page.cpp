@@ -226,7 +226,7 @@ PreparedPage PreparePage(Session& session, const PublishRequest& request, const 
     if (request.access) {
         const std::unique_ptr<CMenuSettings> settings = StoredSettings(menu, *session.generation);
         prepared.page.hostCss =
-            HostStylesheet({*settings, session.generation->number, request.name, request.breakpoints},
+            HostStylesheet({*settings, *session.generation, request.name, request.breakpoints},
                            prepared.assets.fontRules + prepared.answers.css);
     }
     return prepared;

@@ -2,10 +2,8 @@
 #include "preview/qt/qt_canvas.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -14,6 +12,7 @@
 #include <QScreen>
 
 #include "platform/files.h"
+#include "preview/qt/application_fonts.h"
 
 namespace {
 
@@ -189,11 +188,7 @@ void CQtCanvas::DrawText(const CString& text, const RECT& box, unsigned flags)
 void CQtCanvas::AddFontResource(const CString& path)
 {
     // Fonts are registered with the application once per file, whatever became of the attempt.
-    static std::set<std::string> tried;
-    const std::string file = NativePath(path);
-    if (!tried.insert(file).second)
-        return;
-    QFontDatabase::addApplicationFont(QString::fromStdString(file));
+    RegisterFontFileOnce(QString::fromStdString(NativePath(path)));
 }
 
 namespace {

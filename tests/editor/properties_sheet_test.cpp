@@ -12,6 +12,7 @@
 
 #include "editor/general_page.h"
 #include "editor/style_page.h"
+#include "extension/generation.h"
 #include "icons/xml_document.h"
 #include "tests/editor/editor_test_support.h"
 
@@ -29,11 +30,10 @@ protected:
     }
 
     // Runs the sheet over the menu; `drive` works the sheet and closes it.
-    bool Run(std::function<void(CPropertiesSheet*)> drive, int generation = 2)
+    bool Run(std::function<void(CPropertiesSheet*)> drive, const Generation& generation = SecondGeneration())
     {
         AnswerNextModal([drive](QDialog* dialog) { drive(static_cast<CPropertiesSheet*>(dialog)); });
-        return RunPropertiesSheet(nullptr, generation == 2 ? u"Trellis v2" : u"Trellis", generation, menu, site,
-                                  &CountHelp);
+        return RunPropertiesSheet(nullptr, generation.sheetCaption, generation.stylePage(), menu, site, &CountHelp);
     }
 
     // Removes, adds, moves and toggles on the General page.
@@ -58,11 +58,22 @@ protected:
 
 TEST_F(PropertiesSheetTest, HasTheGenerationsCaptionGeneralThenStyleAndHelpWithoutApply)
 {
-    for (int generation : {1, 2}) {
+    // Each generation's caption, a Style control only it has and one only the other has: the first
+    // generation's maximum width, the second's shadow colour.
+    struct Expected {
+        const Generation& generation;
+        QString title;
+        const char* own;
+        const char* other;
+    };
+    for (const Expected& expected : {Expected{FirstGeneration(), "Trellis", "ctl5084", "ctl156"},
+                                     Expected{SecondGeneration(), "Trellis v2", "ctl156", "ctl5084"}}) {
         g_helpOpened = 0;
         const bool saved = Run(
-            [generation](CPropertiesSheet* sheet) {
-                EXPECT_EQ(sheet->windowTitle(), generation == 2 ? QStringLiteral("Trellis v2") : QStringLiteral("Trellis"));
+            [&expected](CPropertiesSheet* sheet) {
+                EXPECT_EQ(sheet->windowTitle(), expected.title);
+                EXPECT_NE(sheet->StylePage()->findChild<QWidget*>(expected.own), nullptr) << expected.own;
+                EXPECT_EQ(sheet->StylePage()->findChild<QWidget*>(expected.other), nullptr) << expected.other;
                 EXPECT_TRUE(sheet->isModal());
                 QTabWidget* tabs = sheet->Tabs();
                 ASSERT_EQ(tabs->count(), 2);
@@ -77,7 +88,7 @@ TEST_F(PropertiesSheetTest, HasTheGenerationsCaptionGeneralThenStyleAndHelpWitho
                 buttons->button(QDialogButtonBox::Help)->click();
                 sheet->reject();
             },
-            generation);
+            expected.generation);
         EXPECT_FALSE(saved);
         EXPECT_EQ(g_helpOpened, 2);
     }
@@ -104,13 +115,13 @@ TEST_F(PropertiesSheetTest, CancelAfterEditsLeavesTheMenuByteForByte)
 
 TEST_F(PropertiesSheetTest, OkWithoutEditsLeavesTheMenuByteForByte)
 {
-    for (int generation : {1, 2}) {
+    for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()}) {
         CMenuSettings fresh;
         menu = fresh;
         menu.m_bInlineSVG = 1;
         const std::vector<uint8_t> before = StoredBytes(menu);
         EXPECT_TRUE(Run([](CPropertiesSheet* sheet) { sheet->Buttons()->button(QDialogButtonBox::Ok)->click(); },
-                        generation));
+                        *generation));
         EXPECT_EQ(StoredBytes(menu), before);
     }
 }

@@ -20,8 +20,9 @@
 #include "editor/qt_strings.h"
 #include "editor/spin_edit.h"
 #include "editor/style_page.h"
-#include "editor/style_page_layout.h"
+#include "extension/generation.h"
 #include "model/storage_layout.h"
+#include "model/style_page_layout.h"
 #include "tests/editor/modal_answer.h"
 
 namespace {
@@ -73,8 +74,8 @@ CMenuSettings Store(CStylePage& page, const CMenuSettings& into)
 
 TEST(StylePage, DefaultSettingsShowTheirValues)
 {
-    for (int generation : {1, 2}) {
-        CStylePage page(generation, CMenuSettings());
+    for (const StylePageLayout* layout : {&FirstGenerationStylePage(), &SecondGenerationStylePage()}) {
+        CStylePage page(*layout, CMenuSettings());
         EXPECT_EQ(Current(page, "ctl5042"), "10");
         EXPECT_EQ(Current(page, "ctl5047"), "12");
         EXPECT_EQ(Current(page, "ctl276"), "normal");
@@ -98,7 +99,7 @@ TEST(StylePage, DefaultSettingsShowTheirValues)
 
 TEST(StylePage, ListsHoldTheirEntriesInOrder)
 {
-    CStylePage page(2, CMenuSettings());
+    CStylePage page(SecondGenerationStylePage(), CMenuSettings());
     auto entries = [&](const char* name) {
         QStringList texts;
         auto* list = Find<QComboBox>(page, name);
@@ -118,8 +119,8 @@ TEST(StylePage, ListsHoldTheirEntriesInOrder)
 
 TEST(StylePage, GenerationsDifferInTheirControls)
 {
-    CStylePage second(2, CMenuSettings());
-    CStylePage first(1, CMenuSettings());
+    CStylePage second(SecondGenerationStylePage(), CMenuSettings());
+    CStylePage first(FirstGenerationStylePage(), CMenuSettings());
 
     EXPECT_EQ(Label(second, "ctl154"), "Background - hover:");
     EXPECT_EQ(Label(first, "ctl154"), "Divider:");
@@ -140,13 +141,18 @@ TEST(StylePage, GenerationsDifferInTheirControls)
     EXPECT_EQ(Find<CSpinEdit>(first, "ctl5059")->Maximum(), 99);
 }
 
-// Every setting a page edits is one its generation stores.
+// Every setting the Style page that a generation names edits is one that generation stores, and
+// the page has a group box for each group its rows name.
 TEST(StylePage, RowsEditOnlyStoredFieldsOfTheirGeneration)
 {
-    for (int generation : {1, 2}) {
-        const auto stored = generation == 1 ? FirstGenerationLayout() : SecondGenerationLayout();
-        for (const StyleRow& row : StylePageLayout(generation)) {
-            EXPECT_TRUE(LayoutStores(stored, *row.field)) << "generation " << generation << " control " << row.id;
+    for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()}) {
+        const std::string name = CString(generation->moduleName).ToUtf8();
+        const StylePageLayout& layout = generation->stylePage();
+        for (const StyleRow& row : layout.rows) {
+            EXPECT_TRUE(LayoutStores(generation->storageLayout(), *row.field)) << name << " control " << row.id;
+            EXPECT_TRUE(std::any_of(layout.groups.begin(), layout.groups.end(), [&](const StyleGroup& group) {
+                return std::u16string_view(group.title) == row.group;
+            })) << name << " control " << row.id << " is in no group";
         }
     }
 }
@@ -156,11 +162,11 @@ TEST(StylePage, RowsEditOnlyStoredFieldsOfTheirGeneration)
 // field be transparent.
 TEST(StylePage, SpinLimitsAndTransparencyFollowTheSettingsTable)
 {
-    for (int generation : {1, 2}) {
-        CStylePage page(generation, CMenuSettings());
+    for (const StylePageLayout* layout : {&FirstGenerationStylePage(), &SecondGenerationStylePage()}) {
+        CStylePage page(*layout, CMenuSettings());
         int spins = 0;
         int transparent = 0;
-        for (const StyleRow& row : StylePageLayout(generation)) {
+        for (const StyleRow& row : layout->rows) {
             const std::string id = "ctl" + std::to_string(row.spinId ? row.spinId : row.id);
             if (row.spinId != 0) {
                 ++spins;
@@ -191,7 +197,7 @@ TEST(StylePage, SpinArrowsKeepToTheirRangeWhileTypedValuesPass)
     CMenuSettings values;
     values.m_nMenuPaddingLeft = 99;
     values.m_nShadowOffsetX = 0;
-    CStylePage page(2, values);
+    CStylePage page(SecondGenerationStylePage(), values);
     page.show();
 
     auto* padding = Find<CSpinEdit>(page, "ctl5059");
@@ -225,7 +231,7 @@ TEST(StylePage, SpinArrowsKeepToTheirRangeWhileTypedValuesPass)
 TEST(StylePage, TextThatIsNoIntegerIsRefusedAndFocused)
 {
     CMenuSettings values;
-    CStylePage page(2, values);
+    CStylePage page(SecondGenerationStylePage(), values);
     page.show();
     QLineEdit* breakpoint = Find<QLineEdit>(page, "ctl5063");
     Retype(Find<QLineEdit>(page, "ctl5080"), "7");
@@ -253,7 +259,7 @@ TEST(StylePage, TextThatIsNoIntegerIsRefusedAndFocused)
 
 TEST(StylePage, TransparentOnlyOnTheTwoBackgrounds)
 {
-    CStylePage page(2, CMenuSettings());
+    CStylePage page(SecondGenerationStylePage(), CMenuSettings());
     for (const char* name : {"ctl153", "ctl155"})
         EXPECT_EQ(Find<CColorPicker>(page, name)->DefaultText(), "transparent");
     for (const char* name : {"ctl150", "ctl149", "ctl151", "ctl154", "ctl152", "ctl157", "ctl164", "ctl156"})
@@ -274,7 +280,7 @@ TEST(StylePage, SizesAndFontsChangeOnlyWhenPicked)
     values.m_nFontSize = 17;
     values.m_nHeaderFontSize = 17;
     values.m_strFontName = u"No Such Face Anywhere";
-    CStylePage page(2, values);
+    CStylePage page(SecondGenerationStylePage(), values);
     page.show();
     EXPECT_EQ(Find<QComboBox>(page, "ctl5042")->currentIndex(), -1);
 
@@ -313,9 +319,9 @@ TEST(StylePage, StoresExactlyItsOwnFields)
     untouched.m_crDivider = 0x111111;
     untouched.m_strIconFont = u"Other";
 
-    CStylePage second(2, values);
+    CStylePage second(SecondGenerationStylePage(), values);
     CMenuSettings menu = Store(second, untouched);
-    for (const StyleRow& row : StylePageLayout(2)) {
+    for (const StyleRow& row : SecondGenerationStylePage().rows) {
         if (row.field->number) {
             EXPECT_EQ(menu.*row.field->number, values.*row.field->number) << row.id;
         }
@@ -334,7 +340,7 @@ TEST(StylePage, StoresExactlyItsOwnFields)
     EXPECT_EQ(menu.m_crDivider, 0x111111u);
     EXPECT_EQ(menu.m_strIconFont, untouched.m_strIconFont);
 
-    CStylePage first(1, values);
+    CStylePage first(FirstGenerationStylePage(), values);
     Retype(Find<QLineEdit>(first, "ctl5084"), "100%");
     menu = Store(first, untouched);
     EXPECT_EQ(menu.m_strMaxWidth, u"100%");

@@ -6,6 +6,7 @@
 #include "../test_printers.h"
 #include "extension/corvane_extension.h"
 #include "extension/generation.h"
+#include "model/settings_fields.h"
 #include "model/storage_layout.h"
 
 namespace {
@@ -209,6 +210,41 @@ TEST(Generations, CarryTheirOwnTexts)
     EXPECT_EQ(CString(FirstGeneration().sheetCaption), CString(u"Trellis"));
     EXPECT_EQ(FirstGeneration().storageLayout().size(), 41u);
     EXPECT_EQ(SecondGeneration().storageLayout().size(), 46u);
+}
+
+// Every field is filled, each colour the host or the check reads is one the generation stores (a
+// block of it gives it a value), and the two differ in every field that tells them apart.
+TEST(Generations, DescribeEveryDifferenceAsData)
+{
+    const Generation& first = FirstGeneration();
+    const Generation& second = SecondGeneration();
+    for (const Generation* generation : {&first, &second}) {
+        const std::string name = CString(generation->moduleName).ToUtf8();
+        ASSERT_TRUE(generation->storageLayout && generation->stylePage && generation->stylesheet && generation->markup)
+            << name;
+        EXPECT_FALSE(generation->stylePage().rows.empty()) << name;
+        const PublishedMarkup& published = generation->published;
+        ASSERT_NE(published.panel, nullptr) << name;
+        EXPECT_EQ(published.panel[0], '.') << name;
+        EXPECT_FALSE(published.focusLook.empty()) << name;
+        const auto stored = [&](COLORREF CMenuSettings::* colour) {
+            return LayoutStores(generation->storageLayout(), SettingFieldOf(colour));
+        };
+        for (const ColourDeclaration& look : published.focusLook)
+            EXPECT_TRUE(stored(look.colour)) << name << " " << look.selector << " " << look.property;
+        ASSERT_FALSE(generation->contrastPairs.empty()) << name;
+        for (const ColourPair& pair : generation->contrastPairs) {
+            EXPECT_TRUE(stored(pair.text)) << name << " " << SettingFieldOf(pair.text).name;
+            EXPECT_TRUE(stored(pair.background)) << name << " " << SettingFieldOf(pair.background).name;
+        }
+    }
+    EXPECT_NE(CString(first.moduleName), CString(second.moduleName));
+    EXPECT_NE(std::string(first.published.panel), std::string(second.published.panel));
+    EXPECT_NE(first.published.flexBar, second.published.flexBar);
+    EXPECT_NE(&first.stylePage(), &second.stylePage());
+    EXPECT_NE(first.storageLayout().data(), second.storageLayout().data());
+    EXPECT_NE(first.stylesheet, second.stylesheet);
+    EXPECT_NE(first.markup, second.markup);
 }
 
 }  // namespace

@@ -13,18 +13,18 @@ struct EditorCall {
     int calls = 0;
     HWND parent = nullptr;
     CString caption;
-    int generation = 0;
+    const StylePageLayout* stylePage = nullptr;
     bool answerOk = false;
     void (*openHelp)() = nullptr;
 } g_call;
 
-bool FakeEditor(HWND parent, const char16_t* caption, int generation, CMenuSettings& menu, CXmlDocument&,
-                void (*openHelp)())
+bool FakeEditor(HWND parent, const char16_t* caption, const StylePageLayout& stylePage, CMenuSettings& menu,
+                CXmlDocument&, void (*openHelp)())
 {
     ++g_call.calls;
     g_call.parent = parent;
     g_call.caption = CString(caption);
-    g_call.generation = generation;
+    g_call.stylePage = &stylePage;
     g_call.openHelp = openHelp;
     // An editor writes back only on OK; the fake edits a per-breakpoint value either way so
     // that the test sees whether the record was stored.
@@ -84,7 +84,7 @@ TEST_P(PropertiesSeam, HandsTheEditorTheGenerationsSheet)
     object.Properties(nullptr);
     const Generation& generation = object.GetGeneration();
     EXPECT_EQ(g_call.caption, CString(generation.sheetCaption));
-    EXPECT_EQ(g_call.generation, GetParam() ? 2 : 1);
+    EXPECT_EQ(g_call.stylePage, GetParam() ? &SecondGenerationStylePage() : &FirstGenerationStylePage());
     EXPECT_NE(g_call.openHelp, nullptr);
 }
 

@@ -4,6 +4,7 @@
 #include "../test_printers.h"
 
 #include "platform/arrays.h"
+#include "platform/ascii.h"
 #include "platform/cstring.h"
 #include "platform/exceptions.h"
 #include "platform/numbers.h"
@@ -186,6 +187,26 @@ TEST(Arrays, CheckIndicesAndAddUniqueComparesExactly)
     EXPECT_THROW(list.GetAt(2), CInvalidArgException);
     EXPECT_THROW(list[-1], CInvalidArgException);
     EXPECT_THROW(list.SetSize(-1), CInvalidArgException);
+}
+
+// Hex digits and case folding are ASCII only: no other letter, and no wide character that shares
+// its low byte with an ASCII one, passes as a digit or folds.
+TEST(Ascii, HexDigitsAndCaseFoldingStayInAscii)
+{
+    EXPECT_EQ(HexDigitValue(u'0'), 0);
+    EXPECT_EQ(HexDigitValue(u'9'), 9);
+    EXPECT_EQ(HexDigitValue(u'a'), 10);
+    EXPECT_EQ(HexDigitValue(u'F'), 15);
+    for (char32_t other : {U'g', U'G', U'/', U':', U'@', U'`', U'\xFF10', U'\x141'})
+        EXPECT_EQ(HexDigitValue(other), -1) << static_cast<uint32_t>(other);
+    EXPECT_FALSE(IsHexDigit(static_cast<char>(0xE1)));  // a signed char is no digit
+
+    EXPECT_TRUE(EqualIgnoringAsciiCase("Trellisv2", "TRELLISV2"));
+    EXPECT_FALSE(EqualIgnoringAsciiCase("Trellis", "Trellisv2"));
+    EXPECT_TRUE(EqualIgnoringAsciiCase(u"Arrow-Up", u"arrow-up"));
+    EXPECT_FALSE(EqualIgnoringAsciiCase(u"\x00C9", u"\x00E9"));  // Latin-1 capitals are MakeLower's
+    EXPECT_FALSE(EqualIgnoringAsciiCase(u"\x0141", u"a"));        // low byte 'A'
+    EXPECT_FALSE(EqualIgnoringAsciiCase("@", "`"));
 }
 
 }  // namespace

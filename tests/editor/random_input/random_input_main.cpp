@@ -20,6 +20,7 @@
 
 #include "editor/properties_sheet.h"
 #include "model/storage_layout.h"
+#include "model/style_page_layout.h"
 #include "platform/archive.h"
 #include "tests/editor/random_input/action_log.h"
 #include "tests/editor/random_input/random_driver.h"
@@ -157,7 +158,7 @@ int main(int argc, char** argv)
     int accepted = 0;
     while (std::chrono::steady_clock::now() < deadline) {
         ++sessions;
-        const int generation = 1 + static_cast<int>(choices() % 2);
+        const bool firstGeneration = choices() % 2 == 0;
         const auto kind = static_cast<MenuKind>(choices() % kMenuKinds);
         const int budget = 20 + static_cast<int>(choices() % 600);
         CMenuSettings& menu = edited[static_cast<size_t>(kind)];
@@ -165,7 +166,7 @@ int main(int argc, char** argv)
         if (choices() % 4 == 0)
             menu = menus.Make(kind);
         const std::string description = "seed " + std::to_string(options.seed) + ", session " +
-                                        std::to_string(sessions) + ": generation " + std::to_string(generation) +
+                                        std::to_string(sessions) + ": generation " + (firstGeneration ? "1" : "2") +
                                         ", " + MenuKindName(kind) + " menu, " + std::to_string(budget) + " actions";
         SetRunDescription(description);
         if (options.verbose)
@@ -175,8 +176,9 @@ int main(int argc, char** argv)
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         endOfRun.start(static_cast<int>(std::max<long long>(0, left.count())));
         driver.StartSession(sessions, budget);
-        const bool ok = RunPropertiesSheet(nullptr, generation == 2 ? u"Trellis v2" : u"Trellis", generation, menu,
-                                           menus.SiteFor(kind), &CountHelp);
+        const bool ok = RunPropertiesSheet(nullptr, firstGeneration ? u"Trellis" : u"Trellis v2",
+                                           firstGeneration ? FirstGenerationStylePage() : SecondGenerationStylePage(),
+                                           menu, menus.SiteFor(kind), &CountHelp);
         driver.Stop();
         endOfRun.stop();
         actions += driver.SessionActions();

@@ -18,6 +18,7 @@
 #include "editor/page_picker.h"
 #include "editor/properties_sheet.h"
 #include "icons/xml_document.h"
+#include "model/style_page_layout.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/editor/settings_sandbox.h"
 #include "tests/editor/site_fixture.h"
@@ -106,11 +107,16 @@ TEST_F(EditorScreenshots, PagePickerOverALargeSite)
 TEST_F(EditorScreenshots, PropertiesSheetOfEachGeneration)
 {
     CXmlDocument site;
-    for (int generation : {1, 2}) {
+    struct Sheet {
+        QString caption;
+        const StylePageLayout& stylePage;
+        std::string prefix;
+    };
+    for (const Sheet& shown : {Sheet{"Trellis", FirstGenerationStylePage(), "sheet-v1"},
+                               Sheet{"Trellis v2", SecondGenerationStylePage(), "sheet-v2"}}) {
         CMenuSettings menu;
-        CPropertiesSheet sheet(nullptr, generation == 2 ? QStringLiteral("Trellis v2") : QStringLiteral("Trellis"),
-                               generation, menu, &site, nullptr);
-        const std::string prefix = "sheet-v" + std::to_string(generation);
+        CPropertiesSheet sheet(nullptr, shown.caption, shown.stylePage, menu, &site, nullptr);
+        const std::string& prefix = shown.prefix;
         Save(&sheet, (prefix + "-general").c_str());
         sheet.Tabs()->setCurrentIndex(1);
         Save(&sheet, (prefix + "-style").c_str());

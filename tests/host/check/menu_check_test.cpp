@@ -11,6 +11,7 @@
 #include "host/menu_files/menu_json.h"
 #include "model/storage_layout.h"
 #include "tests/support/run_trellis.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -125,6 +126,22 @@ TEST(MenuCheck, IconsNotInTheChosenLibrary)
                                          "the icon font folder, so its icons cannot be checked or published"});
 }
 
+// A library folder's icons are found as publishing finds them: by the map's own spelling, so an
+// icon named in another case, which would publish without a glyph, is reported.
+TEST(MenuCheck, IconsOfALibraryFolderMatchTheMapsSpelling)
+{
+    TemporaryFolder folder;
+    folder.Write("Arrows/arrows.ttf", "font");
+    folder.Write("Arrows/arrows.json", R"({"icons": {"e900": {"name": "arrow-up"}}})");
+    auto menu = CleanMenu();
+    menu->m_strFontLibraryFolder = CString::FromUtf8(folder.Path().string() + "/");
+    menu->m_strIconFont = u"Arrows";
+    menu->m_arrButtons[0].m_strIcon = u"arrow-up";
+    Link(*menu, 0, 0, 0).m_strIcon = u"Arrow-Up";
+    EXPECT_EQ(CheckMenu(*menu), Warnings{"buttons[0].groups[0].links[0] (\"Bread\"): icon \"Arrow-Up\" is not in "
+                                         "the icon library \"Arrows\""});
+}
+
 TEST(MenuCheck, MarkupAndRawAmpersandsInTexts)
 {
     auto menu = CleanMenu();
@@ -147,14 +164,21 @@ TEST(MenuCheck, MarkupAndRawAmpersandsInTexts)
     menu = CleanMenu();
     Link(*menu, 0, 0, 0).m_strText = u"1 < 2";
     EXPECT_EQ(CheckMenu(*menu), Warnings{});
+
+    // A hexadecimal reference holds hex digits only; "&#xZZ;" is a raw "&" to the browser.
+    Link(*menu, 0, 0, 0).m_strText = u"Fish &#xZZ; Chips";
+    EXPECT_EQ(CheckMenu(*menu), Warnings{"buttons[0].groups[0].links[0] (\"Fish &#xZZ; Chips\"): the link text holds "
+                                         "a raw \"&\", which is published unencoded; write &amp;"});
 }
 
 // Every number outside its range in the settings table, and a colour that is no colour, in the
 // order the block stores them.
 TEST(MenuCheck, SettingsOutsideWhatTheTableAllows)
 {
-    for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()}) {
-        const Generation& other = generation == &FirstGeneration() ? SecondGeneration() : FirstGeneration();
+    const std::pair<const Generation&, const Generation&> pairs[] = {{FirstGeneration(), SecondGeneration()},
+                                                                     {SecondGeneration(), FirstGeneration()}};
+    for (const auto& [own, other] : pairs) {
+        const Generation* generation = &own;
         auto menu = CleanMenu(*generation);
         Warnings expected;
         for (const StoredField& entry : generation->storageLayout()) {

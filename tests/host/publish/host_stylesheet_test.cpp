@@ -38,14 +38,14 @@ class HostStylesheetOf : public testing::Test {
 protected:
     std::string Css(CCorvaneExtension& menu, std::vector<int> breakpoints = {}, const std::string& published = {})
     {
-        return HostStylesheet({menu, menu.GetGeneration().number, "Nav", std::move(breakpoints)}, published);
+        return HostStylesheet({menu, menu.GetGeneration(), "Nav", std::move(breakpoints)}, published);
     }
 };
 
 TEST_F(HostStylesheetOf, FoldsAtTheWidestBreakpoint)
 {
     CCorvaneExtension menu(SecondGeneration());
-    HostMenu host{menu, 2, "Nav", {}};
+    HostMenu host{menu, SecondGeneration(), "Nav", {}};
     EXPECT_EQ(FoldWidth(host), 480);
     host.breakpoints = {1024, 768};
     EXPECT_EQ(FoldWidth(host), 1024);
@@ -71,6 +71,27 @@ TEST_F(HostStylesheetOf, SelectsEachGenerationsOwnElements)
     EXPECT_TRUE(Has(v2, "   outline: 2px solid #FFFFFF;\r\n"));
     EXPECT_TRUE(Has(v2, "#Nav .dropdown-content a:focus-visible\r\n{\r\n   outline-color: #454545;\r\n"));
     EXPECT_TRUE(Has(v1, "@media (pointer: coarse)\r\n{\r\n#Nav a, #Nav button, label[for=\"cv_Nav-menu\"]\r\n"));
+}
+
+// With icons (inline and as a font), breakpoint records and every mend at work, neither
+// generation's rules name an element of the other's markup (the one focus outline rule that names
+// both kinds of bar button aside).
+TEST_F(HostStylesheetOf, NeverNamesTheOtherGenerationsElements)
+{
+    for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()}) {
+        CCorvaneExtension menu(*generation);
+        menu.m_arrButtons[0].m_strIcon = u"home";
+        menu.m_mapBreakpoints.SetAt(u"768", u"14||14|14|20|20|14|15|8|24|24|8");
+        for (int inlineSvg : {0, 1}) {
+            menu.m_bInlineSVG = inlineSvg;
+            const std::string css = Css(menu, {768});
+            const bool flexBar = generation->published.flexBar;
+            EXPECT_EQ(Has(css, ".dropdown-megamenu"), !flexBar) << css;
+            EXPECT_EQ(Has(css, ".dropdown-content"), flexBar) << css;
+            EXPECT_EQ(Has(css, ".dropbtn:has("), flexBar) << css;
+            EXPECT_EQ(Has(css, "> li"), !flexBar) << css;
+        }
+    }
 }
 
 TEST_F(HostStylesheetOf, WritesTheSecondGenerationsRecordsInTheirMediaQueries)

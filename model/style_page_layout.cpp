@@ -1,5 +1,8 @@
 // The Style page's rows for the two generations.
-#include "editor/style_page_layout.h"
+#include "model/style_page_layout.h"
+
+#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -53,7 +56,8 @@ StyleRow Duration()
     return row;
 }
 
-const StyleRow kSecondGeneration[] = {
+// The rows both generations show.
+const StyleRow kGeneralRows[] = {
     {kGeneral, u"Font:", 5043, C::FontList, Field(&S::m_strFontName)},
     {kGeneral, u"Size:", 5042, C::SizeList, Field(&S::m_nFontSize)},
     Choice(kGeneral, u"Style:", 276, &S::m_nFontStyle, kFontStyles),
@@ -61,7 +65,9 @@ const StyleRow kSecondGeneration[] = {
     Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081),
     Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071),
     {kGeneral, u"Breakpoint:", 5063, C::Integer, Field(&S::m_nBreakpoint)},
+};
 
+const StyleRow kMainMenuRows[] = {
     Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground),
     Colour(kMainMenu, u"Background hover:", 150, &S::m_crMenuBackgroundHover),
     Colour(kMainMenu, u"Text:", 149, &S::m_crMenuText),
@@ -70,22 +76,51 @@ const StyleRow kSecondGeneration[] = {
     Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064),
     Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061),
     Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066),
+};
 
+const StyleRow kTransitionRows[] = {
+    Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),
+    Duration(),
+};
+
+// The drop-down's colours: the second generation's with a link hover background.
+const StyleRow kSecondDropDownColours[] = {
     Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
     Colour(kDropDown, u"Background - hover:", 154, &S::m_crDropDownBackgroundHover),
     Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
     Colour(kDropDown, u"Text - hover:", 157, &S::m_crDropDownTextHover),
+};
+
+// The first generation's with a divider instead.
+const StyleRow kFirstDropDownColours[] = {
+    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
+    Colour(kDropDown, u"Divider:", 154, &S::m_crDivider),
+    Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
+    Colour(kDropDown, u"Text hover:", 157, &S::m_crDropDownTextHover),
+};
+
+// The group titles and the panel links' paddings.
+const StyleRow kDropDownTitlesAndPaddings[] = {
     Colour(kDropDown, u"Header:", 164, &S::m_crHeader),
     {kDropDown, u"Header size:", 5047, C::SizeList, Field(&S::m_nHeaderFontSize)},
     Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073),
     Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075),
     Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077),
     Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079),
+};
+
+// Only the first generation sets the panel's margin and maximum width.
+const StyleRow kFirstDropDownPanel[] = {
+    Spin(kDropDown, u"Margin:", 5089, &S::m_nDropDownMargin, 5090),
+    {kDropDown, u"Max-width:", 5084, C::Text, Field(&S::m_strMaxWidth)},
+};
+
+const StyleRow kDropDownAlignment[] = {
     Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
+};
 
-    Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),
-    Duration(),
-
+// Only the second generation draws a box shadow.
+const StyleRow kBoxShadowRows[] = {
     Colour(kBoxShadow, u"&Shadow:", 156, &S::m_crShadow),
     Spin(kBoxShadow, u"Offset:", 609, &S::m_nShadowOffsetX, 611),
     Spin(kBoxShadow, nullptr, 610, &S::m_nShadowOffsetY, 612),
@@ -93,42 +128,13 @@ const StyleRow kSecondGeneration[] = {
     Spin(kBoxShadow, u"Blur:", 1005, &S::m_nBlurRadius, 614),
 };
 
-// No box shadow and no link hover background; a divider, the panel's margin and maximum width.
-const StyleRow kFirstGeneration[] = {
-    {kGeneral, u"Font:", 5043, C::FontList, Field(&S::m_strFontName)},
-    {kGeneral, u"Size:", 5042, C::SizeList, Field(&S::m_nFontSize)},
-    Choice(kGeneral, u"Style:", 276, &S::m_nFontStyle, kFontStyles),
-    Choice(kGeneral, u"Alignment:", 5045, &S::m_nMenuAlignment, kAlignments),
-    Spin(kGeneral, u"Icon offset:", 5080, &S::m_nIconOffset, 5081),
-    Spin(kGeneral, u"Arrow offset:", 5070, &S::m_nArrowOffset, 5071),
-    {kGeneral, u"Breakpoint:", 5063, C::Integer, Field(&S::m_nBreakpoint)},
-
-    Colour(kMainMenu, u"Background:", 153, &S::m_crMenuBackground),
-    Colour(kMainMenu, u"Background hover:", 150, &S::m_crMenuBackgroundHover),
-    Colour(kMainMenu, u"Text:", 149, &S::m_crMenuText),
-    Colour(kMainMenu, u"Text hover:", 151, &S::m_crMenuTextHover),
-    Spin(kMainMenu, u"Padding left:", 5058, &S::m_nMenuPaddingLeft, 5059),
-    Spin(kMainMenu, u"Padding right:", 5062, &S::m_nMenuPaddingRight, 5064),
-    Spin(kMainMenu, u"Padding top:", 5060, &S::m_nMenuPaddingTop, 5061),
-    Spin(kMainMenu, u"Padding bottom:", 5065, &S::m_nMenuPaddingBottom, 5066),
-
-    Colour(kDropDown, u"Background:", 155, &S::m_crDropDownBackground),
-    Colour(kDropDown, u"Divider:", 154, &S::m_crDivider),
-    Colour(kDropDown, u"Text:", 152, &S::m_crDropDownText),
-    Colour(kDropDown, u"Text hover:", 157, &S::m_crDropDownTextHover),
-    Colour(kDropDown, u"Header:", 164, &S::m_crHeader),
-    {kDropDown, u"Header size:", 5047, C::SizeList, Field(&S::m_nHeaderFontSize)},
-    Spin(kDropDown, u"Padding left:", 5072, &S::m_nDropDownPaddingLeft, 5073),
-    Spin(kDropDown, u"Padding right:", 5074, &S::m_nDropDownPaddingRight, 5075),
-    Spin(kDropDown, u"Padding top:", 5076, &S::m_nDropDownPaddingTop, 5077),
-    Spin(kDropDown, u"Padding bottom:", 5078, &S::m_nDropDownPaddingBottom, 5079),
-    Spin(kDropDown, u"Margin:", 5089, &S::m_nDropDownMargin, 5090),
-    {kDropDown, u"Max-width:", 5084, C::Text, Field(&S::m_strMaxWidth)},
-    Choice(kDropDown, u"Text alignment:", 5044, &S::m_nDropDownTextAlignment, kAlignments),
-
-    Choice(kTransition, u"Easing:", 1129, &S::m_nEasing, kEasings),
-    Duration(),
-};
+std::vector<StyleRow> Joined(std::initializer_list<std::span<const StyleRow>> parts)
+{
+    std::vector<StyleRow> rows;
+    for (std::span<const StyleRow> part : parts)
+        rows.insert(rows.end(), part.begin(), part.end());
+    return rows;
+}
 
 // Three columns: the general settings with the transition, the main bar (with the shadow in the
 // second generation), and the taller drop-down group on its own.
@@ -141,18 +147,22 @@ const StyleGroup kFirstGenerationGroups[] = {
 
 }  // namespace
 
-std::span<const StyleRow> StylePageLayout(int generation)
+const StylePageLayout& FirstGenerationStylePage()
 {
-    if (generation == 1)
-        return kFirstGeneration;
-    return kSecondGeneration;
+    static const std::vector<StyleRow> rows =
+        Joined({kGeneralRows, kMainMenuRows, kFirstDropDownColours, kDropDownTitlesAndPaddings, kFirstDropDownPanel,
+                kDropDownAlignment, kTransitionRows});
+    static const StylePageLayout page{rows, kFirstGenerationGroups};
+    return page;
 }
 
-std::span<const StyleGroup> StylePageGroups(int generation)
+const StylePageLayout& SecondGenerationStylePage()
 {
-    if (generation == 1)
-        return kFirstGenerationGroups;
-    return kSecondGenerationGroups;
+    static const std::vector<StyleRow> rows =
+        Joined({kGeneralRows, kMainMenuRows, kSecondDropDownColours, kDropDownTitlesAndPaddings, kDropDownAlignment,
+                kTransitionRows, kBoxShadowRows});
+    static const StylePageLayout page{rows, kSecondGenerationGroups};
+    return page;
 }
 
 std::span<const int> FontSizeChoices() { return kFontSizes; }

@@ -1,4 +1,6 @@
-// What the Style page of each generation shows: its groups, labels, controls and the settings they edit.
+// What the Style page of each generation shows: its groups, labels, controls and the settings they
+// edit. Free of any widget toolkit, so that each generation's description can name its page and the
+// properties editor can lay it out.
 #pragma once
 
 #include <span>
@@ -25,16 +27,23 @@ struct StyleRow {
     const char16_t* unit = nullptr;  // a word after the control, such as "ms"
 };
 
-// The rows of the page, each group's rows in their order; generation 1 or 2 (anything else is taken
-// as 2). The page lays them out group by group as StylePageGroups orders them, and tabs in that order.
-std::span<const StyleRow> StylePageLayout(int generation);
-
-// The group boxes of the page in the order they are laid out, and the column each goes into.
+// A group box of the page and the column it goes into.
 struct StyleGroup {
     const char16_t* title;
     int column;
 };
-std::span<const StyleGroup> StylePageGroups(int generation);
+
+// One generation's Style page: the rows, each group's rows in their order, and the group boxes in
+// the order they are laid out. The page lays the rows out group by group, and tabs in that order.
+struct StylePageLayout {
+    std::span<const StyleRow> rows;
+    std::span<const StyleGroup> groups;
+};
+
+// The first generation's page: a divider, the panel's margin and maximum width; no box shadow.
+const StylePageLayout& FirstGenerationStylePage();
+// The second generation's page: the link hover background and the box shadow.
+const StylePageLayout& SecondGenerationStylePage();
 
 // The sizes the Size and Header size lists offer, in order.
 std::span<const int> FontSizeChoices();
