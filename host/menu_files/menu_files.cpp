@@ -37,7 +37,7 @@ void StoreMenuFile(CCorvaneExtension& object, const Generation& generation, cons
 
 bool WriteMenuJson(const std::string& path, std::string_view block, const Generation& generation, bool allSettings)
 {
-    MenuJsonShape shape{.allSettings = allSettings};
+    MenuJsonShape shape{.schema = {}, .allSettings = allSettings};
     std::string existing;
     if (FileExists(path) && ReadWholeFile(path, existing)) {
         const MenuJsonShape kept = ShapeOfMenuJson(existing, generation);

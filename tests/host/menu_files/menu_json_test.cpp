@@ -59,7 +59,7 @@ TEST_P(MenuJsonBothGenerations, ImportOfExportGivesTheBlockByteForByte)
         CMenuSettings menu = RandomMenu(seed).Make(Gen());
         std::string original = Store(menu, Gen());
         for (bool allSettings : {false, true}) {
-            const MenuJsonShape shape{.allSettings = allSettings};
+            const MenuJsonShape shape{.schema = {}, .allSettings = allSettings};
             std::string json = BlockToMenuJson(original, Gen(), shape);
             ASSERT_EQ(ImportOf(json, Gen()), original) << "seed " << seed << "\n" << json;
             // Writing is stable: the JSON of the imported block is the same text.
@@ -78,7 +78,7 @@ TEST_P(MenuJsonBothGenerations, WritesOnlyWhatDiffersFromANewMenu)
     menu.m_nDuration = 300;
     menu.m_strFontName = u"Verdana";
     menu.StoreBreakpointData();
-    const std::string json = MenuToJson(menu, Gen(), {.schema = "menu.schema.json"});
+    const std::string json = MenuToJson(menu, Gen(), {.schema = "menu.schema.json", .allSettings = false});
     EXPECT_EQ(json.rfind("{\n  \"$schema\": \"menu.schema.json\",\n  \"generation\": ", 0), 0u) << json;
     EXPECT_NE(json.find("\"settings\": {\n    \"m_strFontName\": \"Verdana\",\n    \"m_nDuration\": 300\n  },"),
               std::string::npos)
@@ -93,10 +93,11 @@ TEST_P(MenuJsonBothGenerations, WritesOnlyWhatDiffersFromANewMenu)
     EXPECT_NE(MenuToJson(menu, Gen()).find("\"768\""), std::string::npos);
 
     // Every setting of the layout, defaults too, when asked.
-    const std::string all = MenuToJson(CMenuSettings(), Gen(), {.allSettings = true});
+    const std::string all = MenuToJson(CMenuSettings(), Gen(), {.schema = {}, .allSettings = true});
     for (const StoredField& entry : Gen().storageLayout()) {
-        if (entry.kind == StoredField::Kind::Setting)
+        if (entry.kind == StoredField::Kind::Setting) {
             EXPECT_NE(all.find(std::string("\"") + entry.setting->name + "\": "), std::string::npos) << entry.setting->name;
+        }
     }
     EXPECT_NE(all.find("\"breakpoints\""), std::string::npos);
 }
@@ -170,7 +171,7 @@ TEST(MenuJson, WritesTheReadableForms)
     menu.m_crMenuBackground = kTransparent;
     menu.m_crMenuText = RGB(0x12, 0x34, 0x56);
     menu.m_arrButtons[1].m_strURL = u"7";
-    std::string json = MenuToJson(menu, SecondGeneration(), {.allSettings = true});
+    std::string json = MenuToJson(menu, SecondGeneration(), {.schema = {}, .allSettings = true});
     EXPECT_NE(json.find("\"m_crMenuBackground\": \"transparent\""), std::string::npos);
     EXPECT_NE(json.find("\"m_crMenuText\": \"#123456\""), std::string::npos);
     EXPECT_NE(json.find("\"m_bInlineSVG\": false"), std::string::npos);
