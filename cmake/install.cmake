@@ -1,7 +1,8 @@
 # Install rules and the Debian package. After "cmake --install BUILD --prefix P":
 #   P/bin/trellis, P/lib/trellis/{Trellis,Trellisv2}.cvx64 with their help documents beside them,
-#   P/share/man/man1/trellis.1, P/share/bash-completion/completions/trellis,
-#   P/share/trellis/ (the menu schema and example menus), P/share/doc/trellis/ (the guide's source).
+#   P/share/man/man1/trellis.1.gz, P/share/bash-completion/completions/trellis,
+#   P/share/trellis/ (the menu schema and example menus), P/share/doc/trellis/ (the guide's source,
+#   the copyright file and the changelog).
 # The modules need nothing else at run time: their bitmaps and tables are built in, and icon fonts
 # are the user's (or the recommended packages').
 
@@ -10,7 +11,21 @@ install(TARGETS Trellis Trellisv2 LIBRARY DESTINATION ${TRELLIS_INSTALL_MODULEDI
 if(TRELLIS_HELP_DOCUMENTS)
   install(FILES ${TRELLIS_HELP_DOCUMENTS} DESTINATION ${TRELLIS_INSTALL_MODULEDIR})
 endif()
-install(FILES ${TRELLIS_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Debian policy compresses manuals and changelogs with gzip -9n (no name or time stamp in the
+# header, so the bytes depend on the text alone); man reads them so everywhere.
+function(trellis_gzip target input output)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${input} ${output}
+    DEPENDS ${input}
+    COMMENT "Compressing ${input}"
+    VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${output})
+endfunction()
+
+trellis_gzip(trellis_man_page_gz ${TRELLIS_MAN_PAGE} ${TRELLIS_MAN_PAGE}.gz)
+add_dependencies(trellis_man_page_gz trellis_manuals)
+install(FILES ${TRELLIS_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${TRELLIS_COMPLETION} DESTINATION ${TRELLIS_INSTALL_COMPLETIONDIR} RENAME trellis)
 
 install(FILES ${TRELLIS_MENU_SCHEMA} DESTINATION ${TRELLIS_INSTALL_DATADIR})
@@ -19,14 +34,25 @@ install(FILES ${trellis_examples} DESTINATION ${TRELLIS_INSTALL_DATADIR}/example
 install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trellis)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/images DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trellis)
 
+# The licence of everything installed, machine-readable, and the changelog.
+set(TRELLIS_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz)
+trellis_gzip(trellis_changelog ${CMAKE_SOURCE_DIR}/packaging/debian/changelog ${TRELLIS_CHANGELOG_GZ})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/copyright ${TRELLIS_CHANGELOG_GZ}
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trellis)
+
 # cpack -G DEB from the build folder makes trellis_VERSION_ARCH.deb, installing under /usr.
 set(CPACK_PACKAGE_NAME trellis)
 set(CPACK_PACKAGE_VENDOR "Trellis")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The Debian revision, which packaging/debian/changelog's first entry names too.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_CONTACT "Trellis maintainers <trellis@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Responsive mega menu modules for site design, and the trellis host program")
+# Lines of the long description stay within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Trellis and Trellisv2 are plug-in modules that make responsive mega menus published as HTML and CSS only. The trellis program makes, edits, checks and publishes their menus from the command line.")
+  "Trellis and Trellisv2 are plug-in modules that make responsive mega menus,
+published as HTML and CSS only. The trellis program makes, edits, checks and
+publishes their menus from the command line.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes, read as a JSON menu of either generation, are refused with a message
-// or give a block; a block that was given exports to JSON that imports to the same block.
+// or give a block; a block that was given exports to JSON that imports to the same block, in the
+// shape the bytes have (their "$schema", every setting or only those that differ).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const Generation* generation : {&FirstGeneration(), &SecondGeneration()}) {
+        const MenuJsonShape shape = ShapeOfMenuJson(text, *generation);
         std::string block;
         try {
             block = MenuJsonToBlock(text, *generation);
@@ -21,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             continue;
         }
         // Whatever the reader accepts, the writer writes and the reader takes back unchanged.
-        if (MenuJsonToBlock(BlockToMenuJson(block, *generation), *generation) != block)
+        if (MenuJsonToBlock(BlockToMenuJson(block, *generation, shape), *generation) != block)
             std::abort();
     }
     return 0;

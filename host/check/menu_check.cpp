@@ -48,6 +48,11 @@ void CheckButton(const CMenuItem& button, const std::string& where, std::vector<
         warnings.push_back(where + ": its first group is empty, so it publishes as a link to \"#\" and the " +
                            std::to_string(hiddenLinks) + " links of its other groups are never shown");
         panelLost = true;
+    } else if (kind == ButtonKind::Plain) {
+        // A button becomes a plain link only through the one link of its first group.
+        warnings.push_back(where + (button.m_arrItems.IsEmpty() ? ": it has no groups" : ": its groups hold no links") +
+                           ", so it publishes as a link to \"#\"; to make it a plain link, give its first group "
+                           "exactly one link to the address");
     }
 
     // The design view draws the arrow for more than one group; publishing opens a panel for more
@@ -184,12 +189,28 @@ void CheckIcon(const CMenuItem& node, IconLookup& icons, const std::string& wher
                        Quoted(icons.Library()));
 }
 
-// ---- Links: empty addresses and local files that are not there.
+// ---- Links: empty or unfinished addresses and local files that are not there.
+
+// What the link editor starts an address with, and "#": left alone, each goes nowhere.
+bool IsUnfinishedAddress(const CString& url)
+{
+    for (std::u16string_view start : {u"http://", u"https://", u"mailto:", u"tel:", u"#"}) {
+        if (url.CompareNoCase(CString(start)) == 0)
+            return true;
+    }
+    return false;
+}
 
 void CheckLink(const CMenuItem& link, const std::string& where, std::vector<std::string>& warnings)
 {
     if (link.m_strURL.IsEmpty()) {
         warnings.push_back(where + ": empty link address");
+        return;
+    }
+    if (IsUnfinishedAddress(link.m_strURL)) {
+        warnings.push_back(where + ": the link address is only " + Quoted(link.m_strURL) +
+                           (link.m_strURL == u"#" ? ", which leads to the top of the same page"
+                                                  : ", which leads nowhere; complete it"));
         return;
     }
     int at = link.m_strURL.Find(u"file://");

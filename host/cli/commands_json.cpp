@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "host/cli/commands.h"
+#include "host/menu_files/menu_files.h"
 #include "host/menu_files/menu_json.h"
 #include "host/cli/host_options.h"
 #include "platform/exceptions.h"
@@ -36,7 +37,7 @@ int RunExport(const ParsedArguments& args)
                      "trellis export: note: %s holds texts or counts in an older encoding; importing the JSON "
                      "gives the same menu in a block whose bytes differ\n",
                      path.c_str());
-    WriteOutputFile(args.Value("--output"), json);
+    WriteMenuJson(args.Value("--output"), block, generation, args.Has("--all-settings"));
     return 0;
 }
 
@@ -67,14 +68,18 @@ std::vector<Command> JsonCommands()
             .name = "export",
             .summary = "write the menu in BLOCK as a JSON menu to OUT",
             .description =
-                "Writes every stored setting by its field name, colours as \"#RRGGBB\" or \"transparent\",\n"
-                "the buttons with their groups and links, and the block's breakpoint records, in the JSON\n"
-                "form described in docs/menu-json.md. 'trellis import' of the result gives BLOCK again,\n"
-                "byte for byte. A value the JSON form cannot carry fails the export, naming its path.\n",
+                "Writes the stored settings that differ from a new menu's by their field names, colours as\n"
+                "\"#RRGGBB\" or \"transparent\", the buttons with their groups and links, and the block's\n"
+                "breakpoint records (unless they are just the one a new menu keeps), in the JSON form\n"
+                "described in docs/menu-json.md. 'trellis import' of the result gives BLOCK again, byte for\n"
+                "byte. An OUT that already holds this menu is left as it is; one that is rewritten keeps its\n"
+                "\"$schema\". A value the JSON form cannot carry fails the export, naming its path.\n",
             .arguments = {"BLOCK"},
             .options = {ModuleOption("--plugin"),
                         {.name = "--output", .shortName = "-o", .valueName = "OUT",
-                         .help = "the JSON file to write", .required = true}},
+                         .help = "the JSON file to write", .required = true},
+                        {.name = "--all-settings",
+                         .help = "write every stored setting and breakpoint record, defaults too"}},
             .takesModuleOptions = false,
             .run = RunExport,
         },

@@ -29,12 +29,33 @@ void LoadMenuFile(CCorvaneExtension& object, const Generation& generation, const
 void StoreMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path)
 {
     std::string bytes = StoreBlock(object);
-    if (IsMenuJsonPath(path)) {
+    if (IsMenuJsonPath(path))
+        WriteMenuJson(path, bytes, generation);
+    else
+        WriteOutputFile(path, bytes);
+}
+
+bool WriteMenuJson(const std::string& path, std::string_view block, const Generation& generation, bool allSettings)
+{
+    MenuJsonShape shape{.schema = {}, .allSettings = allSettings};
+    std::string existing;
+    if (FileExists(path) && ReadWholeFile(path, existing)) {
+        const MenuJsonShape kept = ShapeOfMenuJson(existing, generation);
         try {
-            bytes = BlockToMenuJson(bytes, generation);
-        } catch (const MenuJsonError& e) {
-            throw CommandError(path + ": the menu cannot be written as JSON: " + e.what());
+            if (MenuJsonToBlock(existing, generation) == block && (kept.allSettings || !allSettings))
+                return false;
+        } catch (const MenuJsonError&) {
+            // Not a menu of this generation: it is replaced whole.
         }
+        shape.schema = kept.schema;
+        shape.allSettings = allSettings || kept.allSettings;
     }
-    WriteOutputFile(path, bytes);
+    std::string json;
+    try {
+        json = BlockToMenuJson(block, generation, shape);
+    } catch (const MenuJsonError& e) {
+        throw CommandError(path + ": the menu cannot be written as JSON: " + e.what());
+    }
+    WriteOutputFile(path, json);
+    return true;
 }

@@ -19,9 +19,17 @@ inline void LoadMenuFile(Session& session, const std::string& path)
 }
 
 // Stores the object's menu in a menu file of the kind its name says: the project block, or the
-// JSON menu of that block (a name ending in ".json"). The file is written completely or not at all.
+// JSON menu of that block (a name ending in ".json", see WriteMenuJson). The file is written
+// completely or not at all.
 void StoreMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path);
 inline void StoreMenuFile(Session& session, const std::string& path)
 {
     StoreMenuFile(*session.object, *session.generation, path);
 }
+
+// Writes the block as a JSON menu so that a file under version control changes only where the menu
+// does: a file that already describes this block is left byte for byte, and one that is rewritten
+// keeps its "$schema" and, when it listed every setting, still lists them all. allSettings asks
+// for every setting whatever the file held. Returns false when the file was left as it was.
+bool WriteMenuJson(const std::string& path, std::string_view block, const Generation& generation,
+                   bool allSettings = false);

@@ -98,11 +98,23 @@ Json SettingToJson(const CMenuSettings& menu, const SettingField& field, const s
     return NumberToJson(menu.*field.number, field, path);
 }
 
-Json SettingsToJson(const CMenuSettings& menu, std::span<const StoredField> layout)
+bool IsDefault(const CMenuSettings& menu, const SettingField& field)
+{
+    switch (field.kind) {
+    case FieldKind::Number:
+    case FieldKind::Flag: return menu.*field.number == field.defaultValue;
+    case FieldKind::Colour: return menu.*field.colour == field.defaultValue;
+    case FieldKind::Text: return menu.*field.text == field.defaultText;
+    }
+    return false;
+}
+
+// A setting left out reads as its default, so only the others need writing.
+Json SettingsToJson(const CMenuSettings& menu, std::span<const StoredField> layout, bool allSettings)
 {
     Json settings = Json::object();
     for (const StoredField& entry : layout) {
-        if (entry.kind == StoredField::Kind::Setting) {
+        if (entry.kind == StoredField::Kind::Setting && (allSettings || !IsDefault(menu, *entry.setting))) {
             const char* name = entry.setting->name;
             settings[name] = SettingToJson(menu, *entry.setting, KeyPath("settings", name));
         }
@@ -150,6 +162,15 @@ Json NodeToJson(const CMenuItem& node, int level, const std::string& path)
 }
 
 bool IsBreakpointKey(const CString& key) { return !key.IsEmpty() && FormatInt(TextToInt(key.view())) == key; }
+
+// A reader given no records stores the one a new object stores: its values under "-1".
+bool OnlyTheRecordOfTheSettings(const CMenuSettings& menu)
+{
+    if (menu.m_mapBreakpoints.GetCount() != 1)
+        return false;
+    CString record;
+    return menu.m_mapBreakpoints.Lookup(u"-1", record) && record == menu.BreakpointRecord();
+}
 
 // A record of twelve "%d" numbers is written by name; anything else as the text it is.
 Json BreakpointsToJson(const CMenuSettings& menu)
@@ -627,17 +648,38 @@ void ReadMenu(const Json& json, const Generation& generation, CMenuSettings& men
 
 }  // namespace
 
-std::string MenuToJson(const CMenuSettings& menu, const Generation& generation)
+MenuJsonShape ShapeOfMenuJson(std::string_view text, const Generation& generation)
+{
+    MenuJsonShape shape;
+    const Json json = Json::parse(text.begin(), text.end(), nullptr, false, false);
+    if (!json.is_object())
+        return shape;
+    if (const Json* schema = Member(json, "$schema"); schema && schema->is_string())
+        shape.schema = schema->get<std::string>();
+    const Json* settings = Member(json, "settings");
+    shape.allSettings = settings && settings->is_object();
+    for (const StoredField& entry : generation.storageLayout()) {
+        if (shape.allSettings && entry.kind == StoredField::Kind::Setting)
+            shape.allSettings = Member(*settings, entry.setting->name) != nullptr;
+    }
+    return shape;
+}
+
+std::string MenuToJson(const CMenuSettings& menu, const Generation& generation, const MenuJsonShape& shape)
 {
     std::span<const StoredField> layout = generation.storageLayout();
     Json json = Json::object();
+    if (!shape.schema.empty())
+        json["$schema"] = shape.schema;
     json["generation"] = Utf16ToUtf8(generation.moduleName);
-    json["settings"] = SettingsToJson(menu, layout);
+    if (Json settings = SettingsToJson(menu, layout, shape.allSettings); !settings.empty())
+        json["settings"] = std::move(settings);
     Json buttons = Json::array();
     for (int i = 0; i < menu.m_arrButtons.GetSize(); ++i)
         buttons.push_back(NodeToJson(menu.m_arrButtons[i], 1, IndexPath("buttons", static_cast<size_t>(i))));
     json["buttons"] = std::move(buttons);
-    json["breakpoints"] = BreakpointsToJson(menu);
+    if (shape.allSettings || !OnlyTheRecordOfTheSettings(menu))
+        json["breakpoints"] = BreakpointsToJson(menu);
     return json.dump(2) + "\n";
 }
 
@@ -663,7 +705,7 @@ std::string MenuJsonToBlock(std::string_view json, const Generation& generation)
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::string BlockToMenuJson(std::string_view block, const Generation& generation)
+std::string BlockToMenuJson(std::string_view block, const Generation& generation, const MenuJsonShape& shape)
 {
     CMenuSettings menu;
     // Only the block's own records, not the new object's default one.
@@ -673,7 +715,7 @@ std::string BlockToMenuJson(std::string_view block, const Generation& generation
     if (archive.GetRemaining() != 0)
         throw MenuJsonError(std::to_string(archive.GetRemaining()) + " bytes follow the end of the " +
                             Utf16ToUtf8(generation.moduleName) + " menu block (a block of the other generation?)");
-    return MenuToJson(menu, generation);
+    return MenuToJson(menu, generation, shape);
 }
 
 bool IsMenuJsonPath(std::string_view path)

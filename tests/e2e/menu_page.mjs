@@ -118,3 +118,32 @@ export async function iconGlyph(page, selector) {
     await cdp.detach();
   }
 }
+
+// Whether the icon element's glyph (its ::before content, or its own text where a ligature makes
+// the glyph) is drawn by the icon font, in any engine: drawn on a canvas in the family, with a
+// fallback behind it, it must differ from what the fallback alone draws, and the family must hold it.
+export function iconDrawnByFont(page, selector, family) {
+  return page.evaluate(({ selector, family }) => {
+    const element = document.querySelector(selector);
+    if (!element) return null;
+    const content = getComputedStyle(element, '::before').content;
+    const text = content && content !== 'none' && content !== 'normal' ? content.slice(1, -1) : element.textContent.trim();
+    const draw = (font) => {
+      const canvas = document.createElement('canvas');
+      canvas.width = 96;
+      canvas.height = 48;
+      const context = canvas.getContext('2d');
+      context.font = font;
+      context.textBaseline = 'top';
+      context.fillText(text, 4, 4);
+      return { pixels: context.getImageData(0, 0, canvas.width, canvas.height).data.join(), width: context.measureText(text).width };
+    };
+    const drawn = draw(`32px "${family}", monospace`);
+    return {
+      text,
+      loaded: document.fonts.check(`32px "${family}"`, text),
+      differs: drawn.pixels !== draw('32px monospace').pixels,
+      width: drawn.width,
+    };
+  }, { selector, family });
+}

@@ -29,11 +29,12 @@ function materialIconsLibrary(workDir) {
   return library;
 }
 
-// Adds a breakpoint record to a stored block by way of the menu's JSON form.
+// Adds a breakpoint record to a stored block by way of the menu's JSON form, written whole so
+// that the records it has are all listed.
 function addBreakpointRecord(program, plugin, block, key, values) {
   const json = `${block}.json`;
   const common = ['--plugin', plugin];
-  trellis(program, ['export', ...common, block, '-o', json]);
+  trellis(program, ['export', ...common, block, '-o', json, '--all-settings']);
   const menu = JSON.parse(fs.readFileSync(json, 'utf8'));
   menu.breakpoints.push({ key: String(key), record: values.join('|') });
   fs.writeFileSync(json, JSON.stringify(menu, null, 2));

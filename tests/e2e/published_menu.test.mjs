@@ -1,6 +1,8 @@
-// Publishes menus of both generations with the trellis program and checks the pages in Chromium:
-// the bar, the drop-down panels and their columns, the narrow layout, the links and the icons;
-// keyboard and touch use, names, targets and axe-core; the host's icon and breakpoint mends.
+// Publishes menus of both generations with the trellis program and checks the pages in the
+// browser engine TRELLIS_E2E_ENGINE names (Chromium, Firefox ESR or WebKitGTK): the bar, the
+// drop-down panels and their columns, the narrow layout, the links and the icons; keyboard and
+// touch use, names, targets and axe-core; the host's icon and breakpoint mends; and that the engine
+// keeps every rule of the stylesheets.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -12,9 +14,10 @@ import {
   checkWideTapWithoutFocus, computedSizes, restAtPageTop,
   targetBoxes, toggleSelector,
 } from './access_checks.mjs';
-import { launchBrowser } from './browser.mjs';
-import { hoverButton, iconGlyph, inspectMenu, openPage, waitForPanel } from './menu_page.mjs';
+import { ENGINE, ENGINE_NAMES, launchBrowser } from './browser.mjs';
+import { hoverButton, iconDrawnByFont, iconGlyph, inspectMenu, openPage, waitForPanel } from './menu_page.mjs';
 import { LINKED_FILE, LINKED_SUBFOLDER, publishMenu } from './publish.mjs';
+import { checkStylesheetsParsed } from './stylesheet_checks.mjs';
 
 const PROGRAM = process.env.TRELLIS_PROGRAM;
 const WORK = process.env.TRELLIS_E2E_WORK;
@@ -135,7 +138,7 @@ async function unfold(page, menu) {
   if (await toggle.isVisible()) await toggle.click();
 }
 
-describe('published menus in Chromium', () => {
+describe(`published menus in ${ENGINE_NAMES[ENGINE]}`, () => {
   let browser;
   let touch;
 
@@ -167,6 +170,11 @@ describe('published menus in Chromium', () => {
       after(async () => {
         await page?.close();
         await touchPage?.close();
+      });
+
+      it('keeps every rule and declaration of its stylesheets but vendor-prefixed ones', async () => {
+        await openPage(page, published.url, { width: WIDE });
+        await checkStylesheetsParsed(page, ENGINE_NAMES[ENGINE]);
       });
 
       it('shows the bar as one row with the buttons in order', async () => {
@@ -340,6 +348,14 @@ describe('published menus in Chromium', () => {
             .filter((face) => face.family.replace(/"/g, '') === family).map((face) => face.status), menu.family);
           assert.ok(faces.includes('loaded'), `the ${menu.family} font did not load: [${faces.join(', ')}]`);
           const checkIcon = async (selector) => {
+            // Every engine: the glyph drawn in the published family differs from a fallback's.
+            const drawn = await iconDrawnByFont(page, selector, menu.family);
+            assert.ok(drawn?.text, `${selector}: no icon text`);
+            assert.ok(drawn.loaded, `${selector}: ${menu.family} does not hold ${JSON.stringify(drawn.text)}`);
+            assert.ok(drawn.differs, `${selector}: ${JSON.stringify(drawn.text)} is drawn as a fallback font draws it`);
+            assert.ok(drawn.width > 0, `${selector}: the glyph has no width`);
+            if (ENGINE !== 'chromium') return;
+            // Chromium also names the fonts that drew the element.
             const { fonts, glyphWidth } = await iconGlyph(page, selector);
             assert.ok(fonts.length > 0, `${selector}: nothing drawn`);
             for (const font of fonts) {

@@ -28,6 +28,7 @@
 #include "extension/properties_editor.h"
 #include "host/cli/commands.h"
 #include "host/cli/host_options.h"
+#include "host/menu_files/menu_files.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/editor/settings_sandbox.h"
 #include "tests/support/run_trellis.h"
@@ -376,6 +377,27 @@ TEST_F(EditToPublish, AButtonWithThreeGroupsOfEveryKindOfLinkAndNewStylesReaches
     EXPECT_NE(titles.find("color: #006400;"), std::string::npos) << titles;
     EXPECT_NE(titles.find("font-size: 24px;"), std::string::npos) << titles;  // 18 points
     EXPECT_NE(published.out.find("text fonts " + face.toStdString()), std::string::npos) << published.out;
+}
+
+// trellis edit on a JSON menu written by hand, then OK without a change: the file is left as it
+// was, byte for byte, its "$schema" and layout included.
+TEST_F(EditToPublish, OkOnAnUnchangedJsonMenuLeavesItsFileAsItWas)
+{
+    TemporaryFolder work("trellis-edit-json");
+    const std::string shop = ReadFileBytes(std::string(TRELLIS_SOURCE_DIR) + "/examples/shop.json");
+    const std::string path = work.Write("shop.json", shop).string();
+    const auto edit = std::find_if(AllCommands().begin(), AllCommands().end(),
+                                   [](const Command& command) { return command.name == "edit"; });
+    ASSERT_NE(edit, AllCommands().end());
+    const ParsedArguments args = ParseArguments({path, "--plugin", "Trellisv2"}, AcceptedOptions(*edit));
+    std::unique_ptr<CCorvaneExtension> menu = CreateInspectionObject(args);
+    LoadMenuFile(*menu, menu->GetGeneration(), path);
+    InstallPropertiesEditor(&RunPropertiesSheet);
+    AnswerNextModal([&](QDialog* sheet) { Click(sheet, "ctl1"); });
+    menu->Properties(nullptr);
+    ASSERT_EQ(PendingModalAnswers(), 0);
+    StoreMenuFile(*menu, menu->GetGeneration(), path);
+    EXPECT_EQ(ReadFileBytes(path), shop);
 }
 
 }  // namespace

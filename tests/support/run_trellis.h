@@ -31,11 +31,12 @@ inline std::string ReadFileBytes(const std::filesystem::path& path)
     return all.str();
 }
 
-inline RunResult RunTrellis(const std::vector<std::string>& args, const std::filesystem::path& workFolder)
+// Runs any program (a path) with arguments in the work folder.
+inline RunResult RunProgram(std::string program, const std::vector<std::string>& args,
+                            const std::filesystem::path& workFolder)
 {
     std::filesystem::path outPath = workFolder / "stdout.txt";
     std::filesystem::path errPath = workFolder / "stderr.txt";
-    std::string program = std::string(TRELLIS_BIN_DIR) + "/trellis";
     std::vector<char*> argv{program.data()};
     std::vector<std::string> copies(args);
     for (std::string& arg : copies)
@@ -59,6 +60,11 @@ inline RunResult RunTrellis(const std::vector<std::string>& args, const std::fil
     result.out = ReadFileBytes(outPath);
     result.err = ReadFileBytes(errPath);
     return result;
+}
+
+inline RunResult RunTrellis(const std::vector<std::string>& args, const std::filesystem::path& workFolder)
+{
+    return RunProgram(std::string(TRELLIS_BIN_DIR) + "/trellis", args, workFolder);
 }
 
 // The path of a shared library this program has loaded whose file name begins with `prefix`

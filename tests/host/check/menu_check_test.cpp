@@ -71,8 +71,18 @@ TEST(MenuCheck, ButtonsThatPublishOtherwiseThanTheyLook)
     menu = CleanMenu();
     for (CMenuItem& group : menu->m_arrButtons[0].m_arrItems)
         group.m_arrItems.RemoveAll();
-    EXPECT_EQ(CheckMenu(*menu), Warnings{"buttons[0] (\"Shop\"): the design view shows a drop-down arrow, but it "
-                                         "publishes without a panel"});
+    EXPECT_EQ(CheckMenu(*menu),
+              (Warnings{"buttons[0] (\"Shop\"): its groups hold no links, so it publishes as a link to \"#\"; to make "
+                        "it a plain link, give its first group exactly one link to the address",
+                        "buttons[0] (\"Shop\"): the design view shows a drop-down arrow, but it publishes without a "
+                        "panel"}));
+
+    // No groups at all: the same link to "#", not a plain link.
+    menu = CleanMenu();
+    menu->m_arrButtons[1].m_arrItems.RemoveAll();
+    EXPECT_EQ(CheckMenu(*menu), Warnings{"buttons[1] (\"Home\"): it has no groups, so it publishes as a link to \"#\"; "
+                                         "to make it a plain link, give its first group exactly one link to the "
+                                         "address"});
 }
 
 TEST(MenuCheck, ColumnSettingsOutsideZeroToFive)
@@ -100,6 +110,34 @@ TEST(MenuCheck, LinksWithoutAddressesOrFiles)
               (Warnings{"buttons[0].groups[0].links[0] (\"Bread\"): empty link address",
                         "buttons[0].groups[1].links[1] (\"Contact\"): links to the local file \"" +
                             (folder / "missing.pdf").string() + "\", which does not exist"}));
+}
+
+// The addresses the link editor starts each kind with, left as they are, and a bare "#".
+TEST(MenuCheck, AddressesLeftUnfinished)
+{
+    auto menu = CleanMenu();
+    Link(*menu, 0, 0, 0).m_strURL = u"http://";
+    Link(*menu, 0, 0, 1).m_strURL = u"MAILTO:";
+    Link(*menu, 0, 1, 1).m_strURL = u"#";
+    // The one link of a link button is its address.
+    Link(*menu, 1, 0, 0).m_strURL = u"tel:";
+    EXPECT_EQ(CheckMenu(*menu),
+              (Warnings{"buttons[0].groups[0].links[0] (\"Bread\"): the link address is only \"http://\", which leads "
+                        "nowhere; complete it",
+                        "buttons[0].groups[0].links[1] (\"Cakes\"): the link address is only \"MAILTO:\", which leads "
+                        "nowhere; complete it",
+                        "buttons[0].groups[1].links[1] (\"Contact\"): the link address is only \"#\", which leads to "
+                        "the top of the same page",
+                        "buttons[1].groups[0].links[0] (\"Home\"): the link address is only \"tel:\", which leads "
+                        "nowhere; complete it"}));
+
+    // Finished addresses of the same kinds, and a bookmark, are fine.
+    menu = CleanMenu();
+    Link(*menu, 0, 0, 0).m_strURL = u"http://example.com";
+    Link(*menu, 0, 0, 1).m_strURL = u"mailto:shop@example.com";
+    Link(*menu, 0, 1, 1).m_strURL = u"#opening-hours";
+    Link(*menu, 1, 0, 0).m_strURL = u"tel:+493012345";
+    EXPECT_EQ(CheckMenu(*menu), Warnings{});
 }
 
 TEST(MenuCheck, IconsNotInTheChosenLibrary)

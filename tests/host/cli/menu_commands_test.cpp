@@ -92,6 +92,19 @@ TEST_F(MenuCommands, CheckExitsThreeWithWarningsAndZeroWithout)
     EXPECT_EQ(Run({"check", Path("absent.blk")}).status, 1);
 }
 
+// The demonstration menu is the first thing a new user publishes: it has nothing to warn about, in
+// either generation and with either built-in icon set.
+TEST_F(MenuCommands, TheSampleChecksClean)
+{
+    for (const char* plugin : {"Trellis", "Trellisv2"}) {
+        for (const char* library : {"Font Awesome", "Material Icons"}) {
+            ASSERT_EQ(Run({"sample", "-p", plugin, "--library", library, "-o", Path("sample.json")}).status, 0);
+            RunResult checked = Run({"check", "-p", plugin, Path("sample.json")});
+            EXPECT_EQ(checked.status, 0) << plugin << " " << library << "\n" << checked.out << checked.err;
+        }
+    }
+}
+
 // A number too large for the parser is refused like any other text that is not a menu, by every
 // command that reads one.
 TEST_F(MenuCommands, AHugeNumberIsRefusedInOneLineAndNothingIsWritten)
@@ -223,6 +236,37 @@ TEST_F(MenuCommands, EveryMenuOutputNamedJsonIsTheMenuAsJson)
             << command << " takes -o but is not checked";
     }
     EXPECT_GT(commands, 10);
+}
+
+// A JSON menu under version control changes only where the menu changes: storing it unchanged
+// leaves it byte for byte, and a rewrite keeps its "$schema" and how many settings it lists.
+TEST_F(MenuCommands, JsonFilesKeepTheirShape)
+{
+    const std::string shop = ReadFileBytes(Example("shop.json"));
+    Write("shop.json", shop);
+    ASSERT_EQ(Run({"roundtrip", Path("shop.json"), "-o", Path("shop.json")}).status, 0);
+    ASSERT_EQ(Run({"set-url", Path("shop.json"), "2", "index.html", "-o", Path("shop.json")}).status, 0);
+    EXPECT_EQ(ReadFileBytes(work / "shop.json"), shop) << "an unchanged menu was rewritten";
+
+    // A change rewrites it: "$schema" first, then only the settings that differ from a new menu's.
+    ASSERT_EQ(Run({"set-url", Path("shop.json"), "2", "home.html", "-o", Path("shop.json")}).status, 0);
+    const std::string changed = ReadFileBytes(work / "shop.json");
+    EXPECT_EQ(changed.rfind("{\n  \"$schema\": \"../schema/menu.schema.json\",\n  \"generation\": \"Trellisv2\",", 0), 0u)
+        << changed.substr(0, 80);
+    EXPECT_NE(changed.find("\"m_nBreakpoint\": 600"), std::string::npos);
+    EXPECT_EQ(changed.find("\"m_nDropDownFontSize\""), std::string::npos);  // 11, the default
+    EXPECT_EQ(changed.find("\"breakpoints\""), std::string::npos);         // only the "-1" record of the settings
+    EXPECT_EQ(Run({"url", Path("shop.json"), "2"}).out, "home.html");
+
+    // --all-settings lists every setting, and a file that lists them all keeps doing so.
+    ASSERT_EQ(Run({"new", "-o", Path("m.blk")}).status, 0);
+    ASSERT_EQ(Run({"export", Path("m.blk"), "-o", Path("all.json"), "--all-settings"}).status, 0);
+    ASSERT_EQ(Run({"set-url", Path("all.json"), "2", "x.html", "-o", Path("all.json")}).status, 0);
+    const std::string all = ReadFileBytes(work / "all.json");
+    EXPECT_NE(all.find("\"m_nDropDownFontSize\": 11"), std::string::npos) << all;
+    EXPECT_NE(all.find("\"breakpoints\""), std::string::npos);
+    ASSERT_EQ(Run({"export", Path("m.blk"), "-o", Path("few.json")}).status, 0);
+    EXPECT_EQ(ReadFileBytes(work / "few.json").find("\"settings\""), std::string::npos);
 }
 
 TEST_F(MenuCommands, EachCommandDescribesItsOptions)

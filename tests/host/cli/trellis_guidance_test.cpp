@@ -59,7 +59,7 @@ TEST_F(TrellisGuidance, TreeNumbersEveryNodeAsTheLinkSlotsDo)
     EXPECT_EQ(lines[0], "0   button \"ABOUT\" columns=1 icon=\"info-circle\"");
     EXPECT_EQ(lines[1], "1     group \"Company\"");
     EXPECT_EQ(lines[2], "2       link \"Home\" url=\"index.html\" icon=\"home\"");
-    EXPECT_EQ(lines[5], "5       link \"Caf\xC3\xA9 & more\" url=\"https://www.example.com/cafe\" target=\"_blank\" "
+    EXPECT_EQ(lines[5], "5       link \"Caf\xC3\xA9 &amp; more\" url=\"https://www.example.com/cafe\" target=\"_blank\" "
                         "icon=\"phone\"");
 }
 

@@ -58,11 +58,60 @@ TEST_P(MenuJsonBothGenerations, ImportOfExportGivesTheBlockByteForByte)
     for (uint32_t seed = 1; seed <= 300; ++seed) {
         CMenuSettings menu = RandomMenu(seed).Make(Gen());
         std::string original = Store(menu, Gen());
-        std::string json = BlockToMenuJson(original, Gen());
-        ASSERT_EQ(ImportOf(json, Gen()), original) << "seed " << seed << "\n" << json;
-        // Writing is stable: the JSON of the imported block is the same text.
-        ASSERT_EQ(BlockToMenuJson(ImportOf(json, Gen()), Gen()), json) << "seed " << seed;
+        for (bool allSettings : {false, true}) {
+            const MenuJsonShape shape{.schema = {}, .allSettings = allSettings};
+            std::string json = BlockToMenuJson(original, Gen(), shape);
+            ASSERT_EQ(ImportOf(json, Gen()), original) << "seed " << seed << "\n" << json;
+            // Writing is stable: the JSON of the imported block is the same text.
+            ASSERT_EQ(BlockToMenuJson(ImportOf(json, Gen()), Gen(), shape), json) << "seed " << seed;
+        }
     }
+}
+
+TEST_P(MenuJsonBothGenerations, WritesOnlyWhatDiffersFromANewMenu)
+{
+    CMenuSettings menu;
+    EXPECT_EQ(MenuToJson(menu, Gen()).find("\"settings\""), std::string::npos);
+    EXPECT_EQ(MenuToJson(menu, Gen()).find("\"breakpoints\""), std::string::npos);
+
+    // Block order, whatever order they were changed in; the "-1" record follows the settings.
+    menu.m_nDuration = 300;
+    menu.m_strFontName = u"Verdana";
+    menu.StoreBreakpointData();
+    const std::string json = MenuToJson(menu, Gen(), {.schema = "menu.schema.json", .allSettings = false});
+    EXPECT_EQ(json.rfind("{\n  \"$schema\": \"menu.schema.json\",\n  \"generation\": ", 0), 0u) << json;
+    EXPECT_NE(json.find("\"settings\": {\n    \"m_strFontName\": \"Verdana\",\n    \"m_nDuration\": 300\n  },"),
+              std::string::npos)
+        << json;
+    EXPECT_EQ(json.find("\"breakpoints\""), std::string::npos);
+
+    // A record that no longer matches the settings is written, and so is one under another key.
+    menu.m_nFontSize = 14;
+    EXPECT_NE(MenuToJson(menu, Gen()).find("\"breakpoints\""), std::string::npos);
+    menu.StoreBreakpointData();
+    menu.m_mapBreakpoints.SetAt(u"768", menu.BreakpointRecord());
+    EXPECT_NE(MenuToJson(menu, Gen()).find("\"768\""), std::string::npos);
+
+    // Every setting of the layout, defaults too, when asked.
+    const std::string all = MenuToJson(CMenuSettings(), Gen(), {.schema = {}, .allSettings = true});
+    for (const StoredField& entry : Gen().storageLayout()) {
+        if (entry.kind == StoredField::Kind::Setting) {
+            EXPECT_NE(all.find(std::string("\"") + entry.setting->name + "\": "), std::string::npos) << entry.setting->name;
+        }
+    }
+    EXPECT_NE(all.find("\"breakpoints\""), std::string::npos);
+}
+
+TEST_P(MenuJsonBothGenerations, TheShapeOfAFileIsItsSchemaAndWhetherItListsEverySetting)
+{
+    const MenuJsonShape all = ShapeOfMenuJson(MenuToJson(CMenuSettings(), Gen(), {"s.json", true}), Gen());
+    EXPECT_EQ(all.schema, "s.json");
+    EXPECT_TRUE(all.allSettings);
+    const MenuJsonShape few = ShapeOfMenuJson(R"({"settings": {"m_nFontSize": 9}})", Gen());
+    EXPECT_EQ(few.schema, "");
+    EXPECT_FALSE(few.allSettings);
+    for (const char* text : {"", "[1]", "{\"$schema\": 7, \"settings\": []}", "{\"settings\": "})
+        EXPECT_FALSE(ShapeOfMenuJson(text, Gen()).allSettings) << text;
 }
 
 TEST_P(MenuJsonBothGenerations, EveryExampleRoundTrips)
@@ -122,7 +171,7 @@ TEST(MenuJson, WritesTheReadableForms)
     menu.m_crMenuBackground = kTransparent;
     menu.m_crMenuText = RGB(0x12, 0x34, 0x56);
     menu.m_arrButtons[1].m_strURL = u"7";
-    std::string json = MenuToJson(menu, SecondGeneration());
+    std::string json = MenuToJson(menu, SecondGeneration(), {.schema = {}, .allSettings = true});
     EXPECT_NE(json.find("\"m_crMenuBackground\": \"transparent\""), std::string::npos);
     EXPECT_NE(json.find("\"m_crMenuText\": \"#123456\""), std::string::npos);
     EXPECT_NE(json.find("\"m_bInlineSVG\": false"), std::string::npos);
