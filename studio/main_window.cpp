@@ -78,7 +78,11 @@ MainWindow::MainWindow(const HostSettings& commandLine, const QString& recoveryF
     statusBar()->showMessage(tr("Double-click the menu or press Enter to edit its properties."));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The undo stack is a child, emptied after the members are gone: it must no longer reach them.
+    disconnect(m_undo, nullptr, this, nullptr);
+}
 
 HostSettings MainWindow::CurrentHostSettings() const
 {
@@ -260,6 +264,8 @@ void MainWindow::TakeDocument(MenuDocument document)
 
 void MainWindow::RecordChange(const QString& text, const std::string& before)
 {
+    // Draw records the bar height in the block; drawing first keeps that out of the next step.
+    m_designView->repaint();
     std::string after = m_document->Block();
     m_undo->push(new MenuSnapshot(text, before, std::move(after), [this](const std::string& block) { RestoreBlock(block); }));
     MenuChanged();
