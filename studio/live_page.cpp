@@ -100,19 +100,24 @@ void LivePage::ShowMenu(MenuDocument& document)
     const QDir root(m_folder.path());
     QDir(root.filePath(QStringLiteral("page-%1").arg(m_build - 2))).removeRecursively();
     const QString folder = root.filePath(QStringLiteral("page-%1").arg(m_build));
+    std::vector<std::string> notes;
     try {
         OfferWidths(document.BreakpointWidths());
         PublishRequest request;
         request.out = folder.toStdString();
         request.title = "Trellis Studio: live page";
-        document.Publish(request);
+        document.Publish(request, &notes);
     } catch (...) {
         m_note->setText(CurrentErrorText());
         m_note->show();
         emit pageShown(false);
         return;
     }
-    m_note->hide();
+    QStringList lines;
+    for (const std::string& note : notes)
+        lines << QString::fromStdString(note);
+    m_note->setText(lines.join(QLatin1Char('\n')));
+    m_note->setVisible(!lines.isEmpty());
     if (m_loaded > 0)
         m_scroll = m_view->page()->scrollPosition();
     m_view->setUrl(QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.html"))));

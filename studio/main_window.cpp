@@ -72,7 +72,11 @@ MainWindow::MainWindow(const HostSettings& commandLine, const QString& recoveryF
 
     if (!restoreGeometry(studio_settings::WindowGeometry()))
         resize(1100, 800);
-    restoreState(studio_settings::WindowState());
+    if (!restoreState(studio_settings::WindowState())) {
+        // The page gets the room; the problems a few lines.
+        if (auto* problems = findChild<QDockWidget*>(QStringLiteral("problemsDock")))
+            resizeDocks({problems}, {110}, Qt::Vertical);
+    }
     UpdateRecentMenu();
     MenuChanged();
     statusBar()->showMessage(tr("Double-click the menu or press Enter to edit its properties."));

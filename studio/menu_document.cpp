@@ -170,8 +170,10 @@ PreparedPage MenuDocument::PreparePage(PublishRequest& request)
     return ::PreparePage(m_session, request, HostFontFolders(m_settings));
 }
 
-WriteReport MenuDocument::Publish(PublishRequest& request)
+WriteReport MenuDocument::Publish(PublishRequest& request, std::vector<std::string>* notes)
 {
     const PreparedPage prepared = PreparePage(request);
+    if (notes)
+        *notes = prepared.assets.notes;
     return WritePage(m_session, request, prepared);
 }

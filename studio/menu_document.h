@@ -59,8 +59,9 @@ public:
 
     // The page as publishing would write it, with the rules of every breakpoint width.
     PreparedPage PreparePage(PublishRequest& request);
-    // Publishes the menu to request.out, all or nothing.
-    WriteReport Publish(PublishRequest& request);
+    // Publishes the menu to request.out, all or nothing; `notes` gets what was left out (a font
+    // the folders lack, a linked file that is not there).
+    WriteReport Publish(PublishRequest& request, std::vector<std::string>* notes = nullptr);
 
 private:
     void MakeObject();

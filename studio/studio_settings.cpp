@@ -8,6 +8,15 @@ namespace {
 
 QString Absolute(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
+// Where the system's Font Awesome package puts its font: the folder a new user's menus find it in
+// until they choose another.
+constexpr const char* kSystemFontAwesome = "/usr/share/fonts-font-awesome/fonts";
+
+QString DefaultFontAwesomeFolder()
+{
+    return QFileInfo(QLatin1String(kSystemFontAwesome)).isDir() ? QString::fromLatin1(kSystemFontAwesome) : QString();
+}
+
 std::optional<std::string> Given(const QString& value)
 {
     if (value.isEmpty())
@@ -24,7 +33,8 @@ HostPreferences LoadHostPreferences()
     QSettings settings;
     HostPreferences preferences;
     preferences.iconLibraryFolder = settings.value(QStringLiteral("host/iconLibraryFolder")).toString();
-    preferences.fontAwesomeFolder = settings.value(QStringLiteral("host/fontAwesomeFolder")).toString();
+    preferences.fontAwesomeFolder =
+        settings.value(QStringLiteral("host/fontAwesomeFolder"), DefaultFontAwesomeFolder()).toString();
     preferences.siteStructureFile = settings.value(QStringLiteral("host/siteStructureFile")).toString();
     preferences.publishTable = settings.value(QStringLiteral("host/publishTable")).toStringList();
     return preferences;
