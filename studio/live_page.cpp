@@ -120,11 +120,15 @@ void LivePage::ShowMenu(MenuDocument& document)
     m_note->setVisible(!lines.isEmpty());
     if (m_loaded > 0)
         m_scroll = m_view->page()->scrollPosition();
-    m_view->setUrl(QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.html"))));
+    m_shown = QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.html")));
+    m_view->setUrl(m_shown);
 }
 
 void LivePage::PageLoaded(bool ok)
 {
+    // A build that a newer one replaced before it finished loading is not the page shown.
+    if (m_view->url() != m_shown)
+        return;
     ++m_loaded;
     if (ok && !m_scroll.isNull())
         m_view->page()->runJavaScript(
