@@ -63,7 +63,7 @@ const std::vector<Command>& AllCommands()
         std::vector<Command> all;
         for (auto group : {InfoCommands, BlockCommands, SampleCommands, LinkCommands, GenerateCommands,
                            PublishCommands, PreviewCommands, EditCommands, SiteCommands, IconCommands, JsonCommands,
-                           CheckCommands}) {
+                           CheckCommands, StudioCommands}) {
             for (Command& command : group())
                 all.push_back(std::move(command));
         }
@@ -109,8 +109,9 @@ std::vector<OptionSpec> AcceptedOptions(const Command& command)
 std::string Synopsis(const Command& command)
 {
     std::string synopsis = command.name;
-    for (const std::string& argument : command.arguments)
-        synopsis += " " + argument;
+    const size_t mandatory = command.arguments.size() - size_t(command.optionalArguments);
+    for (size_t i = 0; i < command.arguments.size(); ++i)
+        synopsis += i < mandatory ? " " + command.arguments[i] : " [" + command.arguments[i] + "]";
     // Required options first, so that a long line still shows what must be given.
     std::vector<OptionSpec> required, optional;
     for (const OptionSpec& option : command.options)

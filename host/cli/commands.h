@@ -12,7 +12,8 @@ struct Command {
     std::string name{};
     std::string summary{};                 // one line, for the command list and the help
     std::string description{};             // the help's paragraph before the options; lines end in "\n"
-    std::vector<std::string> arguments{};  // the names of the positional arguments, all required: "BLOCK"
+    std::vector<std::string> arguments{};  // the names of the positional arguments: "BLOCK"
+    int optionalArguments = 0;             // how many of the last arguments may be left out
     std::vector<OptionSpec> options{};     // the command's own options
     bool takesModuleOptions = true;      // also takes ModuleOptions(), listed after its own
     int (*run)(const ParsedArguments& args) = nullptr;
@@ -53,3 +54,4 @@ std::vector<Command> SampleCommands();
 std::vector<Command> IconCommands();
 std::vector<Command> JsonCommands();
 std::vector<Command> CheckCommands();
+std::vector<Command> StudioCommands();
