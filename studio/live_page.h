@@ -36,6 +36,8 @@ public:
 
 signals:
     void pageShown(bool ok);
+    // A link of the page was clicked; the page does not follow it.
+    void linkClicked(const QUrl& url);
 
 private:
     void OfferWidths(const std::vector<int>& breakpoints);
