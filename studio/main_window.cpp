@@ -76,6 +76,8 @@ MainWindow::MainWindow(const HostSettings& commandLine, const QString& recoveryF
         // The page gets the room; the problems a few lines.
         if (auto* problems = findChild<QDockWidget*>(QStringLiteral("problemsDock")))
             resizeDocks({problems}, {110}, Qt::Vertical);
+        if (auto* breakpoints = findChild<QDockWidget*>(QStringLiteral("breakpointDock")))
+            resizeDocks({breakpoints}, {170}, Qt::Horizontal);
     }
     UpdateRecentMenu();
     MenuChanged();

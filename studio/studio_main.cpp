@@ -43,10 +43,41 @@ HostSettings ParseHostSettings(const QCommandLineParser& parser)
     return settings;
 }
 
+bool AsksOnlyForText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--")
+            return false;
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "--version" || arg == "-v")
+            return true;
+    }
+    return false;
+}
+
+bool DisplayNamed()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // Qt aborts when it finds no display; the help and the version need none, the window says so.
+    if (!DisplayNamed()) {
+        if (!AsksOnlyForText(argc, argv)) {
+            std::fprintf(stderr, "trellis-studio: there is no display to show the window on (DISPLAY is not set); on a "
+                                 "machine without one, run it on a virtual display: xvfb-run -a trellis-studio\n");
+            return 1;
+        }
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
     // The web engine's sandbox refuses to run as root; a root session (a container, a test
     // machine) gets the page without it rather than no page at all.
     if (geteuid() == 0)

@@ -1,6 +1,10 @@
 // The studio's files: what it saves reads back byte for byte, in either kind and either generation,
 // and a file it cannot read is one line that names it, with the menu left as it was.
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QProcess>
 
 #include "host/loader/generations.h"
 #include "studio/menu_document.h"
@@ -41,6 +45,22 @@ TEST_F(StudioFilesTest, SavedMenusReopenAndSaveByteForByteInBothKindsAndGenerati
         }
     }
     EXPECT_EQ(studio_settings::RecentFiles().size(), studio_settings::kMaxRecentFiles);
+}
+
+TEST_F(StudioFilesTest, AMenuFileDroppedOnTheWindowOpens)
+{
+    auto window = MakeWindow();
+    const QString menu = QString::fromStdString(TRELLIS_SOURCE_DIR "/examples/shop.json");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(menu)});
+    const QPoint at = window->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->document().path() == menu.toStdString(); }, 5000));
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(StudioFilesTest, AFileThatCannotBeReadIsOneLineNamingItAndTheMenuStays)
@@ -85,6 +105,26 @@ TEST_F(StudioFilesTest, PublishWritesThePageAndRemembersTheFolderForTheMenu)
     EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/index.html")));
     EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/MegaMenu1.css")));
     EXPECT_EQ(studio_settings::PublishFolderFor(QPath("menu.json")), out);
+}
+
+TEST(StudioProgramTest, ExplainsItselfAndRefusesTwoMenusOrAnUnknownModule)
+{
+    const QString program = QStringLiteral(TRELLIS_BIN_DIR "/trellis-studio");
+    QProcess studio;
+    studio.start(program, {QStringLiteral("--help")});
+    ASSERT_TRUE(studio.waitForFinished(60000));
+    EXPECT_EQ(studio.exitCode(), 0);
+    EXPECT_TRUE(studio.readAllStandardOutput().contains("[MENU]"));
+
+    studio.start(program, {QStringLiteral("a.json"), QStringLiteral("b.json")});
+    ASSERT_TRUE(studio.waitForFinished(60000));
+    EXPECT_EQ(studio.exitCode(), 2);
+    EXPECT_TRUE(studio.readAllStandardError().contains("one menu at a time"));
+
+    studio.start(program, {QStringLiteral("--plugin"), QStringLiteral("NoSuchModule")});
+    ASSERT_TRUE(studio.waitForFinished(60000));
+    EXPECT_EQ(studio.exitCode(), 2);
+    EXPECT_TRUE(studio.readAllStandardError().startsWith("trellis-studio: --plugin"));
 }
 
 }  // namespace

@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sys/stat.h>
 #include <random>
 #include <string>
 #include <thread>
@@ -105,6 +107,16 @@ void StartWatchdog(const std::atomic<bool>& finished)
 int main(int argc, char** argv)
 {
     const Options options = ParseOptions(argc, argv);
+    // The help document, mail and telephone links open with xdg-open: here it is one that does
+    // nothing, so that random input starts no program that outlives the run.
+    TemporaryFolder work("trellis-studio-random");
+    {
+        const std::string opener = (work / "xdg-open").string();
+        std::ofstream(opener) << "#!/bin/sh\nexit 0\n";
+        chmod(opener.c_str(), 0755);
+        const char* path = std::getenv("PATH");
+        setenv("PATH", (work.Path().string() + ":" + (path ? path : "/usr/bin:/bin")).c_str(), 1);
+    }
     if (geteuid() == 0)
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
@@ -127,7 +139,6 @@ int main(int argc, char** argv)
     StartWatchdog(finished);
 
     // The studio saves into copies, so the example menus stay as they are.
-    TemporaryFolder work("trellis-studio-random");
     QStringList menus;
     for (const char* example : kExamples) {
         const QString copy = QString::fromStdString((work / example).string());
@@ -139,6 +150,7 @@ int main(int argc, char** argv)
     MainWindow window({}, QString::fromStdString((work / "recovery").string()));
     // A browser started by random input would outlive the run.
     window.SetUrlOpener([](const QUrl&) { return true; });
+
     window.show();
 
     std::mt19937_64 choices(options.seed);
