@@ -83,7 +83,13 @@ int main(int argc, char** argv)
     if (geteuid() == 0)
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
+    // Qt takes its own options out of the arguments, and "--plugin" is one of them: the studio's
+    // arguments are read from a copy, and Qt is given none.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("trellis-studio"));
     QApplication::setApplicationDisplayName(QStringLiteral("Trellis Studio"));
     QApplication::setOrganizationName(QStringLiteral("Trellis"));
@@ -114,7 +120,7 @@ int main(int argc, char** argv)
          QStringLiteral("publish files ending in .EXT to the subfolder SUB (SetPublishFolders); repeatable"),
          QStringLiteral("EXT|SUB")},
     });
-    parser.process(application);
+    parser.process(arguments);
     const QStringList menus = parser.positionalArguments();
     if (menus.size() > 1) {
         std::fprintf(stderr, "trellis-studio: one menu at a time, not %lld; usage: trellis-studio [MENU] [OPTIONS]\n",

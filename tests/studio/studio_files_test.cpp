@@ -122,9 +122,10 @@ TEST(StudioProgramTest, ExplainsItselfAndRefusesTwoMenusOrAnUnknownModule)
     EXPECT_TRUE(studio.readAllStandardError().contains("one menu at a time"));
 
     studio.start(program, {QStringLiteral("--plugin"), QStringLiteral("NoSuchModule")});
+    // Qt has an option of that name too; the studio's own must reach the studio.
     ASSERT_TRUE(studio.waitForFinished(60000));
     EXPECT_EQ(studio.exitCode(), 2);
-    EXPECT_TRUE(studio.readAllStandardError().startsWith("trellis-studio: --plugin"));
+    EXPECT_TRUE(studio.readAllStandardError().contains("trellis-studio: unknown plug-in module 'NoSuchModule'"));
 }
 
 }  // namespace
