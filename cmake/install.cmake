@@ -2,7 +2,8 @@
 #   P/bin/trellis, P/lib/trellis/{Trellis,Trellisv2}.cvx64 with their help documents beside them,
 #   P/share/man/man1/trellis.1.gz, P/share/bash-completion/completions/trellis,
 #   P/share/trellis/ (the menu schema and example menus), P/share/doc/trellis/ (the guide's source,
-#   the copyright file and the changelog).
+#   the copyright file and the changelog), and the studio's desktop entry, icon, AppStream metadata
+#   and menu block type under P/share.
 # The modules need nothing else at run time: their bitmaps and tables are built in, and icon fonts
 # are the user's (or the recommended packages').
 
@@ -39,6 +40,15 @@ set(TRELLIS_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz)
 trellis_gzip(trellis_changelog ${CMAKE_SOURCE_DIR}/packaging/debian/changelog ${TRELLIS_CHANGELOG_GZ})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/copyright ${TRELLIS_CHANGELOG_GZ}
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trellis)
+
+# Trellis Studio on the desktop: its entry in the applications menu, its icon, its AppStream
+# description, and the type of menu blocks (*.blk) that it opens.
+set(trellis_desktop ${CMAKE_SOURCE_DIR}/studio/desktop/com.example.TrellisStudio)
+install(FILES ${trellis_desktop}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${trellis_desktop}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${trellis_desktop}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${trellis_desktop}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME com.example.TrellisStudio.xml)
 
 # cpack -G DEB from the build folder makes trellis_VERSION_ARCH.deb, installing under /usr.
 set(CPACK_PACKAGE_NAME trellis)

@@ -45,13 +45,28 @@ OptionSpec BlockOutputOption()
             .required = true};
 }
 
+OptionSpec BreakpointOption(const std::string& help)
+{
+    return {.name = "--breakpoint", .valueName = "N", .help = help, .readValue = [](const std::string& value) {
+                ParseInt(value, "--breakpoint");
+                return value;
+            }};
+}
+
+std::optional<int> BreakpointArgument(const ParsedArguments& args)
+{
+    if (!args.Has("--breakpoint"))
+        return std::nullopt;
+    return ParseInt(args.Value("--breakpoint"), "--breakpoint");
+}
+
 const std::vector<Command>& AllCommands()
 {
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         for (auto group : {InfoCommands, BlockCommands, SampleCommands, LinkCommands, GenerateCommands,
                            PublishCommands, PreviewCommands, EditCommands, SiteCommands, IconCommands, JsonCommands,
-                           CheckCommands}) {
+                           CheckCommands, StudioCommands}) {
             for (Command& command : group())
                 all.push_back(std::move(command));
         }
@@ -97,8 +112,9 @@ std::vector<OptionSpec> AcceptedOptions(const Command& command)
 std::string Synopsis(const Command& command)
 {
     std::string synopsis = command.name;
-    for (const std::string& argument : command.arguments)
-        synopsis += " " + argument;
+    const size_t mandatory = command.arguments.size() - size_t(command.optionalArguments);
+    for (size_t i = 0; i < command.arguments.size(); ++i)
+        synopsis += i < mandatory ? " " + command.arguments[i] : " [" + command.arguments[i] + "]";
     // Required options first, so that a long line still shows what must be given.
     std::vector<OptionSpec> required, optional;
     for (const OptionSpec& option : command.options)

@@ -1,6 +1,7 @@
 // The trellis commands: each with its arguments, its options, its help text and the function that runs it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@ struct Command {
     std::string name{};
     std::string summary{};                 // one line, for the command list and the help
     std::string description{};             // the help's paragraph before the options; lines end in "\n"
-    std::vector<std::string> arguments{};  // the names of the positional arguments, all required: "BLOCK"
+    std::vector<std::string> arguments{};  // the names of the positional arguments: "BLOCK"
+    int optionalArguments = 0;             // how many of the last arguments may be left out
     std::vector<OptionSpec> options{};     // the command's own options
     bool takesModuleOptions = true;      // also takes ModuleOptions(), listed after its own
     int (*run)(const ParsedArguments& args) = nullptr;
@@ -26,6 +28,10 @@ const std::vector<OptionSpec>& ModuleOptions();
 OptionSpec ModuleOption(const std::string& name);
 // -o OUT, the block file that new, roundtrip, set-url and sample write.
 OptionSpec BlockOutputOption();
+// --breakpoint N, a host breakpoint number (any whole number) to switch the object to.
+OptionSpec BreakpointOption(const std::string& help);
+// Its value when given: the breakpoint the command switches to after loading the menu.
+std::optional<int> BreakpointArgument(const ParsedArguments& args);
 
 // Every option the command accepts: its own, then the module options it does not describe itself.
 std::vector<OptionSpec> AcceptedOptions(const Command& command);
@@ -51,3 +57,4 @@ std::vector<Command> SampleCommands();
 std::vector<Command> IconCommands();
 std::vector<Command> JsonCommands();
 std::vector<Command> CheckCommands();
+std::vector<Command> StudioCommands();

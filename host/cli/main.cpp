@@ -34,7 +34,9 @@ ParsedArguments CheckUsage(const Command& command, const std::vector<std::string
     try {
         std::vector<OptionSpec> options = AcceptedOptions(command);
         ParsedArguments parsed = ParseArguments(args, options);
-        if (parsed.positionals.size() != command.arguments.size())
+        const size_t most = command.arguments.size();
+        const size_t least = most - size_t(command.optionalArguments);
+        if (parsed.positionals.size() < least || parsed.positionals.size() > most)
             throw UsageError("wrong number of arguments");
         CheckRequiredOptions(parsed, options);
         return parsed;

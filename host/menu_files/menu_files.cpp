@@ -28,11 +28,15 @@ void LoadMenuFile(CCorvaneExtension& object, const Generation& generation, const
 
 void StoreMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path)
 {
-    std::string bytes = StoreBlock(object);
+    StoreMenuBlock(StoreBlock(object), generation, path);
+}
+
+void StoreMenuBlock(const std::string& block, const Generation& generation, const std::string& path)
+{
     if (IsMenuJsonPath(path))
-        WriteMenuJson(path, bytes, generation);
+        WriteMenuJson(path, block, generation);
     else
-        WriteOutputFile(path, bytes);
+        WriteOutputFile(path, block);
 }
 
 bool WriteMenuJson(const std::string& path, std::string_view block, const Generation& generation, bool allSettings)

@@ -33,3 +33,5 @@ inline void StoreMenuFile(Session& session, const std::string& path)
 // for every setting whatever the file held. Returns false when the file was left as it was.
 bool WriteMenuJson(const std::string& path, std::string_view block, const Generation& generation,
                    bool allSettings = false);
+// The same with the block in hand (DefaultBreakpointBlock, for a menu switched to a breakpoint).
+void StoreMenuBlock(const std::string& block, const Generation& generation, const std::string& path);

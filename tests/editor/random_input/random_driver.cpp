@@ -83,11 +83,18 @@ void RandomDriver::StartSession(int session, int actions)
     QTimer::singleShot(1, this, [this, chain] { Step(chain); });
 }
 
-QWidget* RandomDriver::FrontWindow()
+QWidget* RandomDriver::FrontWindow() const
 {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup;
-    return QApplication::activeModalWidget();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_home && m_home->isVisible() ? m_home.data() : nullptr;
+}
+
+bool RandomDriver::SessionDone() const
+{
+    return (m_closing || m_actions >= m_budget) && !m_grabber && FrontWindow() == m_home;
 }
 
 void RandomDriver::Log(const std::string& what, const QWidget* target)
@@ -111,7 +118,10 @@ void RandomDriver::Step(uint64_t chain)
         return;
     }
     if (m_closing || m_actions >= m_budget) {
-        CloseFront(window);
+        if (window != m_home)
+            CloseFront(window);
+        else if (m_grabber)
+            ContinueDrag(window);
         return;
     }
     ++m_actions;

@@ -20,12 +20,18 @@ public:
     // From now on only closes windows (the run's time is up).
     void CloseEverything() { m_closing = true; }
     void Stop() { ++m_chain; }
+    // A main window that takes the input when no dialog or popup is open, and that the driver never
+    // closes (the studio's); without one, only dialogs and popups are driven.
+    void SetHomeWindow(QWidget* window) { m_home = window; }
+    // The session's actions are spent and only the home window is left open.
+    bool SessionDone() const;
 
     int SessionActions() const { return m_actions; }
 
 private:
-    // The window input goes to now: an open popup, else the innermost modal dialog.
-    static QWidget* FrontWindow();
+    // The window input goes to now: an open popup, else the innermost modal dialog, else the home
+    // window when it is shown.
+    QWidget* FrontWindow() const;
 
     // Schedules the next step, then acts. Each step is its own single-shot timer: a timer does not
     // fire again while its own handler runs, and a handler that opens a dialog runs until it closes.
@@ -53,6 +59,7 @@ private:
     int m_actions = 0;
     int m_budget = 0;
     bool m_closing = false;
+    QPointer<QWidget> m_home;
 
     // The drag in progress: the widget that took the press keeps every mouse event until the release.
     QPointer<QWidget> m_dragWindow;

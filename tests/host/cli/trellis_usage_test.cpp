@@ -14,7 +14,8 @@ protected:
 };
 
 const char* const kCommands[] = {"info",  "new", "roundtrip", "urlcount", "url",     "set-url", "site",
-                                 "sample", "css", "html",      "bpcss",    "publish", "icons",   "icon-svg"};
+                                 "sample", "css", "html",      "bpcss",    "publish", "icons",   "icon-svg",
+                                 "studio"};
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
