@@ -27,6 +27,11 @@ endfunction()
 trellis_gzip(trellis_man_page_gz ${TRELLIS_MAN_PAGE} ${TRELLIS_MAN_PAGE}.gz)
 add_dependencies(trellis_man_page_gz trellis_manuals)
 install(FILES ${TRELLIS_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(TARGET trellis-studio)
+  set(TRELLIS_STUDIO_MAN_PAGE_GZ ${CMAKE_BINARY_DIR}/packaging/trellis-studio.1.gz)
+  trellis_gzip(trellis_studio_man_page_gz ${CMAKE_SOURCE_DIR}/studio/desktop/trellis-studio.1 ${TRELLIS_STUDIO_MAN_PAGE_GZ})
+  install(FILES ${TRELLIS_STUDIO_MAN_PAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 install(FILES ${TRELLIS_COMPLETION} DESTINATION ${TRELLIS_INSTALL_COMPLETIONDIR} RENAME trellis)
 
 install(FILES ${TRELLIS_MENU_SCHEMA} DESTINATION ${TRELLIS_INSTALL_DATADIR})
@@ -62,7 +67,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Responsive mega menu modules for site des
 set(CPACK_PACKAGE_DESCRIPTION
   "Trellis and Trellisv2 are plug-in modules that make responsive mega menus,
 published as HTML and CSS only. The trellis program makes, edits, checks and
-publishes their menus from the command line.")
+publishes their menus from the command line; Trellis Studio does the same in a
+window that shows the menu live on a page.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -70,9 +76,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.com/trellis")
-# What the program and the modules link (Qt's platform plugins come with libqt6gui6).
+# What the programs and the modules link (Qt's platform plugins come with libqt6gui6; the studio's
+# live page needs the web engine).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6widgets6 (>= 6.2), libfreetype6 (>= 2.10), libxml2 (>= 2.9)")
+  "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6widgets6 (>= 6.2), libqt6webenginecore6 (>= 6.2), libqt6webenginewidgets6 (>= 6.2), libfreetype6 (>= 2.10), libxml2 (>= 2.9)")
 # The icon fonts the sample menus and the demo use, the text fonts of the pictures, and the
 # opener of the help document.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

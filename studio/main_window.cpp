@@ -155,10 +155,14 @@ void MainWindow::CreateActions()
     int slot = 0;
     for (auto it = KnownGenerations().rbegin(); it != KnownGenerations().rend() && slot < 2; ++it, ++slot) {
         const Generation& generation = **it;
-        const QString text = generation.number == 2 ? tr("Trellis v&2 Menu") : tr("&Trellis Menu (First Generation)");
+        const int ordinal = int(KnownGenerations().size()) - slot;  // 1 for the first generation
+        const QString text = tr("&%1 %2 Menu (%3 generation)")
+                                 .arg(ordinal)
+                                 .arg(QString::fromStdString(GenerationName(generation)),
+                                      QString::fromUtf8(GenerationOrdinal(generation)));
         m_newActions[slot] = make(text, slot == 0 ? QKeySequence(QKeySequence::New) : QKeySequence(),
                                   slot == 0 ? QStyle::SP_FileIcon : QStyle::SP_CustomBase);
-        m_newActions[slot]->setObjectName(QStringLiteral("new%1").arg(generation.number));
+        m_newActions[slot]->setObjectName(QStringLiteral("new%1").arg(ordinal));
         m_newActions[slot]->setStatusTip(tr("Start a new menu of the %1 module").arg(Caption(generation)));
         connect(m_newActions[slot], &QAction::triggered, this, [this, &generation] { NewMenu(generation); });
     }

@@ -267,7 +267,8 @@ TEST_F(DebianPackage, NamesItsRunTimeDependenciesAndHoldsProgramModulesAndGuide)
     ASSERT_EQ(info.status, 0) << info.out;
     std::smatch depends, recommends;
     ASSERT_TRUE(std::regex_search(info.out, depends, std::regex(R"(\n Depends: ([^\n]*))"))) << info.out;
-    for (const char* library : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libfreetype6", "libxml2", "libstdc++6"})
+    for (const char* library : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6webenginewidgets6", "libfreetype6", "libxml2",
+                                "libstdc++6"})
         EXPECT_NE(depends[1].str().find(library), std::string::npos) << library << " in " << depends[1];
     ASSERT_TRUE(std::regex_search(info.out, recommends, std::regex(R"(\n Recommends: ([^\n]*))"))) << info.out;
     EXPECT_NE(recommends[1].str().find("fonts-font-awesome"), std::string::npos) << recommends[1];
@@ -276,7 +277,7 @@ TEST_F(DebianPackage, NamesItsRunTimeDependenciesAndHoldsProgramModulesAndGuide)
     for (const char* file : {"./usr/bin/trellis", "./usr/lib/trellis/Trellis.cvx64", "./usr/lib/trellis/Trellisv2.cvx64",
                              "./usr/lib/trellis/Trellisv2.pdf", "./usr/share/man/man1/trellis.1.gz",
                              "./usr/share/doc/trellis/copyright", "./usr/share/doc/trellis/changelog.Debian.gz",
-                             "./usr/share/applications/com.example.TrellisStudio.desktop"})
+                             "./usr/bin/trellis-studio", "./usr/share/applications/com.example.TrellisStudio.desktop"})
         EXPECT_NE(contents.out.find(file), std::string::npos) << file;
 }
 
