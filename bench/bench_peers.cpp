@@ -2,8 +2,10 @@
 // Both sides run in every iteration, one after the other. The iteration time is ours (wall clock);
 // the counters give the peer's time and the ratio of speeds, the peer's time over ours (1 is as
 // fast as the peer, 0.5 half as fast), once by the thread's processor time, which a machine busy
-// with other work disturbs least, and once by the wall clock.
+// with other work disturbs least, and once by the wall clock. The memory counters give the bytes
+// each side holds once it has parsed, as a multiple of the input's bytes.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <stdlib.h>
 #include <time.h>
 
@@ -18,6 +20,7 @@
 #include "bench_inputs.h"
 #include "extension/corvane_extension.h"
 #include "extension/generation.h"
+#include "icons/xml_document.h"
 
 namespace fs = std::filesystem;
 
@@ -33,6 +36,25 @@ double ThreadSeconds()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Bytes the allocator has handed out and not had back, mapped blocks included. pugixml and
+// RapidJSON allocate with malloc, our readers with new, which takes the same allocator.
+size_t BytesInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// What `parse` keeps while the object it returns lives, per byte of the input.
+template <typename Parse>
+double HeldMultiple(size_t inputBytes, Parse parse)
+{
+    const size_t before = BytesInUse();
+    auto held = parse();
+    const size_t after = BytesInUse();
+    benchmark::DoNotOptimize(held.get());
+    return after > before ? static_cast<double>(after - before) / static_cast<double>(inputBytes) : 0.0;
 }
 
 // Runs ours and the peer once per iteration and reports both.
@@ -86,6 +108,17 @@ void BM_SiteStructureVsPugixml(benchmark::State& state)
             benchmark::DoNotOptimize(result.status);
             benchmark::DoNotOptimize(document.first_child());
         });
+    // Ours holds the UTF-16 text it parsed, which the multiple counts.
+    state.counters["memory_x"] = HeldMultiple(bytes.size(), [&] {
+        auto document = std::make_unique<CXmlDocument>();
+        document->Parse(CString::FromUtf8(bytes));
+        return document;
+    });
+    state.counters["pugixml_memory_x"] = HeldMultiple(bytes.size(), [&] {
+        auto document = std::make_unique<pugi::xml_document>();
+        document->load_buffer(bytes.data(), bytes.size());
+        return document;
+    });
 }
 BENCHMARK(BM_SiteStructureVsPugixml)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -125,6 +158,23 @@ void BM_IconMapVsRapidJson(benchmark::State& state)
             document.Parse(bytes.data(), bytes.size());
             benchmark::DoNotOptimize(document.HasParseError());
         });
+    // The one-pass map the host lists, and the element tree the JSON reader builds of the same
+    // text, beside RapidJSON's document.
+    state.counters["memory_x"] = HeldMultiple(bytes.size(), [&] {
+        auto map = std::make_unique<CStringArray>();
+        object.GetIconFontMap(libraryName, *map);
+        return map;
+    });
+    state.counters["json_tree_memory_x"] = HeldMultiple(bytes.size(), [&] {
+        auto document = std::make_unique<CXmlDocument>();
+        document->ParseJson(CString::FromUtf8(bytes));
+        return document;
+    });
+    state.counters["rapidjson_memory_x"] = HeldMultiple(bytes.size(), [&] {
+        auto document = std::make_unique<rapidjson::Document>();
+        document->Parse(bytes.data(), bytes.size());
+        return document;
+    });
 }
 BENCHMARK(BM_IconMapVsRapidJson)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -15,11 +15,24 @@ namespace {
 // A menu draws its icons from one or two fonts; a few more cover the icon picker's browsing.
 constexpr size_t kCachedFaces = 8;
 
-struct CachedFace {
-    std::string path;
+// What tells one version of a file from another. The change time moves with every write and
+// every rename, even when a copy keeps the old modification time and happens to have the same
+// size; a file moved over the path has another inode.
+struct FileVersion {
     int64_t modifiedSeconds = 0;
     int64_t modifiedNanoseconds = 0;
+    int64_t changedSeconds = 0;
+    int64_t changedNanoseconds = 0;
     int64_t size = 0;
+    uint64_t device = 0;
+    uint64_t inode = 0;
+
+    bool operator==(const FileVersion&) const = default;
+};
+
+struct CachedFace {
+    std::string path;
+    FileVersion version;
     FT_Face face = nullptr;  // null when FreeType could not read the file as a font
 };
 
@@ -44,10 +57,13 @@ public:
         struct stat status {};
         if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
             return nullptr;
-        const CachedFace now{path, status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_size, nullptr};
+        const FileVersion version{status.st_mtim.tv_sec, status.st_mtim.tv_nsec,
+                                  status.st_ctim.tv_sec, status.st_ctim.tv_nsec,
+                                  status.st_size, static_cast<uint64_t>(status.st_dev),
+                                  static_cast<uint64_t>(status.st_ino)};
+        const CachedFace now{path, version, nullptr};
         auto found = std::find_if(m_faces.begin(), m_faces.end(), [&](const CachedFace& entry) { return entry.path == path; });
-        if (found != m_faces.end() && found->modifiedSeconds == now.modifiedSeconds &&
-            found->modifiedNanoseconds == now.modifiedNanoseconds && found->size == now.size) {
+        if (found != m_faces.end() && found->version == now.version) {
             // The most recently used face goes first, so the one dropped is the oldest.
             std::rotate(m_faces.begin(), found, found + 1);
             return m_faces.front().face;

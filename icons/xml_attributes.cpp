@@ -9,44 +9,73 @@ namespace {
 constexpr size_t kIndexFrom = 16;
 constexpr size_t npos = std::u16string_view::npos;
 
+size_t Hash(std::u16string_view key) { return std::hash<std::u16string_view>()(key); }
+
 }  // namespace
 
 size_t CXmlAttributes::Find(std::u16string_view key) const
 {
-    if (!m_index) {
+    if (!m_more || m_more->index.empty()) {
         for (size_t i = 0; i < m_count; ++i) {
             if (KeyOf(SpanAt(i)) == key)
                 return i;
         }
         return npos;
     }
-    auto found = m_index->find(std::u16string(key));
-    return found == m_index->end() ? npos : found->second;
+    const std::vector<uint32_t>& index = m_more->index;
+    const size_t mask = index.size() - 1;
+    for (size_t slot = Hash(key) & mask;; slot = (slot + 1) & mask) {
+        if (index[slot] == 0)
+            return npos;
+        if (KeyOf(SpanAt(index[slot] - 1)) == key)
+            return index[slot] - 1;
+    }
+}
+
+void CXmlAttributes::Index(size_t position)
+{
+    std::vector<uint32_t>& index = m_more->index;
+    const size_t mask = index.size() - 1;
+    size_t slot = Hash(KeyOf(SpanAt(position))) & mask;
+    while (index[slot] != 0)
+        slot = (slot + 1) & mask;
+    index[slot] = static_cast<uint32_t>(position + 1);
+}
+
+void CXmlAttributes::Reindex(size_t slots)
+{
+    std::vector<uint32_t> index(slots, 0);
+    More().index.swap(index);
+    for (size_t i = 0; i < m_count; ++i)
+        Index(i);
 }
 
 void CXmlAttributes::Put(std::u16string_view text, const Span& span)
 {
-    const std::u16string_view key = text.substr(span.keyStart, span.keyLength);
+    const std::u16string_view tag = text.substr(m_base);
+    const std::u16string_view key = tag.substr(span.keyStart, span.keyLength);
     if (const size_t existing = Find(key); existing != npos) {
         Span& replaced = SpanAt(existing);
         replaced.valueStart = span.valueStart;
         replaced.valueLength = span.valueLength;
         return;
     }
-    if (m_count < kInlineSpans)
+    if (m_count < kInlineSpans) {
         m_inlineSpans[m_count] = span;
-    else if (m_count - kInlineSpans < m_moreSpans.size())
-        m_moreSpans[m_count - kInlineSpans] = span;
-    else
-        m_moreSpans.push_back(span);
-    ++m_count;
-    if (m_count == kIndexFrom) {
-        m_index = std::make_unique<std::unordered_map<std::u16string, size_t>>();
-        for (size_t i = 0; i < m_count; ++i)
-            m_index->emplace(text.substr(SpanAt(i).keyStart, SpanAt(i).keyLength), i);
-    } else if (m_count > kIndexFrom) {
-        m_index->emplace(key, m_count - 1);
+    } else {
+        std::vector<Span>& more = More().moreSpans;
+        if (m_count - kInlineSpans < more.size())
+            more[m_count - kInlineSpans] = span;
+        else
+            more.push_back(span);
     }
+    ++m_count;
+    if (m_count == kIndexFrom)
+        Reindex(4 * kIndexFrom);
+    else if (m_count > kIndexFrom && 2 * m_count > m_more->index.size())
+        Reindex(2 * m_more->index.size());
+    else if (m_count > kIndexFrom)
+        Index(m_count - 1);
 }
 
 bool CXmlAttributes::Lookup(const CString& key, CString& value) const
@@ -68,9 +97,10 @@ void CXmlAttributes::TakeOwnText()
         text += ValueOf(SpanAt(i));
     }
     // Only positions change from here on, so an allocation that fails leaves the map as it was.
-    m_text = CString(std::move(text));
+    More().text = CString(std::move(text));
     m_source = nullptr;
-    size_t at = 0;
+    m_base = 0;
+    uint32_t at = 0;
     for (size_t i = 0; i < m_count; ++i) {
         Span& span = SpanAt(i);
         span.keyStart = at;
@@ -87,17 +117,16 @@ void CXmlAttributes::SetAt(std::u16string_view key, std::u16string_view value)
     if (m_count == 0) {
         // The text of earlier attributes that were all removed is no longer needed.
         m_source = nullptr;
-        m_text.Empty();
+        m_base = 0;
+        More().text.Empty();
     }
     TakeOwnText();
-    Span span;
-    span.keyStart = static_cast<size_t>(m_text.GetLength());
-    span.keyLength = newKey.size();
-    span.valueStart = span.keyStart + newKey.size();
-    span.valueLength = newValue.size();
-    m_text += newKey;
-    m_text += newValue;
-    Put(m_text.view(), span);
+    CString& own = More().text;
+    const size_t keyStart = static_cast<size_t>(own.GetLength());
+    const Span span = SpanOf(keyStart, newKey.size(), keyStart + newKey.size(), newValue.size());
+    own += newKey;
+    own += newValue;
+    Put(own.view(), span);
 }
 
 void CXmlAttributes::PutUnclosed(std::u16string_view text, size_t nameFrom, size_t equals)
@@ -106,20 +135,17 @@ void CXmlAttributes::PutUnclosed(std::u16string_view text, size_t nameFrom, size
     std::u16string_view rest = TrimBlanks(text.substr(equals + 1));
     while (!rest.empty() && rest.front() == u'"')
         rest.remove_prefix(1);
-    Span span;
-    span.keyStart = static_cast<size_t>(name.data() - text.data());
-    span.keyLength = name.size();
-    span.valueStart = rest.empty() ? text.size() : static_cast<size_t>(rest.data() - text.data());
-    span.valueLength = rest.size();
-    Put(text, span);
+    const size_t valueStart = rest.empty() ? text.size() : static_cast<size_t>(rest.data() - text.data());
+    Put(text, SpanOf(static_cast<size_t>(name.data() - text.data()), name.size(), valueStart, rest.size()));
 }
 
 void CXmlAttributes::Split(std::u16string_view text)
 {
     RemoveAll();
-    m_text.SetText(text);
-    SearchedDelimiters delimiters{m_text.view()};
-    SplitFrom(m_text.view(), 0, delimiters);
+    CString& own = More().text;
+    own.SetText(text);
+    SearchedDelimiters delimiters{own.view()};
+    SplitFrom(own.view(), 0, delimiters);
 }
 
 std::vector<CXmlAttributes::Pair> CXmlAttributes::Pairs() const

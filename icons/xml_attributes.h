@@ -2,10 +2,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -30,8 +30,9 @@ public:
     {
         m_count = 0;
         m_source = nullptr;
-        if (m_index)
-            m_index.reset();
+        m_base = 0;
+        if (m_more && !m_more->index.empty())
+            std::vector<uint32_t>().swap(m_more->index);
     }
 
     // Replaces the attributes with the `name="value"` pairs of a tag's attribute text, copied. A
@@ -52,6 +53,7 @@ public:
     {
         RemoveAll();
         m_source = &text;
+        m_base = first;
         SplitFrom(text.view(), first, delimiters);
     }
 
@@ -70,33 +72,67 @@ public:
     CXmlAttributes& operator=(const CXmlAttributes&) = delete;
 
 private:
-    // Where a key and its value lie in the text.
+    // Where a key and its value lie in the text, counted from m_base: one tag's attribute text
+    // fits 32 bits, however long the document.
     struct Span {
-        size_t keyStart = 0;
-        size_t keyLength = 0;
-        size_t valueStart = 0;
-        size_t valueLength = 0;
+        uint32_t keyStart = 0;
+        uint32_t keyLength = 0;
+        uint32_t valueStart = 0;
+        uint32_t valueLength = 0;
+    };
+    // What few elements need, kept apart so that the others stay small: the map's own text, the
+    // spans after the inline ones, and the index of a tag with many attributes. The index is an
+    // open-addressed table of span numbers plus one (0 for a free slot), at most half full,
+    // whose keys are read from the text, so that it costs a few bytes per attribute.
+    struct Extra {
+        CString text;
+        std::vector<Span> moreSpans;
+        std::vector<uint32_t> index;
     };
     // Most elements have one or two attributes: their positions live in the map itself.
     static constexpr size_t kInlineSpans = 2;
 
-    std::u16string_view Text() const { return m_source ? m_source->view() : m_text.view(); }
-    // A part of the text; nothing when the text has since become shorter.
-    std::u16string_view PartOf(size_t start, size_t length) const
+    std::u16string_view Text() const
     {
+        if (m_source)
+            return m_source->view();
+        return m_more ? m_more->text.view() : std::u16string_view();
+    }
+    Extra& More()
+    {
+        if (!m_more)
+            m_more = std::make_unique<Extra>();
+        return *m_more;
+    }
+    // A span from positions in the whole text.
+    Span SpanOf(size_t keyStart, size_t keyLength, size_t valueStart, size_t valueLength) const
+    {
+        return Span{static_cast<uint32_t>(keyStart - m_base), static_cast<uint32_t>(keyLength),
+                    static_cast<uint32_t>(valueStart - m_base), static_cast<uint32_t>(valueLength)};
+    }
+    // A part of the text; nothing when the text has since become shorter.
+    std::u16string_view PartOf(size_t relativeStart, size_t length) const
+    {
+        const size_t start = m_base + relativeStart;
         const std::u16string_view text = Text();
         return start <= text.size() ? text.substr(start, length) : std::u16string_view();
     }
     std::u16string_view KeyOf(const Span& span) const { return PartOf(span.keyStart, span.keyLength); }
     std::u16string_view ValueOf(const Span& span) const { return PartOf(span.valueStart, span.valueLength); }
-    Span& SpanAt(size_t index) { return index < kInlineSpans ? m_inlineSpans[index] : m_moreSpans[index - kInlineSpans]; }
+    Span& SpanAt(size_t index)
+    {
+        return index < kInlineSpans ? m_inlineSpans[index] : m_more->moreSpans[index - kInlineSpans];
+    }
     const Span& SpanAt(size_t index) const
     {
-        return index < kInlineSpans ? m_inlineSpans[index] : m_moreSpans[index - kInlineSpans];
+        return index < kInlineSpans ? m_inlineSpans[index] : m_more->moreSpans[index - kInlineSpans];
     }
 
     // The position of the key's span, or npos.
     size_t Find(std::u16string_view key) const;
+    // Enters the span at `position` in the index, or all of them into a new, larger one.
+    void Index(size_t position);
+    void Reindex(size_t slots);
     // Adds the pair, or gives an existing key the new value in its place; `text` is the map's
     // text, or the part of it up to the new pair's end.
     void Put(std::u16string_view text, const Span& span);
@@ -138,26 +174,27 @@ private:
         // Most tags have a pair or two, with different names: those are compared here, without
         // a call, and the rest go to Put.
         if (m_count < kInlineSpans) {
-            const char16_t* base = text.data();
+            const Span span = SpanOf(keyStart, keyLength, valueStart, valueLength);
+            const char16_t* base = text.data() + m_base;
             for (size_t i = 0; i < m_count; ++i) {
                 Span& other = m_inlineSpans[i];
-                if (other.keyLength == keyLength &&
-                    std::char_traits<char16_t>::compare(base + other.keyStart, base + keyStart, keyLength) == 0) {
-                    other.valueStart = valueStart;
-                    other.valueLength = valueLength;
+                if (other.keyLength == span.keyLength &&
+                    std::char_traits<char16_t>::compare(base + other.keyStart, base + span.keyStart, keyLength) == 0) {
+                    other.valueStart = span.valueStart;
+                    other.valueLength = span.valueLength;
                     return;
                 }
             }
             // Stored field by field: a span first built on the stack and then copied whole
             // stalls the processor, whose wide loads cannot take narrow stores just made.
             Span& slot = m_inlineSpans[m_count++];
-            slot.keyStart = keyStart;
-            slot.keyLength = keyLength;
-            slot.valueStart = valueStart;
-            slot.valueLength = valueLength;
+            slot.keyStart = span.keyStart;
+            slot.keyLength = span.keyLength;
+            slot.valueStart = span.valueStart;
+            slot.valueLength = span.valueLength;
             return;
         }
-        Put(text, Span{keyStart, keyLength, valueStart, valueLength});
+        Put(text, SpanOf(keyStart, keyLength, valueStart, valueLength));
     }
 
     // Put for the last pair, whose value's quotes do not close: the name from `nameFrom` to the
@@ -166,14 +203,14 @@ private:
     // Makes a copy of the pairs read in place, for pairs set by hand to go after them.
     void TakeOwnText();
 
-    // The map's own text; not read while m_source points to the text read in place.
-    CString m_text;
+    // The text read in place, or null for the map's own text (m_more's).
     const CString* m_source = nullptr;
-    // The first m_count spans are the attributes; the rest wait to be reused.
+    // Where the spans count from in the text.
+    size_t m_base = 0;
+    // The first m_count spans (inline, then m_more's) are the attributes; the rest wait to be
+    // reused.
     Span m_inlineSpans[kInlineSpans];
-    std::vector<Span> m_moreSpans;
-    size_t m_count = 0;
-    // Key to position, made only once an element has many attributes, so that a tag with
-    // thousands of them is split in linear time; elements without it stay small.
-    std::unique_ptr<std::unordered_map<std::u16string, size_t>> m_index;
+    uint32_t m_count = 0;
+    // Made for the first element that needs it, and kept for the element's next tags.
+    std::unique_ptr<Extra> m_more;
 };

@@ -5,13 +5,14 @@
 
 void CXmlText::SetText(std::u16string_view text)
 {
-    if (!m_copy)
-        m_copy = std::make_unique<CString>(text);
-    else
-        m_copy->SetText(text);  // the text may be a part of the copy itself
-    m_source = m_copy.get();
-    m_start = 0;
-    m_length = text.size();
+    if (IsCopy()) {
+        Copy().SetText(text);  // the text may be a part of the copy itself
+        return;
+    }
+    // A copy is read whole, whatever its length, so its position is not kept.
+    m_source = new CString(text);
+    m_start = kCopy;
+    m_length = 0;
 }
 
 CXmlText& CXmlText::MakeLower()
@@ -20,6 +21,6 @@ CXmlText& CXmlText::MakeLower()
     if (std::none_of(text.begin(), text.end(), [](char16_t ch) { return LowerOf(ch) != ch; }))
         return *this;
     SetText(text);
-    m_copy->MakeLower();
+    Copy().MakeLower();
     return *this;
 }

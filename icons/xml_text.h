@@ -2,8 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,6 +17,7 @@ public:
     CXmlText() = default;
     CXmlText(const CXmlText&) = delete;
     CXmlText& operator=(const CXmlText&) = delete;
+    ~CXmlText() { DropCopy(); }
 
     // Makes the text `part` of `source`, read in place: `source` must stay until this text is
     // set again, emptied or destroyed. A document keeps its text until its next parse, which
@@ -39,9 +40,17 @@ public:
     // where it is in its text gives them.
     void SetPartAt(const CString& source, size_t start, size_t length)
     {
+        // Positions are kept in 32 bits, which every text the host accepts fits; a part further
+        // out than that is copied rather than cut short.
+        if (start > kMaxPosition || length > kMaxPosition - start) {
+            const std::u16string_view whole = source.view();
+            SetText(start <= whole.size() ? whole.substr(start, length) : std::u16string_view());
+            return;
+        }
+        DropCopy();
         m_source = &source;
-        m_start = start;
-        m_length = length;
+        m_start = static_cast<uint32_t>(start);
+        m_length = static_cast<uint32_t>(length);
     }
     // Makes the text a copy of `text`, in the buffer of an earlier copy when there is one.
     void SetText(std::u16string_view text);
@@ -58,6 +67,10 @@ public:
     // Keeps the buffer of a copy for the next one.
     void Empty()
     {
+        if (IsCopy()) {
+            Copy().Empty();
+            return;
+        }
         m_source = nullptr;
         m_start = 0;
         m_length = 0;
@@ -72,6 +85,8 @@ public:
         if (!m_source)
             return {};
         const std::u16string_view whole = m_source->view();
+        if (IsCopy())
+            return whole;
         return m_start <= whole.size() ? whole.substr(m_start, m_length) : std::u16string_view();
     }
     operator std::u16string_view() const { return view(); }
@@ -85,10 +100,25 @@ public:
     friend bool operator==(const CXmlText& text, std::u16string_view other) { return text.view() == other; }
 
 private:
-    // The document's text, or m_copy; null for the empty text.
+    // A tree holds three of these per element, so positions take 32 bits each, and a copy is
+    // marked by a start no part can have.
+    static constexpr uint32_t kCopy = UINT32_MAX;
+    static constexpr size_t kMaxPosition = kCopy - 1;
+
+    bool IsCopy() const { return m_start == kCopy; }
+    // The copy this text owns; only while IsCopy().
+    CString& Copy() const { return *const_cast<CString*>(m_source); }
+    void DropCopy()
+    {
+        if (IsCopy())
+            delete m_source;
+        m_source = nullptr;
+        m_start = 0;
+        m_length = 0;
+    }
+
+    // The document's text, or the copy this text owns (IsCopy()); null for the empty text.
     const CString* m_source = nullptr;
-    size_t m_start = 0;
-    size_t m_length = 0;
-    // Made for the first text set by hand, and kept for the next.
-    std::unique_ptr<CString> m_copy;
+    uint32_t m_start = 0;
+    uint32_t m_length = 0;
 };

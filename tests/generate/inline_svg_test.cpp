@@ -166,6 +166,30 @@ TEST_F(InlineSvgTest, GlyphChoiceFallbacks)
     EXPECT_EQ(Svg("Mapped", "home"), Svg("Material Icons", "home"));
 }
 
+// The library's font file replaced between two calls: the second draws the new file's glyph, in
+// place of the face the first call opened and kept.
+TEST_F(InlineSvgTest, AReplacedFontFileDrawsTheNewGlyph)
+{
+    SKIP_WITHOUT_FILE(kElusiveIconsTtf);
+    SKIP_WITHOUT_FILE(kFontAwesomeTtf);
+    const char* kMap = R"({"icons": {"f101": {"name": "first"}}})";
+    fonts.LinkFont("Awesome copy", kFontAwesomeTtf, "font.ttf");
+    fonts.WriteFile("Awesome copy", "map.json", kMap);
+    fonts.WriteFile("Replaced", "map.json", kMap);
+    const std::filesystem::path font = fonts.LibraryPath("Replaced") / "font.ttf";
+    std::filesystem::copy_file(kElusiveIconsTtf, font);
+    const std::string before = Svg("Replaced", "first");
+    const std::string awesome = Svg("Awesome copy", "first");
+    ASSERT_NE(PathData(before), "");
+    ASSERT_NE(before, awesome);
+
+    std::filesystem::copy_file(kFontAwesomeTtf, font, std::filesystem::copy_options::overwrite_existing);
+    EXPECT_EQ(Svg("Replaced", "first"), awesome);
+    std::filesystem::remove(font);
+    std::filesystem::copy_file(kElusiveIconsTtf, font);
+    EXPECT_EQ(Svg("Replaced", "first"), before);
+}
+
 TEST_F(InlineSvgTest, NarrowGlyphsAreCentredAndWideOnesStay)
 {
     SKIP_WITHOUT_FILE(kMaterialIconsTtf);

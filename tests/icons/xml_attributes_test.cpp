@@ -106,3 +106,27 @@ TEST(XmlAttributes, TheTagThatNamesTheRootGivesItsAttributes)
     doc.Parse(u"< x=\"1\"><b><c/></b>");
     EXPECT_EQ(DumpElement(*doc.GetRootElement()), "b(c)");
 }
+
+// A tag with many attributes is looked up through its index, which must keep finding every pair
+// once the pairs read in place are copied for more set by hand, and after a name set again.
+TEST(XmlAttributes, ManyPairsReadInPlaceThenSetByHandAreAllFound)
+{
+    std::u16string tag = u"<a";
+    for (int i = 0; i < 40; ++i)
+        tag += u" k" + CString::FromUtf8(std::to_string(i)).str() + u"=\"" + CString::FromUtf8(std::to_string(i)).str() + u"\"";
+    tag += u"/>";
+    CXmlDocument doc;
+    doc.Parse(CString(tag));
+    CXmlAttributes& attributes = doc.GetRootElement()->m_attributes;
+    for (int i = 40; i < 100; ++i)
+        attributes.SetAt(CString::FromUtf8("k" + std::to_string(i)), CString::FromUtf8(std::to_string(i)));
+    attributes.SetAt(CString(u"k5"), CString(u"five"));
+    ASSERT_EQ(attributes.GetCount(), 100);
+    CString value;
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(attributes.Lookup(CString::FromUtf8("k" + std::to_string(i)), value)) << i;
+        EXPECT_EQ(value, i == 5 ? CString(u"five") : CString::FromUtf8(std::to_string(i)));
+    }
+    EXPECT_FALSE(attributes.Lookup(CString(u"k100"), value));
+    EXPECT_EQ(attributes.Pairs()[5].second, u"five");
+}

@@ -1,0 +1,171 @@
+// Memory a parsed document holds, as a multiple of the UTF-8 bytes it was read from. The
+// document keeps its UTF-16 text (two bytes for each ASCII byte of the file) and reads names,
+// attributes and values in place from it, so what remains is one element record per element.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "icons/xml_document.h"
+
+// Every allocation of this test program is counted, so a test can ask how many bytes stay live.
+namespace {
+std::atomic<size_t> g_liveBytes{0};
+constexpr size_t kHeader = 16;  // keeps the returned block aligned as malloc's is
+}  // namespace
+
+void* operator new(size_t size)
+{
+    auto* block = static_cast<size_t*>(std::malloc(size + kHeader));
+    if (!block)
+        throw std::bad_alloc();
+    block[0] = size;
+    g_liveBytes += size;
+    return reinterpret_cast<char*>(block) + kHeader;
+}
+
+void operator delete(void* pointer) noexcept
+{
+    if (!pointer)
+        return;
+    auto* block = reinterpret_cast<size_t*>(static_cast<char*>(pointer) - kHeader);
+    g_liveBytes -= block[0];
+    std::free(block);
+}
+
+void operator delete(void* pointer, size_t) noexcept { operator delete(pointer); }
+
+namespace {
+
+// A site structure shaped as the host writes them: folders of pages, a third of the pages with
+// bookmarks, one element per line.
+std::string SiteStructure(int pages)
+{
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<site name=\"Memory site\">\n";
+    for (int page = 0; page < pages; ++page) {
+        const int folder = page / 50;
+        if (page % 50 == 0)
+            xml += "  <folder name=\"Folder " + std::to_string(folder) + "\">\n";
+        xml += "    <page name=\"Page " + std::to_string(page) + "\" url=\"folder-" + std::to_string(folder) +
+               "/product-" + std::to_string(page) + ".html\"";
+        if (page % 3 == 0) {
+            xml += "/>\n";
+        } else {
+            xml += ">\n";
+            for (int b = 0; b < page % 3; ++b)
+                xml += "      <bookmark name=\"section-" + std::to_string(b + 1) + "\"/>\n";
+            xml += "    </page>\n";
+        }
+        if (page % 50 == 49 || page + 1 == pages)
+            xml += "  </folder>\n";
+    }
+    return xml + "</site>\n";
+}
+
+// An icon map as the libraries ship them: an object of glyphs, each an object with a name.
+std::string IconMap(int glyphs)
+{
+    std::string json = "{\n    \"icons\": {\n";
+    for (int glyph = 0; glyph < glyphs; ++glyph) {
+        char code[16];
+        std::snprintf(code, sizeof code, "%x", 0xE000 + glyph);
+        json += std::string("        \"") + code + "\": {\n            \"name\": \"Arrow Back " +
+                std::to_string(glyph) + "\"\n        }" + (glyph + 1 < glyphs ? ",\n" : "\n");
+    }
+    return json + "    }\n}\n";
+}
+
+// Bytes a document holds after parsing the text, the text it took over included, per byte of
+// the UTF-8 input.
+double XmlMultiple(const std::string& utf8)
+{
+    auto doc = std::make_unique<CXmlDocument>();
+    const size_t before = g_liveBytes;
+    doc->Parse(CString::FromUtf8(utf8));
+    return static_cast<double>(g_liveBytes - before) / static_cast<double>(utf8.size());
+}
+
+double JsonMultiple(const std::string& utf8)
+{
+    auto doc = std::make_unique<CXmlDocument>();
+    const size_t before = g_liveBytes;
+    EXPECT_EQ(doc->ParseJson(CString::FromUtf8(utf8)), 0);
+    return static_cast<double>(g_liveBytes - before) / static_cast<double>(utf8.size());
+}
+
+// Ceilings of the multiples as the element records stand; a change that makes a record larger,
+// or copies names and values out of the text again, crosses them.
+constexpr double kSiteStructureCeiling = 5.5;
+constexpr double kIconMapCeiling = 7.5;
+
+TEST(ReaderMemory, SiteStructureStaysUnderItsCeiling)
+{
+    const std::string xml = SiteStructure(20000);
+    const double multiple = XmlMultiple(xml);
+    RecordProperty("multiple", std::to_string(multiple));
+    EXPECT_LE(multiple, kSiteStructureCeiling);
+}
+
+// The same for a structure of some hundred megabytes, the size of the largest real sites; run
+// with TRELLIS_LARGE_INPUTS=1 (it needs about 600 MB).
+TEST(ReaderMemory, LargeSiteStructureStaysUnderItsCeiling)
+{
+    const char* large = std::getenv("TRELLIS_LARGE_INPUTS");
+    if (!large || std::string(large) != "1")
+        GTEST_SKIP() << "set TRELLIS_LARGE_INPUTS=1 to parse a 100 MB site structure";
+    const std::string xml = SiteStructure(900000);
+    RecordProperty("input_MB", std::to_string(xml.size() / 1000000));
+    const double multiple = XmlMultiple(xml);
+    RecordProperty("multiple", std::to_string(multiple));
+    EXPECT_LE(multiple, kSiteStructureCeiling);
+}
+
+TEST(ReaderMemory, IconMapTreeStaysUnderItsCeiling)
+{
+    const std::string json = IconMap(20000);
+    const double multiple = JsonMultiple(json);
+    RecordProperty("multiple", std::to_string(multiple));
+    EXPECT_LE(multiple, kIconMapCeiling);
+}
+
+TEST(ReaderMemory, LongNamesAndValuesCostNoMoreThanTheirText)
+{
+    // One element whose name and attribute are a megabyte each: both are read in place, so the
+    // document holds little more than its UTF-16 text.
+    const std::string name(1 << 20, 'n');
+    const std::string value(1 << 20, 'v');
+    const std::string xml = "<" + name + " " + name + "=\"" + value + "\">" + value + "</" + name + ">";
+    EXPECT_LE(XmlMultiple(xml), 2.0 + 0.01);
+}
+
+TEST(ReaderMemory, ManyAttributesGrowInStepWithTheTag)
+{
+    // A hundred thousand attributes on one element: positions only, plus the lookup index a
+    // tag with many attributes gets.
+    std::string xml = "<a";
+    for (int i = 0; i < 100000; ++i)
+        xml += " k" + std::to_string(i) + "=\"v\"";
+    xml += "/>";
+    const double multiple = XmlMultiple(xml);
+    RecordProperty("multiple", std::to_string(multiple));
+    EXPECT_LE(multiple, 5.5);
+}
+
+TEST(ReaderMemory, DeepNestingGrowsInStepWithTheDepth)
+{
+    // Each level is "<a>" and "</a>", seven bytes, and costs one element record.
+    constexpr int kDepth = 100000;
+    std::string xml;
+    for (int i = 0; i < kDepth; ++i)
+        xml += "<a>";
+    for (int i = 0; i < kDepth; ++i)
+        xml += "</a>";
+    const double perLevel = XmlMultiple(xml) * static_cast<double>(xml.size()) / kDepth;
+    RecordProperty("bytes_per_level", std::to_string(perLevel));
+    EXPECT_LE(perLevel, 200.0);
+}
+
+}  // namespace
