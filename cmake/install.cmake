@@ -1,7 +1,8 @@
 # Install rules and the Debian package. After "cmake --install BUILD --prefix P":
 #   P/bin/trellis, P/lib/trellis/{Trellis,Trellisv2}.cvx64 with their help documents beside them,
 #   P/share/man/man1/trellis.1, P/share/bash-completion/completions/trellis,
-#   P/share/trellis/ (the menu schema and example menus), P/share/doc/trellis/ (the guide's source).
+#   P/share/trellis/ (the menu schema and example menus), P/share/doc/trellis/ (the guide's source),
+#   the studio's desktop entry, icon, AppStream metadata and menu block type under P/share.
 # The modules need nothing else at run time: their bitmaps and tables are built in, and icon fonts
 # are the user's (or the recommended packages').
 
@@ -18,6 +19,15 @@ file(GLOB trellis_examples CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/*.json
 install(FILES ${trellis_examples} DESTINATION ${TRELLIS_INSTALL_DATADIR}/examples)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trellis)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/images DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trellis)
+
+# Trellis Studio on the desktop: its entry in the applications menu, its icon, its AppStream
+# description, and the type of menu blocks (*.blk) that it opens.
+set(trellis_desktop ${CMAKE_SOURCE_DIR}/studio/desktop/com.example.TrellisStudio)
+install(FILES ${trellis_desktop}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${trellis_desktop}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${trellis_desktop}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${trellis_desktop}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME com.example.TrellisStudio.xml)
 
 # cpack -G DEB from the build folder makes trellis_VERSION_ARCH.deb, installing under /usr.
 set(CPACK_PACKAGE_NAME trellis)

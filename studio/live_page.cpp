@@ -2,6 +2,8 @@
 // beside it, as they will on the site), shown by Qt WebEngine.
 #include "studio/live_page.h"
 
+#include <functional>
+
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -14,6 +16,34 @@
 #include "studio/error_text.h"
 #include "studio/menu_document.h"
 
+namespace {
+
+// The live page stays the menu's page: a click on one of its links says where it leads instead of
+// going there (the page's links point into the site, or to mail and telephone programs).
+class MenuPreviewPage : public QWebEnginePage {
+public:
+    MenuPreviewPage(std::function<void(const QUrl&)> linkClicked, QObject* parent)
+        : QWebEnginePage(parent), m_linkClicked(std::move(linkClicked))
+    {
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
+    {
+        if (type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted) {
+            m_linkClicked(url);
+            return false;
+        }
+        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
+    QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
+
+private:
+    std::function<void(const QUrl&)> m_linkClicked;
+};
+
+}  // namespace
+
 LivePage::LivePage(QWidget* parent)
     : QWidget(parent), m_widths(new QComboBox(this)), m_note(new QLabel(this)), m_frame(new QWidget(this)),
       m_view(new QWebEngineView(m_frame))
@@ -21,6 +51,7 @@ LivePage::LivePage(QWidget* parent)
     setObjectName(QStringLiteral("livePage"));
     m_widths->setObjectName(QStringLiteral("pageWidth"));
     m_view->setObjectName(QStringLiteral("pageView"));
+    m_view->setPage(new MenuPreviewPage([this](const QUrl& url) { emit linkClicked(url); }, m_view));
     m_view->setAccessibleName(tr("Live page"));
     m_note->setObjectName(QStringLiteral("pageNote"));
     m_note->setWordWrap(true);
@@ -120,11 +151,15 @@ void LivePage::ShowMenu(MenuDocument& document)
     m_note->setVisible(!lines.isEmpty());
     if (m_loaded > 0)
         m_scroll = m_view->page()->scrollPosition();
-    m_view->setUrl(QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.html"))));
+    m_shown = QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.html")));
+    m_view->setUrl(m_shown);
 }
 
 void LivePage::PageLoaded(bool ok)
 {
+    // A build that a newer one replaced before it finished loading is not the page shown.
+    if (m_view->url() != m_shown)
+        return;
     ++m_loaded;
     if (ok && !m_scroll.isNull())
         m_view->page()->runJavaScript(

@@ -6,6 +6,7 @@
 
 #include <QPointF>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QWidget>
 
 class MenuDocument;
@@ -30,11 +31,13 @@ public:
 
     QWebEngineView* view() const { return m_view; }
     QComboBox* widthChoice() const { return m_widths; }
-    // How many pages have finished loading (tests wait on it).
+    // How many builds have finished loading, each the newest when it did (tests wait on it).
     int LoadedCount() const { return m_loaded; }
 
 signals:
     void pageShown(bool ok);
+    // A link of the page was clicked; the page does not follow it.
+    void linkClicked(const QUrl& url);
 
 private:
     void OfferWidths(const std::vector<int>& breakpoints);
@@ -49,4 +52,5 @@ private:
     int m_build = 0;
     int m_loaded = 0;
     QPointF m_scroll;
+    QUrl m_shown;
 };

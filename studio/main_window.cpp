@@ -121,6 +121,9 @@ void MainWindow::CreatePanels()
     splitter->setChildrenCollapsible(false);
     setCentralWidget(splitter);
     connect(m_designView, &DesignView::propertiesRequested, this, &MainWindow::EditProperties);
+    connect(m_livePage, &LivePage::linkClicked, this, [this](const QUrl& url) {
+        statusBar()->showMessage(tr("The link leads to %1").arg(url.toDisplayString()), 8000);
+    });
 
     m_problems = new ProblemsPanel(this);
     auto* problemsDock = new QDockWidget(tr("Problems"), this);
@@ -157,6 +160,8 @@ void MainWindow::CreatePanels()
     breakpointDock->setWidget(m_breakpoints);
     addDockWidget(Qt::LeftDockWidgetArea, breakpointDock);
     connect(m_breakpoints, &BreakpointPanel::breakpointChosen, this, &MainWindow::SwitchBreakpoint);
+    connect(m_breakpoints, &BreakpointPanel::addRequested, this, &MainWindow::AddBreakpoint);
+    connect(m_breakpoints, &BreakpointPanel::removeRequested, this, &MainWindow::RemoveBreakpoint);
 #endif
 }
 
@@ -336,7 +341,7 @@ bool MainWindow::CommitBlock(const QString& text, const std::string& block, cons
 void MainWindow::RestoreBlock(const std::string& block)
 {
     try {
-        m_document->Restore(block, "the undo history");
+        m_document->Restore(block);
     } catch (...) {
         ShowError(CurrentErrorText());
     }
@@ -376,7 +381,7 @@ void MainWindow::WriteRecovery()
         return;
     }
     try {
-        m_recovery.Write({GenerationName(m_document->generation()), m_document->path(), m_document->Block()});
+        m_recovery.Write({GenerationName(m_document->generation()), m_document->path(), m_document->FileBlock()});
     } catch (...) {
         statusBar()->showMessage(tr("Unsaved work is not protected: %1").arg(CurrentErrorText()));
     }
@@ -492,7 +497,7 @@ bool MainWindow::ImportMenu(const QString& path)
             throw CommandError(path.toStdString() + ": a menu of the " + GenerationName(imported.generation()) +
                                " module; open it instead of importing it into a " +
                                GenerationName(m_document->generation()) + " menu");
-        m_document->Restore(imported.Block(), path.toStdString());
+        m_document->Restore(imported.Block());
     } catch (...) {
         ShowError(CurrentErrorText());
         return false;
@@ -521,7 +526,33 @@ void MainWindow::SwitchBreakpoint(int32_t key)
     } catch (...) {
         ShowError(CurrentErrorText());
     }
+    // The page follows to the width whose rules the designer now edits.
+    m_livePage->ChooseWidth(key > 0 ? key : 0);
     MenuChanged();
+}
+
+void MainWindow::AddBreakpoint(int32_t width)
+{
+    const std::string before = m_document->Block();
+    try {
+        m_document->AddBreakpoint(width);
+    } catch (...) {
+        ShowError(CurrentErrorText());
+        return;
+    }
+    RecordChange(tr("Add Breakpoint %1 px").arg(width), before);
+}
+
+void MainWindow::RemoveBreakpoint(int32_t key)
+{
+    const std::string before = m_document->Block();
+    try {
+        m_document->RemoveBreakpoint(key);
+    } catch (...) {
+        ShowError(CurrentErrorText());
+        return;
+    }
+    RecordChange(tr("Remove Breakpoint %1 px").arg(key), before);
 }
 
 void MainWindow::ChooseAndOpen()
@@ -691,7 +722,7 @@ void MainWindow::OfferRecovery()
             }
             TakeDocument(std::move(*base));
             const std::string before = m_document->Block();
-            m_document->Restore(found.content.block, found.file.toStdString());
+            m_document->Restore(found.content.block);
             RecordChange(tr("Recover Unsaved Changes"), before);
         } catch (...) {
             ShowError(CurrentErrorText());

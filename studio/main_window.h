@@ -99,7 +99,11 @@ private:
     void ChooseAndPublish();
     void OpenInBrowser();
     void EditPreferences();
+    // The breakpoint panel's requests; adding and removing are undo steps, switching is not (the
+    // block a file keeps stays the same).
     void SwitchBreakpoint(int32_t key);
+    void AddBreakpoint(int32_t width);
+    void RemoveBreakpoint(int32_t key);
 
     HostSettings m_commandLine;
     std::optional<MenuDocument> m_document;

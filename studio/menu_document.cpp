@@ -1,12 +1,11 @@
 // The studio's menu object: made, loaded, stored and replaced through the module only.
 #include "studio/menu_document.h"
 
-#include <cstdlib>
-
 #include <QWidget>
 
 #include "extension/corvane_extension.h"
 #include "host/check/menu_check.h"
+#include "host/loader/breakpoints.h"
 #include "host/loader/generations.h"
 #include "host/menu_files/menu_files.h"
 #include "model/menu_settings.h"
@@ -21,21 +20,6 @@ HostSettings ForGeneration(HostSettings settings, const Generation& generation)
     if (FindPluginGeneration(settings.plugin) != &generation)
         settings.plugin = GenerationName(generation);
     return settings;
-}
-
-// The decimal text of a breakpoint record's key; keys that are not whole numbers name no breakpoint
-// the host could switch to and are left out.
-bool ParseKey(const CString& key, int32_t& value)
-{
-    const std::string text = key.ToUtf8();
-    if (text.empty() || text.size() > 11)
-        return false;
-    char* end = nullptr;
-    const long long number = std::strtoll(text.c_str(), &end, 10);
-    if (*end != '\0' || number < INT32_MIN || number > INT32_MAX)
-        return false;
-    value = static_cast<int32_t>(number);
-    return true;
 }
 
 }  // namespace
@@ -72,31 +56,15 @@ std::string MenuDocument::Block()
     return StoreBlock(object());
 }
 
-void MenuDocument::MakeObject()
+std::string MenuDocument::FileBlock()
 {
-    PluginModule::ObjectPtr fresh = m_session.module.CreateObject();
-    try {
-        ApplyHostSettings(*fresh, m_settings);
-    } catch (const CException& e) {
-        throw CommandError(m_session.module.Path() + ": the module failed to take the host's settings: " +
-                           e.Describe());
-    }
-    m_session.object = std::move(fresh);
+    // At the default layout the object's own block is the file's, byte for byte.
+    return currentBreakpoint() == -1 ? Block() : DefaultBreakpointBlock(m_session);
 }
 
-void MenuDocument::Restore(const std::string& block, const std::string& what)
+void MenuDocument::Restore(const std::string& block)
 {
-    // The new object is made and loaded aside, so a block that fails leaves the menu as it was.
-    PluginModule::ObjectPtr previous = std::move(m_session.object);
-    try {
-        MakeObject();
-        LoadBlockBytes(object(), block, what);
-    } catch (...) {
-        m_session.object = std::move(previous);
-        throw;
-    }
-    if (m_breakpoint != -1)
-        object().LoadBreakpointData(m_breakpoint, 0);
+    ReplaceMenu(m_session, m_settings, block);
 }
 
 void MenuDocument::SetHostSettings(const HostSettings& settings)
@@ -105,7 +73,7 @@ void MenuDocument::SetHostSettings(const HostSettings& settings)
     const HostSettings previous = m_settings;
     m_settings = ForGeneration(settings, generation());
     try {
-        Restore(block, "the menu");
+        Restore(block);
     } catch (...) {
         m_settings = previous;
         throw;
@@ -114,7 +82,7 @@ void MenuDocument::SetHostSettings(const HostSettings& settings)
 
 void MenuDocument::Save(const std::string& path)
 {
-    StoreMenuFile(m_session, path);
+    StoreMenuBlock(FileBlock(), generation(), path);
     m_path = path;
 }
 
@@ -129,20 +97,22 @@ bool MenuDocument::RunProperties(QWidget* parent)
 
 void MenuDocument::SwitchBreakpoint(int32_t key)
 {
-    m_breakpoint = key;
-    object().LoadBreakpointData(key, 0);
+    ::SwitchBreakpoint(m_session, key);
+}
+
+void MenuDocument::AddBreakpoint(int32_t width)
+{
+    ::AddBreakpoint(m_session, width);
+}
+
+void MenuDocument::RemoveBreakpoint(int32_t key)
+{
+    ::RemoveBreakpoint(m_session, m_settings, key);
 }
 
 std::vector<int32_t> MenuDocument::BreakpointKeys()
 {
-    std::vector<int32_t> keys;
-    const std::unique_ptr<CMenuSettings> stored = StoredSettings(object(), generation());
-    for (const auto& [key, value] : stored->m_mapBreakpoints.Pairs()) {
-        int32_t number = 0;
-        if (ParseKey(key, number))
-            keys.push_back(number);
-    }
-    return keys;
+    return ::BreakpointKeys(m_session);
 }
 
 std::vector<int> MenuDocument::BreakpointWidths()

@@ -34,10 +34,13 @@ public:
 
     // The object's stored block, as Serialize writes it.
     std::string Block();
+    // The block a menu file keeps: the default layout's values in the twelve breakpoint fields,
+    // whichever breakpoint is in effect (a file is loaded at -1).
+    std::string FileBlock();
     // Puts the menu of `block` in place of the current one: a fresh object made through the module,
     // so that nothing of the old one (its breakpoint records above all) survives, then switched to
-    // the breakpoint that was current. A block that cannot be read is a CommandError naming `what`.
-    void Restore(const std::string& block, const std::string& what);
+    // the breakpoint that was current. A block that cannot be read is a CommandError; the menu stays.
+    void Restore(const std::string& block);
     // New host settings (folders, site structure, publish table): the same menu in a new object.
     void SetHostSettings(const HostSettings& settings);
 
@@ -48,9 +51,13 @@ public:
     bool RunProperties(QWidget* parent);
 
     // The breakpoint whose values the object holds (LoadBreakpointData), -1 at first.
-    int32_t currentBreakpoint() const { return m_breakpoint; }
+    int32_t currentBreakpoint() const { return m_session.currentBreakpoint; }
     void SwitchBreakpoint(int32_t key);
-    // The keys of the menu's breakpoint records, in the block's order, and the widths among them.
+    // A record for a new width, holding the values in effect; UsageError for a width taken or not above 0.
+    void AddBreakpoint(int32_t width);
+    // Removes a record (never -1's); UsageError for a key without one.
+    void RemoveBreakpoint(int32_t key);
+    // The keys of the menu's breakpoint records (-1 first, then ascending), and the widths among them.
     std::vector<int32_t> BreakpointKeys();
     std::vector<int> BreakpointWidths();
 
@@ -64,10 +71,7 @@ public:
     WriteReport Publish(PublishRequest& request, std::vector<std::string>* notes = nullptr);
 
 private:
-    void MakeObject();
-
     HostSettings m_settings;
     Session m_session;
     std::string m_path;
-    int32_t m_breakpoint = -1;
 };

@@ -42,6 +42,21 @@ OptionSpec BlockOutputOption()
             .required = true};
 }
 
+OptionSpec BreakpointOption(const std::string& help)
+{
+    return {.name = "--breakpoint", .valueName = "N", .help = help, .readValue = [](const std::string& value) {
+                ParseInt(value, "--breakpoint");
+                return value;
+            }};
+}
+
+std::optional<int> BreakpointArgument(const ParsedArguments& args)
+{
+    if (!args.Has("--breakpoint"))
+        return std::nullopt;
+    return ParseInt(args.Value("--breakpoint"), "--breakpoint");
+}
+
 const std::vector<Command>& AllCommands()
 {
     static const std::vector<Command> commands = [] {

@@ -1,6 +1,7 @@
 // The trellis commands: each with its arguments, its options, its help text and the function that runs it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ const std::vector<OptionSpec>& ModuleOptions();
 OptionSpec ModuleOption(const std::string& name);
 // -o OUT, the block file that new, roundtrip, set-url and sample write.
 OptionSpec BlockOutputOption();
+// --breakpoint N, a host breakpoint number (any whole number) to switch the object to.
+OptionSpec BreakpointOption(const std::string& help);
+// Its value when given: the breakpoint the command switches to after loading the menu.
+std::optional<int> BreakpointArgument(const ParsedArguments& args);
 
 // Every option the command accepts: its own, then the module options it does not describe itself.
 std::vector<OptionSpec> AcceptedOptions(const Command& command);

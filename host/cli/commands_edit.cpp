@@ -1,6 +1,7 @@
 // trellis edit: the module's properties editor on a stored menu; OK stores the block, Cancel writes nothing.
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 
 #include "host/cli/commands.h"
 #include "host/cli/gui_application.h"
+#include "host/loader/breakpoints.h"
 #include "host/menu_files/menu_files.h"
 #include "host/cli/host_options.h"
 
@@ -50,6 +52,10 @@ int RunEdit(const ParsedArguments& args)
 
     Session session = OpenSession(args);
     LoadMenuFile(session, block);
+    // At another breakpoint the Style page shows and edits its values, and OK stores them under it.
+    const std::optional<int> breakpoint = BreakpointArgument(args);
+    if (breakpoint)
+        SwitchBreakpoint(session, *breakpoint);
     session.object->Properties(nullptr);
     application->removeEventFilter(&watcher);
 
@@ -57,6 +63,9 @@ int RunEdit(const ParsedArguments& args)
         std::printf("cancelled: nothing written\n");
         return kCancelled;
     }
+    // A file is loaded at the default breakpoint, so it keeps the default layout in effect.
+    if (breakpoint)
+        SwitchBreakpoint(session, -1);
     StoreMenuFile(session, out);
     std::printf("saved %s\n", out.c_str());
     return 0;
@@ -76,10 +85,16 @@ std::vector<Command> EditCommands()
              "Exit status: 0 saved, 3 cancelled, 1 failed, 2 wrong usage.\n"
              "The editor needs a display; on a machine without one run it under a virtual display,\n"
              "for example: xvfb-run -a trellis edit menu.block --plugin Trellisv2.cvx64\n"
-             "Give --site, --fonts and --fa so that the page picker and the icon lists have what they show.\n",
+             "Give --site, --fonts and --fa so that the page picker and the icon lists have what they show.\n"
+             "With --breakpoint N the object is first switched to breakpoint N (LoadBreakpointData): the Style\n"
+             "page edits N's font sizes and paddings, and OK stores them as N's record. A breakpoint without a\n"
+             "record starts from the default layout and gets its record on OK. The other settings are shared\n"
+             "by every breakpoint.\n",
          .arguments = {"BLOCK"},
          .options = {{.name = "--output", .shortName = "-o", .valueName = "OUT",
-                      .help = "the menu file to write on OK (a block, or JSON for .json); default BLOCK itself"}},
+                      .help = "the menu file to write on OK (a block, or JSON for .json); default BLOCK itself"},
+                     BreakpointOption("edit the sizes and paddings of breakpoint N, a whole number such as 768; "
+                                      "default -1, the default layout")},
          .run = RunEdit},
     };
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include <QBuffer>
@@ -11,6 +12,7 @@
 
 #include "host/cli/commands.h"
 #include "host/cli/gui_application.h"
+#include "host/loader/breakpoints.h"
 #include "host/menu_files/menu_files.h"
 #include "host/cli/host_options.h"
 #include "model/menu_settings.h"
@@ -87,6 +89,8 @@ int RunPreview(const ParsedArguments& args)
 
     Session session = OpenSession(args);
     LoadMenuFile(session, request.block);
+    if (const std::optional<int> breakpoint = BreakpointArgument(args))
+        SwitchBreakpoint(session, *breakpoint);
 
     // As the host does: the object is at least as large as it asks to be, then placed, then drawn.
     int minWidth = 0;
@@ -139,7 +143,9 @@ std::vector<Command> PreviewCommands()
                      {.name = "--dpi", .valueName = "D",
                       .help = "the resolution the canvas reports; default 96 (the bar keeps its size at any)"},
                      {.name = "--scale", .valueName = "S",
-                      .help = "device pixels per pixel, 2 for a crisp picture on a high-density screen; default 1"}},
+                      .help = "device pixels per pixel, 2 for a crisp picture on a high-density screen; default 1"},
+                     BreakpointOption("draw at the sizes and paddings of breakpoint N (LoadBreakpointData), a whole "
+                                      "number such as 768; without a record, the default layout; default -1")},
          .run = RunPreview},
     };
 }

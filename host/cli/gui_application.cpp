@@ -102,7 +102,9 @@ std::unique_ptr<QGuiApplication> StartGuiApplication(const char* command, GuiUse
                                command + " ...");
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    g_qtHandler = qInstallMessageHandler(QuietHandler);
+    // A second application in one process (the in-process tests) must not chain the handler to itself.
+    if (const QtMessageHandler previous = qInstallMessageHandler(QuietHandler); previous != QuietHandler)
+        g_qtHandler = previous;
     g_start = {true, command, false};
     // Qt keeps argc and argv for the application's lifetime.
     static int argc = 1;

@@ -2,6 +2,7 @@
 // and load or store its block, as the host application does for every menu on a page.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,9 @@ struct Session {
     // The module's generation, known from its file name or its description (GetDescription); it
     // says how the object's blocks are laid out.
     const Generation* generation = nullptr;
+    // The breakpoint the object was last switched to (host/loader/breakpoints.h); the object starts
+    // at -1, and loading a block does not change it.
+    int32_t currentBreakpoint = -1;
 };
 
 // Creates the object through the module and gives it the host-set values. A module that is

@@ -28,7 +28,12 @@ void LoadMenuFile(CCorvaneExtension& object, const Generation& generation, const
 
 void StoreMenuFile(CCorvaneExtension& object, const Generation& generation, const std::string& path)
 {
-    std::string bytes = StoreBlock(object);
+    StoreMenuBlock(StoreBlock(object), generation, path);
+}
+
+void StoreMenuBlock(const std::string& block, const Generation& generation, const std::string& path)
+{
+    std::string bytes = block;
     if (IsMenuJsonPath(path)) {
         try {
             bytes = BlockToMenuJson(bytes, generation);

@@ -25,3 +25,5 @@ inline void StoreMenuFile(Session& session, const std::string& path)
 {
     StoreMenuFile(*session.object, *session.generation, path);
 }
+// The same with the block in hand (DefaultBreakpointBlock, for a menu switched to a breakpoint).
+void StoreMenuBlock(const std::string& block, const Generation& generation, const std::string& path);

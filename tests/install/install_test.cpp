@@ -197,6 +197,41 @@ TEST_F(InstalledTrellis, CompletionOffersCommandsAndTheOptionsOfTheCommandBeingT
     EXPECT_EQ(complete("trellis help expo"), "export\n");
 }
 
+TEST_F(InstalledTrellis, PutsTheStudioOnTheDesktopWithEntryIconMetadataAndTheBlockType)
+{
+    const fs::path share = s_prefix / "share";
+    const std::string id = "com.example.TrellisStudio";
+    const fs::path entry = share / "applications" / (id + ".desktop");
+    const fs::path metainfo = share / "metainfo" / (id + ".metainfo.xml");
+    const fs::path icon = share / "icons/hicolor/scalable/apps" / (id + ".svg");
+    const fs::path mime = share / "mime/packages" / (id + ".xml");
+    for (const fs::path& file : {entry, metainfo, icon, mime})
+        ASSERT_TRUE(fs::exists(file)) << file;
+
+    Shell desktop = RunShell("desktop-file-validate " + Quoted(entry), m_scratch / "desktop.txt");
+    EXPECT_EQ(desktop.status, 0) << desktop.out;
+    EXPECT_EQ(desktop.out, "") << "no warnings either";
+    Shell appstream = RunShell("appstreamcli validate --no-net " + Quoted(metainfo), m_scratch / "appstream.txt");
+    EXPECT_EQ(appstream.status, 0) << appstream.out;
+
+    // The entry opens menu blocks and JSON menus, with the icon installed under its name.
+    const std::string entryText = ReadAll(entry);
+    EXPECT_NE(entryText.find("\nMimeType=application/x-trellis-menu;application/json;\n"), std::string::npos) << entryText;
+    EXPECT_NE(entryText.find("\nIcon=" + id + "\n"), std::string::npos) << entryText;
+    EXPECT_NE(ReadAll(metainfo).find("<launchable type=\"desktop-id\">" + id + ".desktop</launchable>"),
+              std::string::npos);
+    EXPECT_NE(ReadAll(icon).find("<svg"), std::string::npos);
+
+    // The shared MIME database built from the installed type knows blocks by their name.
+    const fs::path database = m_scratch.MakeFolder("mime");
+    fs::create_directories(database / "packages");
+    fs::copy_file(mime, database / "packages" / mime.filename());
+    Shell update = RunShell("update-mime-database " + Quoted(database), m_scratch / "mime.txt");
+    ASSERT_EQ(update.status, 0) << update.out;
+    EXPECT_NE(ReadAll(database / "globs2").find(":application/x-trellis-menu:*.blk"), std::string::npos)
+        << ReadAll(database / "globs2");
+}
+
 TEST(DebianPackage, NamesItsRunTimeDependenciesAndHoldsProgramModulesAndGuide)
 {
     TemporaryFolder folder("trellis-deb");
@@ -222,7 +257,8 @@ TEST(DebianPackage, NamesItsRunTimeDependenciesAndHoldsProgramModulesAndGuide)
 
     Shell contents = RunShell("dpkg-deb -c " + Quoted(package), folder / "contents.txt");
     for (const char* file : {"./usr/bin/trellis", "./usr/lib/trellis/Trellis.cvx64", "./usr/lib/trellis/Trellisv2.cvx64",
-                             "./usr/lib/trellis/Trellisv2.pdf", "./usr/share/man/man1/trellis.1"})
+                             "./usr/lib/trellis/Trellisv2.pdf", "./usr/share/man/man1/trellis.1",
+                             "./usr/share/applications/com.example.TrellisStudio.desktop"})
         EXPECT_NE(contents.out.find(file), std::string::npos) << file;
 }
 

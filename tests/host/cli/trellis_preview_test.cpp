@@ -137,6 +137,7 @@ TEST_F(TrellisPreview, BadInputIsOneLineAndWritesNothing)
         {{"preview", Path("m.blk"), "-o", Path("kept.png"), "--height", "99999"}, 2, "--height"},
         {{"preview", Path("m.blk"), "-o", Path("kept.png"), "--dpi", "-96"}, 2, "--dpi"},
         {{"preview", Path("m.blk")}, 2, "--output"},
+        {{"preview", Path("m.blk"), "-o", Path("kept.png"), "--breakpoint", "768px"}, 2, "--breakpoint"},
     };
     for (const auto& c : cases) {
         RunResult r = Run(c.args);
@@ -146,6 +147,32 @@ TEST_F(TrellisPreview, BadInputIsOneLineAndWritesNothing)
         EXPECT_EQ(Read("kept.png"), "previous picture");
     }
     EXPECT_EQ(ReadPngSize(Read("m.blk")), std::nullopt) << "the block is left as it was";
+}
+
+// The bar height the preview reports.
+int BarHeight(const RunResult& r)
+{
+    const size_t at = r.out.rfind("bar height ");
+    return at == std::string::npos ? -1 : std::stoi(r.out.substr(at + 11));
+}
+
+TEST_F(TrellisPreview, DrawsAtTheBreakpointsValues)
+{
+    // At 768 the bar's paddings are 30 pixels above and below instead of 10.
+    WriteBlock("m.blk", [](CCorvaneExtension& menu) {
+        menu.m_mapBreakpoints.SetAt(CString(u"768"), CString(u"10|11|12|30|15|15|30|15|3|20|20|3"));
+    });
+    RunResult plain = Run({"preview", Path("m.blk"), "-o", Path("plain.png")});
+    RunResult at768 = Run({"preview", Path("m.blk"), "-o", Path("768.png"), "--breakpoint", "768"});
+    RunResult at480 = Run({"preview", Path("m.blk"), "-o", Path("480.png"), "--breakpoint", "480"});
+    RunResult atDefault = Run({"preview", Path("m.blk"), "-o", Path("default.png"), "--breakpoint", "-1"});
+    for (const RunResult* r : {&plain, &at768, &at480, &atDefault})
+        ASSERT_EQ(r->status, 0) << r->err;
+    EXPECT_EQ(BarHeight(at768), BarHeight(plain) + 40) << at768.out << plain.out;
+    EXPECT_NE(Read("768.png"), Read("plain.png"));
+    // Without a record the file's own layout stays in effect.
+    EXPECT_EQ(Read("480.png"), Read("plain.png"));
+    EXPECT_EQ(Read("default.png"), Read("plain.png"));
 }
 
 }  // namespace
