@@ -33,6 +33,7 @@
 #include "studio/live_page.h"
 #include "studio/live_page_focus.h"
 #include "studio/outline_panel.h"
+#include "studio/problem_fixes.h"
 #include "studio/preferences_dialog.h"
 #include "studio/problems_panel.h"
 #include "studio/studio_settings.h"
@@ -148,6 +149,7 @@ void MainWindow::CreatePanels()
     connect(m_outline, &OutlinePanel::statusMessage, this, [this](const QString& text) {
         statusBar()->showMessage(text, 8000);
     });
+    m_problemFixes = new ProblemFixes(m_problems, m_outline, m_itemProperties);
     connect(m_outline, &OutlinePanel::buttonChosen, this,
             [this](int button) { OpenButtonPanel(m_livePage->view(), button); });
     if (const std::optional<std::string> site = CurrentHostSettings().siteStructureFile)
@@ -325,7 +327,7 @@ bool MainWindow::CommitBlock(const QString& text, const std::string& block, cons
     if (block == before)
         return true;
     try {
-        m_document->Restore(block, "the outline's edit");
+        m_document->Restore(block);
     } catch (...) {
         ShowError(CurrentErrorText());
         return false;
@@ -361,6 +363,7 @@ void MainWindow::MenuChanged()
     }
     try {
         m_problems->ShowProblems(m_document->Problems());
+        m_problemFixes->Describe();
     } catch (...) {
         m_problems->ShowFailure(tr("The menu could not be checked: %1").arg(CurrentErrorText()));
     }

@@ -17,6 +17,7 @@
 class DesignView;
 class ItemProperties;
 class OutlinePanel;
+class ProblemFixes;
 class LivePage;
 class ProblemsPanel;
 class QAction;
@@ -62,6 +63,7 @@ public:
     ProblemsPanel* problemsPanel() const { return m_problems; }
     OutlinePanel* outlinePanel() const { return m_outline; }
     ItemProperties* itemProperties() const { return m_itemProperties; }
+    ProblemFixes* problemFixes() const { return m_problemFixes; }
     const RecoveryFile& recoveryFile() const { return m_recovery; }
 
     // How "Open in Browser" hands a page to the system (QDesktopServices::openUrl unless replaced).
@@ -118,6 +120,7 @@ private:
     ProblemsPanel* m_problems = nullptr;
     OutlinePanel* m_outline = nullptr;
     ItemProperties* m_itemProperties = nullptr;
+    ProblemFixes* m_problemFixes = nullptr;
 #ifdef TRELLIS_STUDIO_BREAKPOINT_PANEL
     BreakpointPanel* m_breakpoints = nullptr;
 #endif

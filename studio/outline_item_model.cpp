@@ -190,6 +190,8 @@ QVariant OutlineItemModel::data(const QModelIndex& index, int role) const
             return Details(*node, level);
         if (divider)
             return tr("──── divider ────");
+        if (level == 2 && node->m_strText.IsEmpty())
+            return tr("(no title)");
         return ToQString(node->m_strText);
     case Qt::EditRole:
         return index.column() == 0 ? ToQString(node->m_strText) : QVariant();
@@ -209,7 +211,7 @@ QVariant OutlineItemModel::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::ForegroundRole:
-        if (divider || (index.column() == 1))
+        if (divider || index.column() == 1 || (level == 2 && node->m_strText.IsEmpty()))
             return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
         if (plainLink)
             return QGuiApplication::palette().brush(QPalette::Link);

@@ -8,6 +8,7 @@
 #include "model/menu_settings.h"
 #include "platform/archive.h"
 #include "studio/outline_model.h"
+#include "studio/problem_words.h"
 
 using namespace outline;
 
@@ -211,4 +212,33 @@ TEST(OutlineModel, TheClipboardFormReadsBackAtItsLevel)
     EXPECT_THROW(NodesFromJson(R"({"text": "Home"})", level), OutlineRefusal);
     EXPECT_THROW(NodesFromJson(R"([{"text": "a", "url": "x"}, {"text": "G", "links": []}])", level), OutlineRefusal);
     EXPECT_THROW(NodesFromJson(R"({"text": 3, "url": "x"})", level), OutlineRefusal);
+}
+
+TEST(ProblemWords, FindingsNameTheItemAndTheSettingsAsADesignerDoes)
+{
+    CArray<CMenuItem> menu = SmallMenu();
+    menu[0].m_arrItems[0].m_arrItems[1].m_strText = u"R&D &amp; more &#233; &";
+    ProblemInWords words = DescribeProblem(
+        "buttons[0].groups[0].links[1] (\"R&D &amp; more &#233; &\"): the text holds a raw \"&\", which is published "
+        "unencoded; write &amp;",
+        menu);
+    EXPECT_EQ(words.node, (NodePath{0, 0, 1}));
+    EXPECT_EQ(words.fix, ProblemInWords::Fix::EncodeAmpersands);
+    EXPECT_EQ(words.text.rfind("Link \"R&D &amp; more &#233; &\" in \"A\" › \"G1\": the text holds", 0), 0u) << words.text;
+    // Only the raw ones are encoded; references stay as they are.
+    EXPECT_TRUE(EncodeRawAmpersands(menu, {0, 0, 1}));
+    EXPECT_EQ(menu[0].m_arrItems[0].m_arrItems[1].m_strText, CString(u"R&amp;D &amp; more &#233; &amp;"));
+    EXPECT_FALSE(EncodeRawAmpersands(menu, {0, 0, 1}));
+
+    words = DescribeProblem("buttons[1].groups[0].links[0] (\"b1\"): empty link address", menu);
+    EXPECT_EQ(words.fix, ProblemInWords::Fix::EditAddress);
+    words = DescribeProblem("settings.m_crMenuText on settings.m_crMenuBackground: contrast 4.30:1 (#FFFFFF on "
+                            "#3E7DBD) is below the 4.5:1 that text needs",
+                            menu);
+    EXPECT_EQ(words.text.rfind("Menu text on the menu background: contrast 4.30:1", 0), 0u) << words.text;
+    EXPECT_TRUE(words.node.empty());
+    // A path the menu does not have (the menu changed since) is kept as the check wrote it.
+    words = DescribeProblem("buttons[9].groups[0]: something", menu);
+    EXPECT_EQ(words.text, "buttons[9].groups[0]: something");
+    EXPECT_EQ(words.fix, ProblemInWords::Fix::None);
 }

@@ -17,6 +17,8 @@
 #include "extension/corvane_extension.h"
 #include "studio/item_properties.h"
 #include "studio/outline_panel.h"
+#include "studio/problem_fixes.h"
+#include "studio/problems_panel.h"
 #include "tests/studio/studio_fixture.h"
 
 namespace {
@@ -332,5 +334,32 @@ TEST_F(OutlineTest, AWholeMenuBuiltInTheOutlineAloneIsPublished)
         return Evaluate(window->livePage()->view(),
                         QStringLiteral("document.querySelectorAll('#MegaMenu1 .dropdown-content a').length")).toInt() == 3;
     }, 10000));
+    Discard(window);
+}
+
+TEST_F(OutlineTest, ProblemsSpeakOfItemsAndOfferTheSafeFix)
+{
+    auto window = MakeWindow();
+    OutlinePanel* outline = window->outlinePanel();
+    outline->Apply(QStringLiteral("raw"), [](CArray<CMenuItem>& buttons) {
+        buttons[2].m_arrItems[1].m_arrItems[3].m_strText = u"Q&A";
+        return std::vector<NodePath>{};
+    });
+    ProblemsPanel* problems = window->problemsPanel();
+    QListWidgetItem* finding = nullptr;
+    for (int row = 0; row < problems->count(); ++row) {
+        if (problems->item(row)->text().startsWith(QStringLiteral("Link \"Q&A\" in \"PROJECTS\" › \"Heading 2\"")))
+            finding = problems->item(row);
+    }
+    ASSERT_NE(finding, nullptr) << problems->item(0)->text().toStdString();
+
+    // A double-click selects the item; the fix writes the "&" as "&amp;", one undo step.
+    emit problems->itemDoubleClicked(finding);
+    EXPECT_EQ(outline->CurrentPath(), (NodePath{2, 1, 3}));
+    const int steps = window->undoStack()->count();
+    ASSERT_TRUE(window->problemFixes()->Fix(finding));
+    EXPECT_EQ(outline->CurrentNode()->m_strText, CString(u"Q&amp;A"));
+    EXPECT_EQ(window->undoStack()->count(), steps + 1);
+    EXPECT_NE(Html(*window).find(">Q&amp;A</a>"), std::string::npos);
     Discard(window);
 }
