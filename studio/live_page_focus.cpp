@@ -1,4 +1,4 @@
-// The script that focuses the n-th entry of the published menu on the live page.
+// The script that adds, or takes away, the studio's rule showing one button's panel on the live page.
 #include "studio/live_page_focus.h"
 
 #include <QWebEnginePage>
@@ -8,21 +8,24 @@
 
 void OpenButtonPanel(QWebEngineView* view, int button)
 {
-    if (!view || !view->page() || button < 0)
+    if (!view || !view->page())
         return;
-    // The menu's element is the one whose id the publishing gives "$ID$"; its children are the
-    // buttons (drop-downs and links, or list items).
+    // The menu's element has the id publishing gives "$ID$"; its children are the buttons. The
+    // panel is the first generation's megamenu or the second's drop-down content.
     const QString script = QStringLiteral(
         "(function(id, n) {"
-        "  var menu = document.getElementById(id);"
-        "  if (!menu || n >= menu.children.length) return false;"
-        "  var entry = menu.children[n];"
-        "  var target = entry.matches('a, button') ? entry : entry.querySelector('a, button');"
-        "  if (!target) return false;"
-        "  target.focus({preventScroll: false});"
-        "  return document.activeElement === target;"
+        "  var old = document.getElementById('trellis-studio-open-panel');"
+        "  if (old) old.remove();"
+        "  if (n < 0) return false;"
+        "  var entry = '#' + id + ' > :nth-child(' + (n + 1) + ')';"
+        "  var style = document.createElement('style');"
+        "  style.id = 'trellis-studio-open-panel';"
+        "  style.textContent = entry + ' .dropdown-megamenu, ' + entry + ' .dropdown-content'"
+        "    + ' { display: block; z-index: 7777; }';"
+        "  document.head.appendChild(style);"
+        "  return true;"
         "})('%1', %2)")
                                .arg(QString::fromStdString(PublishRequest().name))
-                               .arg(button);
+                               .arg(button < 0 ? -1 : button);
     view->page()->runJavaScript(script);
 }

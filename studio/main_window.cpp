@@ -150,8 +150,16 @@ void MainWindow::CreatePanels()
         statusBar()->showMessage(text, 8000);
     });
     m_problemFixes = new ProblemFixes(m_problems, m_outline, m_itemProperties);
-    connect(m_outline, &OutlinePanel::buttonChosen, this,
-            [this](int button) { OpenButtonPanel(m_livePage->view(), button); });
+    // The selected button's panel stays open on the page, also after the page is built again.
+    connect(m_outline, &OutlinePanel::currentNodeChanged, this, [this] {
+        const NodePath path = m_outline->CurrentPath();
+        OpenButtonPanel(m_livePage->view(), path.empty() ? -1 : path.front());
+    });
+    connect(m_livePage, &LivePage::pageShown, this, [this](bool ok) {
+        const NodePath path = m_outline->CurrentPath();
+        if (ok && !path.empty())
+            OpenButtonPanel(m_livePage->view(), path.front());
+    });
     if (const std::optional<std::string> site = CurrentHostSettings().siteStructureFile)
         m_itemProperties->SetSiteStructure(QString::fromStdString(*site));
 

@@ -2,6 +2,7 @@
 #include "studio/outline_item_model.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 #include <QFont>
@@ -16,13 +17,14 @@ const QString OutlineItemModel::kPathsMimeType = QStringLiteral("application/x-t
 
 namespace {
 
-// The paths a drag carries, written with the address of the model it came from so that a drag from
-// another window copies instead of moving.
+// The paths a drag carries, written with the process and the address of the model it came from, so
+// that a drag from another window (or another studio) copies instead of moving.
 QByteArray EncodePaths(const void* model, const std::vector<NodePath>& paths)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << quint64(reinterpret_cast<quintptr>(model)) << quint32(paths.size());
+    out << quint64(QCoreApplication::applicationPid()) << quint64(reinterpret_cast<quintptr>(model))
+        << quint32(paths.size());
     for (const NodePath& path : paths) {
         out << quint32(path.size());
         for (int index : path)
@@ -34,10 +36,12 @@ QByteArray EncodePaths(const void* model, const std::vector<NodePath>& paths)
 bool DecodePaths(const QByteArray& bytes, const void* model, std::vector<NodePath>& paths)
 {
     QDataStream in(bytes);
+    quint64 process = 0;
     quint64 source = 0;
     quint32 count = 0;
-    in >> source >> count;
-    if (source != quint64(reinterpret_cast<quintptr>(model)) || count > 100000)
+    in >> process >> source >> count;
+    if (process != quint64(QCoreApplication::applicationPid()) || source != quint64(reinterpret_cast<quintptr>(model)) ||
+        count > 100000)
         return false;
     for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         quint32 size = 0;
@@ -374,12 +378,14 @@ bool OutlineItemModel::dropMimeData(const QMimeData* data, Qt::DropAction action
     std::vector<NodePath> paths;
     ReadDrag(data, nodes, level, &paths);
     const outline::Spot spot = DropSpot(level, row, parent);
-    if (!paths.empty() && action == Qt::MoveAction) {
-        return m_edit(tr("Move"), [paths, spot](CArray<CMenuItem>& buttons) {
-            return outline::Move(buttons, paths, spot);
-        });
-    }
-    return m_edit(tr("Drop"), [nodes, spot](CArray<CMenuItem>& buttons) {
-        return outline::Insert(buttons, spot, nodes);
-    });
+    // The drag ends before the menu changes: the change may ask a question, which is no business of
+    // a drop in progress.
+    const bool move = !paths.empty() && action == Qt::MoveAction;
+    QMetaObject::invokeMethod(this, [this, move, paths, nodes, spot] {
+        if (move)
+            m_edit(tr("Move"), [paths, spot](CArray<CMenuItem>& buttons) { return outline::Move(buttons, paths, spot); });
+        else
+            m_edit(tr("Drop"), [nodes, spot](CArray<CMenuItem>& buttons) { return outline::Insert(buttons, spot, nodes); });
+    }, Qt::QueuedConnection);
+    return true;
 }

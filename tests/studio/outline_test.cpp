@@ -170,7 +170,11 @@ TEST_F(OutlineTest, DropsGoWhereTheMenuHoldsThemAndOthersAreRefused)
         const QModelIndex at = model->IndexOf(parent);
         if (!model->canDropMimeData(data.get(), Qt::MoveAction, row, 0, at))
             return false;
-        return model->dropMimeData(data.get(), Qt::MoveAction, row, 0, at);
+        const int steps = window->undoStack()->count();
+        if (!model->dropMimeData(data.get(), Qt::MoveAction, row, 0, at))
+            return false;
+        // The menu changes once the drag has ended.
+        return QTest::qWaitFor([&] { return window->undoStack()->count() > steps; }, 3000);
     };
     const std::string start = window->document().Block();
     // Names that tell the links apart.
@@ -334,6 +338,13 @@ TEST_F(OutlineTest, AWholeMenuBuiltInTheOutlineAloneIsPublished)
         return Evaluate(window->livePage()->view(),
                         QStringLiteral("document.querySelectorAll('#MegaMenu1 .dropdown-content a').length")).toInt() == 3;
     }, 10000));
+    // Selecting a button in the outline opens its panel on the page.
+    const QString display = QStringLiteral(
+        "getComputedStyle(document.querySelector('#MegaMenu1 > :nth-child(1) .dropdown-content')).display");
+    outline->Select({{1}});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Evaluate(window->livePage()->view(), display).toString() == "none"; }, 10000));
+    outline->Select({{0, 0, 1}});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Evaluate(window->livePage()->view(), display).toString() == "block"; }, 10000));
     Discard(window);
 }
 
