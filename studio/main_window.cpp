@@ -28,7 +28,12 @@
 #include "host/menu_files/menu_files.h"
 #include "studio/design_view.h"
 #include "studio/error_text.h"
+#include "studio/field_snapshot.h"
+#include "studio/item_properties.h"
 #include "studio/live_page.h"
+#include "studio/live_page_focus.h"
+#include "studio/outline_panel.h"
+#include "studio/problem_fixes.h"
 #include "studio/preferences_dialog.h"
 #include "studio/problems_panel.h"
 #include "studio/studio_settings.h"
@@ -128,6 +133,37 @@ void MainWindow::CreatePanels()
     problemsDock->setObjectName(QStringLiteral("problemsDock"));
     problemsDock->setWidget(m_problems);
     addDockWidget(Qt::BottomDockWidgetArea, problemsDock);
+
+    // The outline and the selected item's properties: the studio's own editing of the menu.
+    m_outline = new OutlinePanel(this);
+    m_outline->SetCommit([this](const QString& text, const std::string& block, const QString& mergeKey) {
+        return CommitBlock(text, block, mergeKey);
+    });
+    auto* outlineDock = new QDockWidget(tr("Outline"), this);
+    outlineDock->setObjectName(QStringLiteral("outlineDock"));
+    outlineDock->setWidget(m_outline);
+    addDockWidget(Qt::LeftDockWidgetArea, outlineDock);
+    m_itemProperties = new ItemProperties(m_outline, this);
+    auto* itemDock = new QDockWidget(tr("Item"), this);
+    itemDock->setObjectName(QStringLiteral("itemDock"));
+    itemDock->setWidget(m_itemProperties);
+    addDockWidget(Qt::LeftDockWidgetArea, itemDock);
+    connect(m_outline, &OutlinePanel::statusMessage, this, [this](const QString& text) {
+        statusBar()->showMessage(text, 8000);
+    });
+    m_problemFixes = new ProblemFixes(m_problems, m_outline, m_itemProperties);
+    // The selected button's panel stays open on the page, also after the page is built again.
+    connect(m_outline, &OutlinePanel::currentNodeChanged, this, [this] {
+        const NodePath path = m_outline->CurrentPath();
+        OpenButtonPanel(m_livePage->view(), path.empty() ? -1 : path.front());
+    });
+    connect(m_livePage, &LivePage::pageShown, this, [this](bool ok) {
+        const NodePath path = m_outline->CurrentPath();
+        if (ok && !path.empty())
+            OpenButtonPanel(m_livePage->view(), path.front());
+    });
+    if (const std::optional<std::string> site = CurrentHostSettings().siteStructureFile)
+        m_itemProperties->SetSiteStructure(QString::fromStdString(*site));
 
 #ifdef TRELLIS_STUDIO_BREAKPOINT_PANEL
     m_breakpoints = new BreakpointPanel(this);
@@ -234,9 +270,22 @@ void MainWindow::CreateMenus()
     edit->addAction(m_undoAction);
     edit->addAction(m_redoAction);
     edit->addSeparator();
+    for (QAction* action : {m_outline->cutAction(), m_outline->copyAction(), m_outline->pasteAction(),
+                            m_outline->deleteAction(), m_outline->duplicateAction(), m_outline->renameAction()})
+        edit->addAction(action);
+    edit->addSeparator();
     edit->addAction(m_propertiesAction);
     edit->addSeparator();
     edit->addAction(m_preferencesAction);
+
+    QMenu* outlineMenu = menuBar()->addMenu(tr("&Outline"));
+    outlineMenu->setObjectName(QStringLiteral("outlineMenu"));
+    for (QAction* action : {m_outline->addButtonAction(), m_outline->addGroupAction(), m_outline->addLinkAction(),
+                            m_outline->addDividerAction()})
+        outlineMenu->addAction(action);
+    outlineMenu->addSeparator();
+    outlineMenu->addAction(m_outline->makePlainLinkAction());
+    outlineMenu->addAction(m_outline->makePanelAction());
 
     m_viewMenu = menuBar()->addMenu(tr("&View"));
     m_viewMenu->addAction(m_reloadPageAction);
@@ -286,6 +335,25 @@ void MainWindow::RecordChange(const QString& text, const std::string& before)
     MenuChanged();
 }
 
+bool MainWindow::CommitBlock(const QString& text, const std::string& block, const QString& mergeKey)
+{
+    const std::string before = m_document->Block();
+    if (block == before)
+        return true;
+    try {
+        m_document->Restore(block);
+    } catch (...) {
+        ShowError(CurrentErrorText());
+        return false;
+    }
+    m_designView->repaint();
+    std::string after = m_document->Block();
+    m_undo->push(new FieldSnapshot(text, before, std::move(after), mergeKey,
+                                   [this](const std::string& restored) { RestoreBlock(restored); }));
+    MenuChanged();
+    return true;
+}
+
 void MainWindow::RestoreBlock(const std::string& block)
 {
     try {
@@ -302,7 +370,14 @@ void MainWindow::MenuChanged()
     m_designView->update();
     m_livePage->ShowMenu(*m_document);
     try {
+        m_outline->ShowMenu(m_document->Block(), m_document->generation(),
+                            CString::FromUtf8(HostFontFolders(m_document->settings()).library));
+    } catch (...) {
+        statusBar()->showMessage(tr("The outline could not show the menu: %1").arg(CurrentErrorText()));
+    }
+    try {
         m_problems->ShowProblems(m_document->Problems());
+        m_problemFixes->Describe();
     } catch (...) {
         m_problems->ShowFailure(tr("The menu could not be checked: %1").arg(CurrentErrorText()));
     }
@@ -612,6 +687,9 @@ void MainWindow::EditPreferences()
         ShowError(CurrentErrorText());
         return;
     }
+    const HostSettings settings = CurrentHostSettings();
+    m_itemProperties->SetSiteStructure(settings.siteStructureFile ? QString::fromStdString(*settings.siteStructureFile)
+                                                                  : QString());
     MenuChanged();
 }
 

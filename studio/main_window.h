@@ -15,6 +15,9 @@
 #include "studio/recovery_file.h"
 
 class DesignView;
+class ItemProperties;
+class OutlinePanel;
+class ProblemFixes;
 class LivePage;
 class ProblemsPanel;
 class QAction;
@@ -45,6 +48,10 @@ public:
     bool ImportMenu(const QString& path);
     // The module's properties sheet; after OK the change is an undo step.
     void EditProperties();
+    // An edit of the studio's own (the outline, the item's properties): the new block goes into the
+    // object through its Serialize as one undo step; steps of the same non-empty merge key in a row
+    // become one. False when the object refused the block (said in one dialog line).
+    bool CommitBlock(const QString& text, const std::string& block, const QString& mergeKey = {});
     bool PublishTo(const QString& folder);
     // Offers the unsaved work of a studio that ended without saving, if there is any.
     void OfferRecovery();
@@ -54,6 +61,9 @@ public:
     DesignView* designView() const { return m_designView; }
     LivePage* livePage() const { return m_livePage; }
     ProblemsPanel* problemsPanel() const { return m_problems; }
+    OutlinePanel* outlinePanel() const { return m_outline; }
+    ItemProperties* itemProperties() const { return m_itemProperties; }
+    ProblemFixes* problemFixes() const { return m_problemFixes; }
     const RecoveryFile& recoveryFile() const { return m_recovery; }
 
     // How "Open in Browser" hands a page to the system (QDesktopServices::openUrl unless replaced).
@@ -108,6 +118,9 @@ private:
     DesignView* m_designView = nullptr;
     LivePage* m_livePage = nullptr;
     ProblemsPanel* m_problems = nullptr;
+    OutlinePanel* m_outline = nullptr;
+    ItemProperties* m_itemProperties = nullptr;
+    ProblemFixes* m_problemFixes = nullptr;
 #ifdef TRELLIS_STUDIO_BREAKPOINT_PANEL
     BreakpointPanel* m_breakpoints = nullptr;
 #endif

@@ -718,6 +718,74 @@ std::string BlockToMenuJson(std::string_view block, const Generation& generation
     return MenuToJson(menu, generation, shape);
 }
 
+std::string NodesToJson(const std::vector<const CMenuItem*>& nodes, int level)
+{
+    Json json;
+    if (nodes.size() == 1) {
+        json = NodeToJson(*nodes.front(), level, "");
+    } else {
+        json = Json::array();
+        for (size_t i = 0; i < nodes.size(); ++i)
+            json.push_back(NodeToJson(*nodes[i], level, IndexPath("", i)));
+    }
+    return json.dump(2) + "\n";
+}
+
+namespace {
+
+// The level a node object's keys show; 0 when they could be any.
+int NodeLevel(const Json& node)
+{
+    if (!node.is_object())
+        return 0;
+    if (node.contains("groups") || node.contains("columns") || node.contains("columnSetting"))
+        return 1;
+    if (node.contains("links"))
+        return 2;
+    if (node.contains("url") || node.contains("items"))
+        return 3;
+    return 0;
+}
+
+}  // namespace
+
+std::vector<CMenuItem> NodesFromJson(std::string_view text, int& level)
+{
+    const Json json = Parse(text);
+    std::vector<CMenuItem> nodes;
+    try {
+        if (json.is_object() && json.contains("buttons")) {
+            const Json& buttons = json["buttons"];
+            ExpectArray(buttons, "buttons");
+            for (size_t i = 0; i < buttons.size(); ++i)
+                nodes.push_back(ReadNode(buttons[i], 1, IndexPath("buttons", i)));
+            level = 1;
+            return nodes;
+        }
+        if (json.is_object()) {
+            level = NodeLevel(json);
+            if (level == 0)
+                Fail("", "not a button, group or link of a menu (none of groups, links or url)");
+            nodes.push_back(ReadNode(json, level, ""));
+            return nodes;
+        }
+        ExpectArray(json, "");
+        if (json.empty())
+            Fail("", "an empty list of nodes");
+        level = NodeLevel(json[0]);
+        if (level == 0)
+            Fail("[0]", "not a button, group or link of a menu (none of groups, links or url)");
+        for (size_t i = 0; i < json.size(); ++i) {
+            if (NodeLevel(json[i]) != level)
+                Fail(IndexPath("", i), "not of the same kind as the first node");
+            nodes.push_back(ReadNode(json[i], level, IndexPath("", i)));
+        }
+    } catch (const Json::exception& e) {
+        throw MenuJsonError("the JSON cannot be read as menu nodes: " + PlainMessage(e.what()));
+    }
+    return nodes;
+}
+
 bool IsMenuJsonPath(std::string_view path)
 {
     if (path.size() < 5)

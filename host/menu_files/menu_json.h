@@ -5,7 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 struct Generation;
+class CMenuItem;
 class CMenuSettings;
 
 // JSON that does not describe a menu of the generation, or a menu value the JSON form cannot
@@ -47,6 +50,14 @@ std::string MenuJsonToBlock(std::string_view json, const Generation& generation)
 // alone, in its order (a menu object loading the block would merge them into its own). A block
 // that cannot be read throws the archive exception; bytes after the block throw MenuJsonError.
 std::string BlockToMenuJson(std::string_view block, const Generation& generation, const MenuJsonShape& shape = {});
+
+// Nodes of the tree as the menu's form writes them at their level (1 a button, 2 a group, 3 a
+// link): one node as its object, several as an array of them. How the studio's clipboard carries them.
+std::string NodesToJson(const std::vector<const CMenuItem*>& nodes, int level);
+// Reads nodes back and tells their level: a node object, an array of nodes of one level, or a whole
+// menu (its buttons). A node's level shows in its keys ("groups" or "columns" a button, "links" a
+// group, "url" a link). Throws MenuJsonError naming the path of what cannot be read.
+std::vector<CMenuItem> NodesFromJson(std::string_view json, int& level);
 
 // True when the file name ends in ".json" (any case): how the host tells a JSON menu from a block.
 bool IsMenuJsonPath(std::string_view path);
