@@ -14,6 +14,7 @@
 #include "host/site/page_markers.h"
 #include "host/site/site_addresses.h"
 #include "host/site/site_folder.h"
+#include "icons/xml_entities.h"
 #include "model/menu_settings.h"
 #include "model/publish_paths.h"
 #include "platform/files.h"
@@ -128,21 +129,6 @@ bool Writable(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
-std::string EscapeLabel(const std::string& label)
-{
-    std::string out;
-    for (char c : label) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 PreparedSite PrepareSite(Session& session, const PublishRequest& request, const std::vector<std::string>& publishTable,
@@ -156,7 +142,7 @@ PreparedSite PrepareSite(Session& session, const PublishRequest& request, const 
     for (const std::string& entry : publishTable)
         table.Add(CString::FromUtf8(entry));
     PublishRequest escaped = request;
-    escaped.label = EscapeLabel(request.label);
+    escaped.label = EscapeForUtf8Page(request.label);
 
     const SiteScan scan = ScanSiteFolder(request.out.string(), false);
     for (const std::string& line : scan.skipped)
