@@ -214,3 +214,31 @@ private:
     // Made for the first element that needs it, and kept for the element's next tags.
     std::unique_ptr<Extra> m_more;
 };
+
+// Calls `visit(name, value)` for each `name="value"` pair of a tag's attribute text, in the order
+// written, by the rules of CXmlAttributes::Split, without copying: the pairs are parts of `text`.
+// A repeated name is visited again.
+template <typename Visit>
+void ForEachAttribute(std::u16string_view text, Visit&& visit)
+{
+    constexpr size_t npos = std::u16string_view::npos;
+    size_t nameFrom = 0;
+    for (;;) {
+        const size_t equals = FindChar(text, u'=', nameFrom);
+        if (equals == npos)
+            return;
+        const size_t open = FindChar(text, u'"', equals + 1);
+        const size_t close = open == npos ? npos : FindChar(text, u'"', open + 1);
+        const std::u16string_view name = TrimBlanks(text.substr(nameFrom, equals - nameFrom));
+        if (close == npos) {
+            // The last pair, whose value's quotes do not close, keeps the rest of the text.
+            std::u16string_view rest = TrimBlanks(text.substr(equals + 1));
+            while (!rest.empty() && rest.front() == u'"')
+                rest.remove_prefix(1);
+            visit(name, rest);
+            return;
+        }
+        visit(name, text.substr(open + 1, close - open - 1));
+        nameFrom = close + 1;
+    }
+}

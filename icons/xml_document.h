@@ -1,28 +1,146 @@
 // CXmlDocument and CXmlElement: a forgiving reader that turns XML (or JSON) text into an element tree.
 #pragma once
 
-#include <list>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "icons/xml_attributes.h"
+#include "icons/xml_element_pool.h"
 #include "icons/xml_text.h"
 #include "platform/cstring.h"
 #include "platform/object.h"
 
 class CXmlElement;
+class CXmlElementPool;
 
-// Children are held by value in a list, so element addresses and the child cursor stay valid
-// while siblings are appended.
-using CXmlElementList = std::list<CXmlElement>;
-
-class CXmlElement : public CObject {
+// The parent of an element, kept as its number in the pool. It reads as an element pointer,
+// null for the root.
+class CXmlParentLink {
 public:
-    CXmlElement();
+    operator CXmlElement*() const;
+    CXmlElement* operator->() const { return *this; }
+
+private:
+    friend class CXmlElement;
+    friend class CXmlDocument;
+    uint32_t m_index = 0;
+};
+
+// An element's children in document order, kept as the number of the last one: each child
+// leads to the next, and the last back to the first, so that both ends are at hand.
+class CXmlElementList {
+public:
+    template <typename Element>
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = CXmlElement;
+        using difference_type = std::ptrdiff_t;
+        using pointer = Element*;
+        using reference = Element&;
+
+        Iterator() = default;
+        Iterator(const CXmlElementPool* pool, uint32_t at, uint32_t last) : m_pool(pool), m_at(at), m_last(last) {}
+        Element& operator*() const;
+        Element* operator->() const { return &**this; }
+        Iterator& operator++();
+        Iterator operator++(int)
+        {
+            Iterator before = *this;
+            ++*this;
+            return before;
+        }
+        friend bool operator==(const Iterator& a, const Iterator& b) { return a.m_at == b.m_at; }
+        friend bool operator!=(const Iterator& a, const Iterator& b) { return a.m_at != b.m_at; }
+
+    private:
+        const CXmlElementPool* m_pool = nullptr;
+        uint32_t m_at = 0;  // 0 past the last child
+        uint32_t m_last = 0;
+    };
+    using iterator = Iterator<CXmlElement>;
+    using const_iterator = Iterator<const CXmlElement>;
+
+    CXmlElementList() = default;
+    CXmlElementList(const CXmlElementList&) = delete;
+    CXmlElementList& operator=(const CXmlElementList&) = delete;
+
+    bool empty() const { return m_last == 0; }
+    size_t size() const;
+    iterator begin();
+    iterator end() { return {}; }
+    const_iterator begin() const;
+    const_iterator end() const { return {}; }
+    CXmlElement& front() { return *begin(); }
+    const CXmlElement& front() const { return *begin(); }
+    CXmlElement& back();
+    const CXmlElement& back() const;
+
+private:
+    friend class CXmlElement;
+    friend class CXmlDocument;
+    const CXmlElementPool* Pool() const;
+    uint32_t First() const;
+    uint32_t m_last = 0;
+};
+
+// An element's attributes: the `name="value"` pairs of its raw attribute text, read from that
+// text when asked for, so that a tag's attributes cost nothing until then. Keys compare exactly
+// and a repeated key keeps its first place and takes the last value. Pairs set by hand are kept
+// in a record of the pool and replace those of the text.
+class CXmlElementAttributes {
+public:
+    CXmlElementAttributes() = default;
+    CXmlElementAttributes(const CXmlElementAttributes&) = delete;
+    CXmlElementAttributes& operator=(const CXmlElementAttributes&) = delete;
+
+    bool Lookup(const CString& key, CString& value) const;
+    int GetCount() const;
+    bool IsEmpty() const;
+    // Copies of the pairs in the order their keys first appeared.
+    std::vector<CXmlAttributes::Pair> Pairs() const;
+    void SetAt(std::u16string_view key, std::u16string_view value);
+    void SetAt(const CString& key, const CString& value) { SetAt(key.view(), value.view()); }
+    void RemoveAll();
+
+private:
+    const CXmlElement& Owner() const;
+    CXmlElement& Owner() { return const_cast<CXmlElement&>(std::as_const(*this).Owner()); }
+    // The pairs set by hand, or null when the attribute text gives them.
+    const CXmlAttributes* HandSet() const;
+    CXmlAttributes& MakeHandSet();
+};
+
+// The fields of an element, in one plain record, so that each of them can find the element it
+// belongs to from its own place.
+struct CXmlElementFields {
+    // The document's pool; null for an element of no document, which stays empty.
+    CXmlElementPool* m_pPool = nullptr;
+    CXmlText<XmlTextKind::Name> m_strName;
+    CXmlText<XmlTextKind::Attributes> m_strAttributes;
+    CXmlElementList m_children;
+    [[no_unique_address]] CXmlElementAttributes m_attributes;
+    CXmlParentLink m_pParent;
+    // Cursor of GetFirstChild/GetNextChild: the number of the next child, 0 at the end.
+    uint32_t m_posChild = 0;
+    CXmlText<XmlTextKind::Value> m_strValue;
+    // This element's number and its next sibling's (the first one's, for the last child).
+    uint32_t m_nIndex = 0;
+    uint32_t m_nNextSibling = 0;
+};
+
+class CXmlElement : public CObject, public CXmlElementFields {
+public:
+    CXmlElement() = default;
     // A tree is owned by its document and never copied.
     CXmlElement(const CXmlElement&) = delete;
     CXmlElement& operator=(const CXmlElement&) = delete;
-    // Deletes the whole subtree without recursion, so any depth is safe.
-    ~CXmlElement() override;
+    // Elements are records of their document's pool, which frees them all at once.
+    ~CXmlElement() override = default;
 
     const CRuntimeClass* GetRuntimeClass() const override;
 
@@ -34,29 +152,43 @@ public:
     // The children in document order, for walkers that only read the tree.
     const CXmlElementList& GetChildren() const { return m_children; }
 
-    // Appends an empty child named `name` whose parent is this element.
+    // Appends an empty child named `name` whose parent is this element. An element of no
+    // document cannot have children: CInvalidArgException.
     CXmlElement& AddChild(const CString& name = CString());
-    // An empty child, reusing an element of `spare` (see MoveDescendantsTo) when there is one.
-    // Should that element still have children, they go back to the front of `spare` for the next
-    // ones.
+    // The same without a name; `spare` is not used (the JSON reader names the list in which
+    // elements once waited for reuse, which the pool now does).
     CXmlElement& AddChild(CXmlElementList& spare);
-    // Deletes every child with its subtree and ends any child iteration.
+    // Unlinks every child and ends any child iteration; the children's records stay in the
+    // pool until the next parse.
     void RemoveAllChildren();
-    // Moves every descendant to the end of `spare`, in document order, as a flat list of
-    // childless elements, so that a new tree can reuse them instead of freeing and allocating
-    // again. Works without recursion at any depth.
-    void MoveDescendantsTo(CXmlElementList& spare);
 
-    // A parsed element's strings and pairs are read in place from its document's text.
-    CXmlText m_strName;
-    CXmlText m_strAttributes;
-    CXmlElementList m_children;
-    CXmlAttributes m_attributes;
-    CXmlElement* m_pParent = nullptr;
-    // Cursor of GetFirstChild/GetNextChild; m_children.end() when no iteration is in progress.
-    CXmlElementList::iterator m_posChild;
-    CXmlText m_strValue;
+private:
+    friend class CXmlDocument;
+    CXmlElement& NewChild();
+    // Links `child`, a new element of the same pool, as the last child.
+    void Append(CXmlElement& child);
 };
+
+inline CXmlElement* CXmlElementPool::At(uint32_t index) const
+{
+    if (index < kFirstPooled)
+        return index == 0 ? nullptr : &m_root;
+    const size_t at = index - kFirstPooled;
+    return m_blocks[at >> kBlockBits] + (at & (kBlock - 1));
+}
+
+template <typename Element>
+Element& CXmlElementList::Iterator<Element>::operator*() const
+{
+    return *m_pool->At(m_at);
+}
+
+template <typename Element>
+CXmlElementList::Iterator<Element>& CXmlElementList::Iterator<Element>::operator++()
+{
+    m_at = m_at == m_last ? 0 : m_pool->At(m_at)->m_nNextSibling;
+    return *this;
+}
 
 class CXmlDocument {
 public:
@@ -112,31 +244,34 @@ public:
     CXmlElement* m_pCurrent;
 
 private:
-    // Empties the tree, keeping its elements in m_spare, and keeps the text of the coming parse.
-    // Empties the root element and makes it the current one; its children are left to the caller.
+    // Empties the root element and makes it the current one.
     void ClearRoot();
+    // Drops the tree and keeps the text of the coming parse.
     void Reset(CString text);
-    // Frees the elements the new tree did not reuse.
-    void DropSpare() { m_spare.clear(); }
+    // Frees the pool's blocks the new tree does not use.
+    void DropSpare() { m_pool.ReleaseUnused(); }
     // Builds the tree of m_strText.
     void ParseText();
     // Acts on the characters of a tag, from `first` to its > at `close`.
     void TakeTag(size_t first, size_t close);
-    // The same for a start tag (or a self-closing one) from `first`, reading up to its > once
-    // and giving its position; a > must follow.
+    // The same for a start tag (or a self-closing one) from `first`, reading up to its > and
+    // giving its position; a > must follow.
     size_t TakeStartTag(size_t first);
-    // The element a start tag gives: the root for the first one, else the current element's
-    // next child, which becomes the current element.
-    CXmlElement& OpenElement();
+    // The element a start tag gives: the root until a tag has named it, else a new last child
+    // of the current element, which becomes the current element. `named` tells whether the
+    // tag gives a name.
+    CXmlElement& OpenElement(bool named);
+    // A slash before the > or an end tag: the current element's parent becomes the current
+    // element; at the root nothing happens.
+    void CloseCurrent()
+    {
+        if (CXmlElement* parent = m_pCurrent->m_pParent)
+            m_pCurrent = parent;
+    }
 
-    // Opens the next child of the current element: the next child the previous tree had at this
-    // place, else one of m_spare, else a new one. Its own old children wait for its children.
-    // The caller writes its name and attribute text, which may still hold the old ones.
-    CXmlElement& OpenChild();
-    // Ends the element's part in the parse: the old children the new tree did not take go to
-    // m_spare with their subtrees.
-    void CloseElement(CXmlElement& element);
-
-    // Elements of the previous tree during a parse; empty between parses.
+    CXmlElementPool m_pool{m_root, m_strText};
+    // Whether a start tag has named the root during the current parse.
+    bool m_bRootNamed = false;
+    // Named by the JSON front end, which hands it to AddChild; never holds elements.
     CXmlElementList m_spare;
 };

@@ -1,9 +1,21 @@
-// CXmlElement: one node of the element tree, with attribute lookup and subtree deletion.
+// CXmlElement: one node of the element tree, its links by number, and its attributes.
+#include <cstddef>
+#include <type_traits>
+
 #include "icons/xml_document.h"
+#include "platform/exceptions.h"
 
-CXmlElement::CXmlElement() : m_posChild(m_children.end()) {}
+namespace {
 
-CXmlElement::~CXmlElement() { RemoveAllChildren(); }
+// The element a field of it belongs to, found from the field's place in the element.
+template <size_t Offset, typename Field>
+const CXmlElement& ElementOf(const Field* field)
+{
+    const auto* fields = reinterpret_cast<const CXmlElementFields*>(reinterpret_cast<const char*>(field) - Offset);
+    return static_cast<const CXmlElement&>(*fields);
+}
+
+}  // namespace
 
 const CRuntimeClass* CXmlElement::GetRuntimeClass() const
 {
@@ -20,53 +32,157 @@ CString CXmlElement::GetAttribute(const CString& name) const
 
 CString CXmlElement::GetValue() const { return CXmlDocument::DecodeEntities(m_strValue.ToString()); }
 
+void CXmlElement::Append(CXmlElement& child)
+{
+    child.m_pParent.m_index = m_nIndex;
+    if (m_children.m_last == 0) {
+        child.m_nNextSibling = child.m_nIndex;
+    } else {
+        CXmlElement& last = *m_pPool->At(m_children.m_last);
+        child.m_nNextSibling = last.m_nNextSibling;
+        last.m_nNextSibling = child.m_nIndex;
+    }
+    m_children.m_last = child.m_nIndex;
+}
+
 CXmlElement& CXmlElement::AddChild(const CString& name)
 {
-    CXmlElement& child = m_children.emplace_back();
-    child.m_strName = name;
-    child.m_pParent = this;
+    CXmlElement& child = NewChild();
+    if (!name.IsEmpty())
+        child.m_strName = name;
     return child;
 }
 
-CXmlElement& CXmlElement::AddChild(CXmlElementList& spare)
-{
-    if (spare.empty()) {
-        CXmlElement& child = m_children.emplace_back();
-        child.m_pParent = this;
-        return child;
-    }
-    // An element taken with its subtree leaves its children at the front of `spare`, so the
-    // subtree is flattened only as far as it is reused.
-    CXmlElement& front = spare.front();
-    spare.splice(std::next(spare.begin()), front.m_children);
-    m_children.splice(m_children.end(), spare, spare.begin());
-    CXmlElement& child = m_children.back();
-    child.m_strName.Empty();
-    child.m_strAttributes.Empty();
-    child.m_attributes.RemoveAll();
-    child.m_pParent = this;
-    child.m_posChild = child.m_children.end();
-    child.m_strValue.Empty();
-    return child;
-}
+CXmlElement& CXmlElement::AddChild(CXmlElementList&) { return NewChild(); }
 
-void CXmlElement::MoveDescendantsTo(CXmlElementList& spare)
+CXmlElement& CXmlElement::NewChild()
 {
-    CXmlElementList flat;
-    flat.splice(flat.end(), m_children);
-    // Each element's children go right behind it, so the list ends up in document order: the
-    // order in which the next tree takes the elements again, which keeps neighbours in memory.
-    for (auto element = flat.begin(); element != flat.end(); ++element)
-        flat.splice(std::next(element), element->m_children);
-    spare.splice(spare.end(), flat);
-    m_posChild = m_children.end();
+    if (!m_pPool)
+        throw CInvalidArgException();
+    CXmlElement& child = m_pPool->Add();
+    Append(child);
+    return child;
 }
 
 void CXmlElement::RemoveAllChildren()
 {
-    // Hostile files nest elements a million deep: instead of letting each destructor delete its
-    // own children recursively, flatten the subtree first, so that each element is destroyed
-    // with no children left.
-    CXmlElementList doomed;
-    MoveDescendantsTo(doomed);
+    m_children.m_last = 0;
+    m_posChild = 0;
 }
+
+CXmlParentLink::operator CXmlElement*() const
+{
+    if (m_index == 0)
+        return nullptr;
+    return ElementOf<offsetof(CXmlElementFields, m_pParent)>(this).m_pPool->At(m_index);
+}
+
+const CXmlElementPool* CXmlElementList::Pool() const
+{
+    return ElementOf<offsetof(CXmlElementFields, m_children)>(this).m_pPool;
+}
+
+uint32_t CXmlElementList::First() const { return m_last == 0 ? 0 : Pool()->At(m_last)->m_nNextSibling; }
+
+CXmlElementList::iterator CXmlElementList::begin() { return {Pool(), First(), m_last}; }
+
+CXmlElementList::const_iterator CXmlElementList::begin() const { return {Pool(), First(), m_last}; }
+
+size_t CXmlElementList::size() const
+{
+    size_t count = 0;
+    for (auto it = begin(); it != end(); ++it)
+        ++count;
+    return count;
+}
+
+CXmlElement& CXmlElementList::back() { return *Pool()->At(m_last); }
+
+const CXmlElement& CXmlElementList::back() const { return *Pool()->At(m_last); }
+
+const CXmlElement& CXmlElementAttributes::Owner() const
+{
+    return ElementOf<offsetof(CXmlElementFields, m_attributes)>(this);
+}
+
+const CXmlAttributes* CXmlElementAttributes::HandSet() const
+{
+    const CXmlElement& element = Owner();
+    return element.m_pPool ? element.m_pPool->HandSetAttributes(element.m_nIndex) : nullptr;
+}
+
+CXmlAttributes& CXmlElementAttributes::MakeHandSet()
+{
+    CXmlElement& element = Owner();
+    if (!element.m_pPool)
+        throw CInvalidArgException();
+    if (const CXmlAttributes* existing = HandSet())
+        return const_cast<CXmlAttributes&>(*existing);
+    // Pairs set by hand go after those of the attribute text.
+    CXmlAttributes split;
+    split.Split(element.m_strAttributes.view());
+    CXmlAttributes& attributes = element.m_pPool->MakeHandSetAttributes(element.m_nIndex);
+    for (const auto& [key, value] : split.Pairs())
+        attributes.SetAt(key, value);
+    return attributes;
+}
+
+bool CXmlElementAttributes::Lookup(const CString& key, CString& value) const
+{
+    if (const CXmlAttributes* attributes = HandSet())
+        return attributes->Lookup(key, value);
+    // The last pair of that name holds the value.
+    bool found = false;
+    std::u16string_view last;
+    ForEachAttribute(Owner().m_strAttributes.view(), [&](std::u16string_view name, std::u16string_view text) {
+        if (name == key.view()) {
+            last = text;
+            found = true;
+        }
+    });
+    if (found)
+        value = CString(last);
+    return found;
+}
+
+int CXmlElementAttributes::GetCount() const
+{
+    if (const CXmlAttributes* attributes = HandSet())
+        return attributes->GetCount();
+    CXmlAttributes split;
+    split.Split(Owner().m_strAttributes.view());
+    return split.GetCount();
+}
+
+bool CXmlElementAttributes::IsEmpty() const
+{
+    if (const CXmlAttributes* attributes = HandSet())
+        return attributes->IsEmpty();
+    // Every "=" starts a pair, closed or not.
+    const std::u16string_view text = Owner().m_strAttributes.view();
+    return text.find(u'=') == std::u16string_view::npos;
+}
+
+std::vector<CXmlAttributes::Pair> CXmlElementAttributes::Pairs() const
+{
+    if (const CXmlAttributes* attributes = HandSet())
+        return attributes->Pairs();
+    CXmlAttributes split;
+    split.Split(Owner().m_strAttributes.view());
+    return split.Pairs();
+}
+
+void CXmlElementAttributes::SetAt(std::u16string_view key, std::u16string_view value)
+{
+    // Copied first: either may be a part of a string the hand-set record is made from.
+    const CString newKey(key);
+    const CString newValue(value);
+    MakeHandSet().SetAt(newKey, newValue);
+}
+
+void CXmlElementAttributes::RemoveAll() { MakeHandSet().RemoveAll(); }
+
+// Fields find their element by their offset, which needs a plain record; and the record is kept
+// small, since a site structure holds one per tag.
+static_assert(std::is_standard_layout_v<CXmlElementFields>);
+static_assert(sizeof(void*) != 8 || sizeof(CXmlElement) <= 48);

@@ -20,7 +20,7 @@ TEST(XmlAttributes, ManyAttributesKeepOrderAndTheLastValue)
     tag += u" k3=\"again\" k39=\"last\"/>";
     CXmlDocument doc;
     doc.Parse(CString(tag));
-    const CXmlAttributes& attributes = doc.GetRootElement()->m_attributes;
+    const CXmlElementAttributes& attributes = doc.GetRootElement()->m_attributes;
     ASSERT_EQ(attributes.GetCount(), 40);
     EXPECT_EQ(attributes.Pairs()[3].first, u"k3");
     EXPECT_EQ(attributes.Pairs()[3].second, u"again");
@@ -84,7 +84,7 @@ TEST(XmlAttributes, PairsReadInPlaceAreCopiedOnceOneIsSetByHand)
 {
     CXmlDocument doc;
     doc.Parse(u"<r><a x=\"1\" y=\"2\" z=\"3\"/></r>");
-    CXmlAttributes& attributes = doc.GetRootElement()->m_children.front().m_attributes;
+    CXmlElementAttributes& attributes = doc.GetRootElement()->m_children.front().m_attributes;
     attributes.SetAt(CString(u"w"), CString(u"4"));
     attributes.SetAt(CString(u"y"), CString(u"two"));
     doc.m_strText = CString(u"<q/>");
@@ -117,7 +117,7 @@ TEST(XmlAttributes, ManyPairsReadInPlaceThenSetByHandAreAllFound)
     tag += u"/>";
     CXmlDocument doc;
     doc.Parse(CString(tag));
-    CXmlAttributes& attributes = doc.GetRootElement()->m_attributes;
+    CXmlElementAttributes& attributes = doc.GetRootElement()->m_attributes;
     for (int i = 40; i < 100; ++i)
         attributes.SetAt(CString::FromUtf8("k" + std::to_string(i)), CString::FromUtf8(std::to_string(i)));
     attributes.SetAt(CString(u"k5"), CString(u"five"));

@@ -11,12 +11,20 @@
 
 namespace {
 
-// Every element's pairs, read in place, are those of its raw attribute text.
+// Every element's attributes, looked up in place in the document's text, are the pairs a plain
+// split of its raw attribute text gives.
 void ExpectPairsOfTheRawText(const CXmlElement& element)
 {
     CXmlAttributes copied;
     copied.Split(element.m_strAttributes);
-    EXPECT_EQ(copied.Pairs(), element.m_attributes.Pairs()) << element.m_strAttributes.ToUtf8();
+    const std::string raw = element.m_strAttributes.ToUtf8();
+    EXPECT_EQ(copied.Pairs(), element.m_attributes.Pairs()) << raw;
+    EXPECT_EQ(copied.IsEmpty(), element.m_attributes.IsEmpty()) << raw;
+    for (const auto& [key, value] : copied.Pairs()) {
+        CString found;
+        EXPECT_TRUE(element.m_attributes.Lookup(key, found)) << raw;
+        EXPECT_EQ(found, value) << raw;
+    }
     for (const CXmlElement& child : element.GetChildren())
         ExpectPairsOfTheRawText(child);
 }

@@ -10,7 +10,11 @@
 #include "tests/support/temporary_folder.h"
 
 // Readable failure messages for the element tree's strings.
-inline void PrintTo(const CXmlText& text, std::ostream* out) { *out << '"' << text.ToUtf8() << '"'; }
+template <XmlTextKind Kind>
+void PrintTo(const CXmlText<Kind>& text, std::ostream* out)
+{
+    *out << '"' << text.ToUtf8() << '"';
+}
 
 // name{key=value,...}'text'(child child ...), each part only when present.
 inline std::string DumpElement(const CXmlElement& element)

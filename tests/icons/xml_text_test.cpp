@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "icons/xml_document.h"
+#include "platform/exceptions.h"
 #include "tests/icons/xml_test_support.h"
 #include "tests/test_printers.h"
 
@@ -24,8 +25,8 @@ TEST(XmlText, ParsedStringsAreReadFromTheDocumentsText)
     CXmlDocument doc;
     doc.Parse(u"<site name=\"S\"><page  url=\"p.html\"  >  Caf&amp;\u00e9  </page></site>");
     const CXmlElement& page = doc.GetRootElement()->GetChildren().front();
-    for (const CXmlText* part : {&page.m_strName, &page.m_strAttributes, &page.m_strValue})
-        EXPECT_TRUE(LiesWithin(part->view(), doc.m_strText.view())) << part->ToUtf8();
+    for (std::u16string_view part : {page.m_strName.view(), page.m_strAttributes.view(), page.m_strValue.view()})
+        EXPECT_TRUE(LiesWithin(part, doc.m_strText.view())) << CString(part).ToUtf8();
     EXPECT_EQ(page.m_strName, u"page");
     EXPECT_EQ(page.m_strAttributes, u"url=\"p.html\"");
     EXPECT_EQ(page.m_strValue, u"Caf&amp;\u00e9");
@@ -90,22 +91,39 @@ TEST(XmlText, MakeLowerCopiesOnlyANameWithCapitals)
     EXPECT_EQ(child->m_strName.CompareNoCase(CString(u"\u00c9T\u00c9")), 0);
 }
 
-// A part that does not lie within the given text is copied rather than read in place.
+// A part of the document's text is read in place; a part of any other text is copied.
 TEST(XmlText, APartFromElsewhereIsCopied)
 {
-    const CString source(u"glyphs");
-    CXmlText text;
-    text.SetPartOf(source, source.view().substr(1, 4));
-    EXPECT_EQ(text.view().data(), source.view().data() + 1);
+    CXmlDocument doc;
+    doc.Parse(u"<glyphs/>");
+    CXmlText<XmlTextKind::Value>& text = doc.GetRootElement()->m_strValue;
+    text.SetPartOf(doc.m_strText, doc.m_strText.view().substr(1, 4));
+    EXPECT_EQ(text.view().data(), doc.m_strText.view().data() + 1);
+    EXPECT_EQ(text, u"glyp");
 
     std::u16string elsewhere(u"unknown");
-    text.SetPartOf(source, elsewhere);
+    text.SetPartOf(doc.m_strText, elsewhere);
     elsewhere[0] = u'X';
     EXPECT_EQ(text, u"unknown");
-    EXPECT_EQ(text.ToUtf8(), "unknown");
+    const CString other(u"<glyphs/>");
+    text.SetPartOf(other, other.view().substr(1, 4));
+    EXPECT_NE(text.view().data(), other.view().data() + 1);
+    EXPECT_EQ(text.ToUtf8(), "glyp");
 
     text.Empty();
     EXPECT_TRUE(text.IsEmpty());
+}
+
+// An element of no document (a placeholder) reads as empty and refuses to be written.
+TEST(XmlText, AnElementOfNoDocumentStaysEmpty)
+{
+    CXmlElement lone;
+    EXPECT_TRUE(lone.m_strName.IsEmpty());
+    EXPECT_TRUE(lone.GetChildren().empty());
+    EXPECT_EQ(lone.GetAttribute(u"name"), u"");
+    EXPECT_EQ(lone.m_pParent, nullptr);
+    EXPECT_THROW(lone.m_strName = u"x", CInvalidArgException);
+    EXPECT_THROW(lone.AddChild(), CInvalidArgException);
 }
 
 // The JSON tree reads keys and values in place too, and copies the name "unknown" its array
