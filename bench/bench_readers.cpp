@@ -18,7 +18,7 @@ const std::u16string& JsonInput() { return IconMapText(); }
 int64_t Utf8Bytes(const std::u16string& text) { return static_cast<int64_t>(CString(text).ToUtf8().size()); }
 
 // Each iteration parses into a document that still holds the previous tree, as the extension
-// object does when the host sends a new structure; the new tree reuses the old one's elements.
+// object does when the host sends a new structure; the new tree reuses the old one's blocks.
 void BM_XmlReparseSiteStructure(benchmark::State& state)
 {
     const std::u16string& text = XmlInput();

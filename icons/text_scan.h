@@ -107,6 +107,38 @@ inline size_t TextLength(const char16_t* text)
 #endif
 }
 
+// The number of characters before the terminating null, counting no further than `limit`: the
+// same reading as TextLength, for a text read a part at a time.
+#if defined(__SSE2__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((no_sanitize_address))
+#endif
+inline size_t TextLengthUpTo(const char16_t* text, size_t limit)
+{
+    const char16_t* at = text;
+    const char16_t* const end = text + limit;
+#ifdef __SSE2__
+    while (at < end && reinterpret_cast<uintptr_t>(at) % 16 != 0) {
+        if (*at == 0)
+            return static_cast<size_t>(at - text);
+        ++at;
+    }
+    const __m128i zero = _mm_setzero_si128();
+    for (; at < end; at += 8) {
+        const __m128i block = _mm_load_si128(reinterpret_cast<const __m128i*>(at));
+        const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(block, zero));
+        if (mask != 0) {
+            const size_t length = static_cast<size_t>(at - text) + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+            return length < limit ? length : limit;
+        }
+    }
+    return limit;
+#else
+    while (at < end && *at != 0)
+        ++at;
+    return static_cast<size_t>(at - text);
+#endif
+}
+
 // The position of the first character at or after `from` that is not white space, or the size.
 inline size_t SkipBlanks(std::u16string_view text, size_t from)
 {

@@ -98,18 +98,41 @@ int CXmlDocument::Parse(CString text)
 
 int CXmlDocument::ParseCopyOf(const char16_t* text)
 {
-    const std::u16string_view view = text ? std::u16string_view(text, TextLength(text)) : std::u16string_view();
-    // A copy that cannot be made leaves the text and the tree as they were.
-    if (view.size() > m_strText.str().capacity()) {
+    if (!text)
+        text = u"";
+    // The host's text mostly fits the buffer of the one before: it is then copied a part at a
+    // time while its end is sought, so that it is read from memory once, not twice.
+    constexpr size_t kPart = 4096;
+    const size_t capacity = m_strText.str().capacity();
+    size_t length = 0;
+    for (;;) {
+        const size_t part = TextLengthUpTo(text + length, kPart);
+        if (length + part > capacity)
+            break;
+        if (length == 0) {
+            m_pool.Clear();
+            ClearRoot();
+            m_strText.Empty();
+        }
+        m_strText += std::u16string_view(text + length, part);
+        length += part;
+        if (part < kPart) {
+            ParseText();
+            return 1;
+        }
+    }
+    // A longer text: a copy that cannot be made leaves the tree as it was, or empty if the
+    // text's start was already copied over the old one.
+    const std::u16string_view view(text, length + TextLength(text + length));
+    try {
         CString copy(view);
         m_pool.Clear();
         ClearRoot();
         m_strText = std::move(copy);
-    } else {
-        m_pool.Clear();
-        ClearRoot();
-        m_strText.Empty();
-        m_strText += view;
+    } catch (...) {
+        if (length > 0)
+            m_strText.Empty();
+        throw;
     }
     ParseText();
     return 1;

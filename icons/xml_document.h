@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -65,6 +66,46 @@ public:
     using iterator = Iterator<CXmlElement>;
     using const_iterator = Iterator<const CXmlElement>;
 
+    // Children last first. Siblings lead only forward, so the walk takes the children's numbers
+    // once, when it starts, and the iterators share them.
+    template <typename Element>
+    class ReverseIterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = CXmlElement;
+        using difference_type = std::ptrdiff_t;
+        using pointer = Element*;
+        using reference = Element&;
+
+        ReverseIterator() = default;
+        ReverseIterator(const CXmlElementPool* pool, std::shared_ptr<const std::vector<uint32_t>> order)
+            : m_pool(pool), m_order(std::move(order)), m_left(m_order ? m_order->size() : 0)
+        {
+        }
+        Element& operator*() const;
+        Element* operator->() const { return &**this; }
+        ReverseIterator& operator++()
+        {
+            --m_left;
+            return *this;
+        }
+        ReverseIterator operator++(int)
+        {
+            ReverseIterator before = *this;
+            --m_left;
+            return before;
+        }
+        friend bool operator==(const ReverseIterator& a, const ReverseIterator& b) { return a.m_left == b.m_left; }
+        friend bool operator!=(const ReverseIterator& a, const ReverseIterator& b) { return a.m_left != b.m_left; }
+
+    private:
+        const CXmlElementPool* m_pool = nullptr;
+        std::shared_ptr<const std::vector<uint32_t>> m_order;
+        size_t m_left = 0;  // children still to come; 0 past the first
+    };
+    using reverse_iterator = ReverseIterator<CXmlElement>;
+    using const_reverse_iterator = ReverseIterator<const CXmlElement>;
+
     CXmlElementList() = default;
     CXmlElementList(const CXmlElementList&) = delete;
     CXmlElementList& operator=(const CXmlElementList&) = delete;
@@ -79,12 +120,18 @@ public:
     const CXmlElement& front() const { return *begin(); }
     CXmlElement& back();
     const CXmlElement& back() const;
+    reverse_iterator rbegin() { return {Pool(), Order()}; }
+    reverse_iterator rend() { return {}; }
+    const_reverse_iterator rbegin() const { return {Pool(), Order()}; }
+    const_reverse_iterator rend() const { return {}; }
 
 private:
     friend class CXmlElement;
     friend class CXmlDocument;
     const CXmlElementPool* Pool() const;
     uint32_t First() const;
+    // The children's numbers in document order; null without children.
+    std::shared_ptr<const std::vector<uint32_t>> Order() const;
     uint32_t m_last = 0;
 };
 
@@ -181,6 +228,12 @@ template <typename Element>
 Element& CXmlElementList::Iterator<Element>::operator*() const
 {
     return *m_pool->At(m_at);
+}
+
+template <typename Element>
+Element& CXmlElementList::ReverseIterator<Element>::operator*() const
+{
+    return *m_pool->At((*m_order)[m_left - 1]);
 }
 
 template <typename Element>

@@ -88,6 +88,16 @@ CXmlElementList::iterator CXmlElementList::begin() { return {Pool(), First(), m_
 
 CXmlElementList::const_iterator CXmlElementList::begin() const { return {Pool(), First(), m_last}; }
 
+std::shared_ptr<const std::vector<uint32_t>> CXmlElementList::Order() const
+{
+    if (empty())
+        return nullptr;
+    auto order = std::make_shared<std::vector<uint32_t>>();
+    for (auto it = begin(); it != end(); ++it)
+        order->push_back(it->m_nIndex);
+    return order;
+}
+
 size_t CXmlElementList::size() const
 {
     size_t count = 0;

@@ -264,6 +264,55 @@ TEST(XmlNavigation, ParseCopyOfReadsTheTextUpToItsNull)
     EXPECT_TRUE(doc.GetRootElement()->GetChildren().empty());
 }
 
+// Children read both ways, and the list's ends, as the walkers with a stack of their own use them.
+TEST(XmlNavigation, ChildrenReadForwardAndBackward)
+{
+    CXmlDocument doc;
+    doc.Parse(u"<r><a/><b><x/></b><c/></r>");
+    const CXmlElementList& children = doc.GetRootElement()->GetChildren();
+    std::string forward, backward;
+    for (const CXmlElement& child : children)
+        forward += child.m_strName.ToUtf8();
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+        backward += child->m_strName.ToUtf8();
+    EXPECT_EQ(forward, "abc");
+    EXPECT_EQ(backward, "cba");
+    EXPECT_EQ(children.size(), 3u);
+    EXPECT_EQ(children.front().m_strName, u"a");
+    EXPECT_EQ(children.back().m_strName, u"c");
+    const CXmlElementList& none = children.front().GetChildren();
+    EXPECT_TRUE(none.rbegin() == none.rend());
+    EXPECT_TRUE(none.begin() == none.end());
+}
+
+// Long texts are copied a part at a time into the previous text's buffer while they fit it: the
+// text and the tree are whole whether a text fits, ends on a part's edge or outgrows the buffer.
+TEST(XmlNavigation, ParseCopyOfTakesLongTextsWhole)
+{
+    const auto site = [](size_t pages) {
+        std::u16string text = u"<site>";
+        for (size_t i = 0; i < pages; ++i)
+            text += u"<page name=\"" + CString::FromUtf8(std::to_string(i)).str() + u"\"/>";
+        return text + u"</site>";
+    };
+    CXmlDocument doc;
+    for (size_t pages : {size_t{400}, size_t{400}, size_t{2000}, size_t{10}, size_t{1999}, size_t{0}}) {
+        std::u16string text = site(pages);
+        doc.ParseCopyOf(text.c_str());
+        ASSERT_EQ(doc.m_strText, CString(text)) << pages;
+        EXPECT_EQ(doc.GetRootElement()->GetChildren().size(), pages);
+        if (pages > 0) {
+            EXPECT_EQ(doc.GetRootElement()->GetChildren().back().GetAttribute(u"name"),
+                      CString::FromUtf8(std::to_string(pages - 1)));
+        }
+    }
+    // A text that ends exactly where a part does.
+    std::u16string exact = u"<r>" + std::u16string(8192 - 7, u'x') + u"</r>";
+    doc.ParseCopyOf(exact.c_str());
+    EXPECT_EQ(doc.m_strText.GetLength(), 8192);
+    EXPECT_EQ(doc.GetRootElement()->m_strValue.GetLength(), 8192 - 7);
+}
+
 TEST(XmlEntities, EncodeEscapesMarkupAndWritesReferencesFromU0080)
 {
     const struct {
