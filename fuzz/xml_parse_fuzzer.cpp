@@ -22,11 +22,16 @@ void Walk(CXmlDocument& doc)
         const std::vector<CXmlAttributes::Pair> pairs = element->m_attributes.Pairs();
         for (const auto& pair : pairs)
             CXmlDocument::DecodeEntities(pair.second);
-        // The pairs read in place from the document's text are those of the element's raw
-        // attribute text.
+        // The attributes looked up in place in the document's text are the pairs a plain split
+        // of the element's raw attribute text gives.
         CXmlAttributes copied;
         copied.Split(element->m_strAttributes);
         FuzzRequire(copied.Pairs() == pairs);
+        FuzzRequire(copied.IsEmpty() == element->m_attributes.IsEmpty());
+        for (const auto& [key, value] : pairs) {
+            CString found;
+            FuzzRequire(element->m_attributes.Lookup(key, found) && found == value);
+        }
         for (CXmlElement* child = doc.GetFirstChild(element); child; child = doc.GetNextChild(element)) {
             FuzzRequire(child->m_pParent == element);
             stack.push_back(child);
@@ -48,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FuzzRequire(xml_reference::DumpTree(doc) == xml_reference::ReadAndDump(text.view()));
 
     // Parse again into the same document as a file would be read, without line breaks and tabs:
-    // the new tree reuses the old one's elements.
+    // the new tree reuses the old one's blocks.
     std::u16string flat = text.str();
     std::erase_if(flat, [](char16_t ch) { return ch == u'\r' || ch == u'\n' || ch == u'\t'; });
     doc.Parse(CString(flat));
