@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr size_t npos = std::u16string_view::npos;
-
 // The end of the string of this kind that starts at `start`, as the parser found it; the text
 // may since have been replaced, so every search stops at its end.
 template <XmlTextKind Kind>
