@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -174,9 +175,16 @@ void LivePage::ShowMenu(MenuDocument& document)
     // While a document loads, it is left to finish; it is then brought up to the newest build.
     if (m_navigating)
         return;
-    if (m_documentShown && PatchTo(folder))
+    const bool fresh = std::exchange(m_fresh, false);
+    if (m_documentShown && !fresh && PatchTo(folder))
         return;
     Navigate();
+}
+
+void LivePage::ReloadMenu(MenuDocument& document)
+{
+    m_fresh = true;
+    ShowMenu(document);
 }
 
 bool LivePage::PatchTo(const QString& folder)

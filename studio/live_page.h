@@ -24,6 +24,9 @@ public:
     // in place in the page on show, or by loading it when there is none yet.
     // A failure (a font the module names that the folders lack) shows its one line instead.
     void ShowMenu(MenuDocument& document);
+    // The same, always as a new document (View > Reload Page: whatever the designer did in the
+    // page, such as ticking the folded menu's toggle, is undone).
+    void ReloadMenu(MenuDocument& document);
 
     // The width the page is shown at; 0 for the whole width of the window (the desktop).
     int PageWidth() const;
@@ -69,6 +72,7 @@ private:
     int m_navigatedBuild = 0;    // the build whose folder the document on show was loaded from
     bool m_navigating = false;   // a navigation is under way; changes meanwhile wait for it
     bool m_documentShown = false;  // the last navigation loaded, so later builds can patch it
+    bool m_fresh = false;          // the next build is loaded as a new document
     QPointF m_scroll;
     QUrl m_shown;
 };

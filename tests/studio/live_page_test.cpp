@@ -1,5 +1,6 @@
 // The live page: the published menu in the web engine, where pointing at a button opens its panel,
 // shown at the width chosen and rebuilt after a change.
+#include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -102,6 +103,17 @@ TEST_F(LivePageTest, AChangeIsShownInThePageOnShowKeepingItsScrollPositionAndOnl
     EXPECT_NE(Evaluate(view, QStringLiteral("document.querySelector('nav').innerText")).toString().indexOf(
                   QStringLiteral("quoted")), 0);
     EXPECT_EQ(Evaluate(view, QStringLiteral("window.studioMark")).toString(), QStringLiteral("same document"));
+
+    // Reload Page starts a new document.
+    QAction* reload = nullptr;
+    for (QAction* action : window->findChildren<QAction*>())
+        if (action->text() == QStringLiteral("&Reload Page"))
+            reload = action;
+    ASSERT_NE(reload, nullptr);
+    loaded = page->LoadedCount();
+    reload->trigger();
+    ASSERT_TRUE(WaitForPage(page, loaded));
+    EXPECT_EQ(Evaluate(view, QStringLiteral("typeof window.studioMark")).toString(), QStringLiteral("undefined"));
     Discard(window);
 }
 
