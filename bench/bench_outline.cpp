@@ -63,7 +63,7 @@ void BM_OutlineEditReachesLivePage(benchmark::State& state)
     MainWindow window({}, QStringLiteral("/tmp/trellis-outline-bench-recovery"));
     window.show();
     if (!window.OpenFile(QString::fromStdString(MenuFile())) ||
-        !QTest::qWaitFor([&] { return window.livePage()->LoadedCount() > 0; }, 30000)) {
+        !window.livePage()->WaitForLoadedCount(0)) {
         state.SkipWithError("the menu did not open");
         return;
     }
@@ -73,7 +73,7 @@ void BM_OutlineEditReachesLivePage(benchmark::State& state)
         outline->view()->setFocus();
         const int before = window.livePage()->LoadedCount();
         outline->duplicateAction()->trigger();
-        if (!QTest::qWaitFor([&] { return window.livePage()->LoadedCount() > before; }, 30000)) {
+        if (!window.livePage()->WaitForLoadedCount(before)) {
             state.SkipWithError("the page was not built again");
             break;
         }

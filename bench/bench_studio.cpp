@@ -69,7 +69,7 @@ std::string MenuFile()
 
 bool WaitForPage(MainWindow& window, int before)
 {
-    return QTest::qWaitFor([&] { return window.livePage()->LoadedCount() > before; }, 30000);
+    return window.livePage()->WaitForLoadedCount(before);
 }
 
 // From nothing to the window on the screen with the menu drawn and its page shown.

@@ -2,18 +2,25 @@
 // beside it, as they will on the site), shown by Qt WebEngine.
 #include "studio/live_page.h"
 
+#include <algorithm>
 #include <functional>
+#include <utility>
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include "studio/error_text.h"
+#include "studio/live_page_patch.h"
 #include "studio/menu_document.h"
 
 namespace {
@@ -22,8 +29,9 @@ namespace {
 // going there (the page's links point into the site, or to mail and telephone programs).
 class MenuPreviewPage : public QWebEnginePage {
 public:
-    MenuPreviewPage(std::function<void(const QUrl&)> linkClicked, QObject* parent)
-        : QWebEnginePage(parent), m_linkClicked(std::move(linkClicked))
+    MenuPreviewPage(std::function<void(const QUrl&)> linkClicked, std::function<void(const PatchMessage&)> patched,
+                    QObject* parent)
+        : QWebEnginePage(parent), m_linkClicked(std::move(linkClicked)), m_patched(std::move(patched))
     {
     }
 
@@ -37,9 +45,16 @@ protected:
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     }
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int, const QString&) override
+    {
+        PatchMessage patch;
+        if (ParsePatchMessage(message, &patch))
+            m_patched(patch);
+    }
 
 private:
     std::function<void(const QUrl&)> m_linkClicked;
+    std::function<void(const PatchMessage&)> m_patched;
 };
 
 }  // namespace
@@ -51,7 +66,8 @@ LivePage::LivePage(QWidget* parent)
     setObjectName(QStringLiteral("livePage"));
     m_widths->setObjectName(QStringLiteral("pageWidth"));
     m_view->setObjectName(QStringLiteral("pageView"));
-    m_view->setPage(new MenuPreviewPage([this](const QUrl& url) { emit linkClicked(url); }, m_view));
+    m_view->setPage(new MenuPreviewPage([this](const QUrl& url) { emit linkClicked(url); },
+                                        [this](const PatchMessage& patch) { PagePatched(patch); }, m_view));
     m_view->setAccessibleName(tr("Live page"));
     m_note->setObjectName(QStringLiteral("pageNote"));
     m_note->setWordWrap(true);
@@ -95,6 +111,11 @@ void LivePage::OfferWidths(const std::vector<int>& breakpoints)
     ApplyWidth();
 }
 
+QString LivePage::ShownFolder() const
+{
+    return m_shownBuild ? QDir(m_folder.path()).filePath(QStringLiteral("page-%1").arg(m_shownBuild)) : QString();
+}
+
 int LivePage::PageWidth() const { return m_widths->count() ? m_widths->currentData().toInt() : 0; }
 
 bool LivePage::ChooseWidth(int width)
@@ -126,10 +147,12 @@ void LivePage::ShowMenu(MenuDocument& document)
         return;
     }
     // Each build goes into a folder of its own, so the engine never reads a stylesheet of one
-    // build with the page of another; the one before last is removed.
+    // build with the page of another; the one before last is removed, unless the page on show was
+    // navigated to it (later builds are shown in that document).
     ++m_build;
     const QDir root(m_folder.path());
-    QDir(root.filePath(QStringLiteral("page-%1").arg(m_build - 2))).removeRecursively();
+    if (m_build - 2 != m_navigatedBuild)
+        QDir(root.filePath(QStringLiteral("page-%1").arg(m_build - 2))).removeRecursively();
     const QString folder = root.filePath(QStringLiteral("page-%1").arg(m_build));
     std::vector<std::string> notes;
     try {
@@ -149,20 +172,95 @@ void LivePage::ShowMenu(MenuDocument& document)
         lines << QString::fromStdString(note);
     m_note->setText(lines.join(QLatin1Char('\n')));
     m_note->setVisible(!lines.isEmpty());
+    // While a document loads, it is left to finish; it is then brought up to the newest build.
+    if (m_navigating)
+        return;
+    const bool fresh = std::exchange(m_fresh, false);
+    if (m_documentShown && !fresh && PatchTo(folder))
+        return;
+    Navigate();
+}
+
+void LivePage::ReloadMenu(MenuDocument& document)
+{
+    m_fresh = true;
+    ShowMenu(document);
+}
+
+bool LivePage::PatchTo(const QString& folder)
+{
+    QFile page(QDir(folder).filePath(QStringLiteral("index.html")));
+    if (!page.open(QIODevice::ReadOnly))
+        return false;
+    const QString html = QString::fromUtf8(page.readAll());
+    QMap<QString, QString> stylesheets;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.css")}, QDir::Files)) {
+        QFile sheet(dir.filePath(name));
+        if (sheet.open(QIODevice::ReadOnly))
+            stylesheets.insert(name, QString::fromUtf8(sheet.readAll()));
+    }
+    const QUrl base = QUrl::fromLocalFile(folder + QLatin1Char('/'));
+    m_view->page()->runJavaScript(PatchPageScript(html, base, stylesheets, m_build));
+    return true;
+}
+
+void LivePage::Navigate()
+{
     if (m_loaded > 0)
         m_scroll = m_view->page()->scrollPosition();
-    m_shown = QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.html")));
+    const int previous = m_navigatedBuild;
+    m_navigatedBuild = m_build;
+    if (previous > 0 && previous < m_build - 2)
+        QDir(QDir(m_folder.path()).filePath(QStringLiteral("page-%1").arg(previous))).removeRecursively();
+    m_shown = QUrl::fromLocalFile(QDir(m_folder.path()).filePath(QStringLiteral("page-%1/index.html").arg(m_build)));
+    m_navigating = true;
     m_view->setUrl(m_shown);
 }
 
 void LivePage::PageLoaded(bool ok)
 {
-    // A build that a newer one replaced before it finished loading is not the page shown.
-    if (m_view->url() != m_shown)
+    // Only the document last navigated to counts (a jump within it keeps it the same document).
+    if (m_view->url().adjusted(QUrl::RemoveFragment) != m_shown)
         return;
+    m_navigating = false;
+    m_documentShown = ok;
+    // A change made while the page was loading is shown now, in place.
+    if (m_navigatedBuild != m_build) {
+        if (!ok || !PatchTo(QDir(m_folder.path()).filePath(QStringLiteral("page-%1").arg(m_build))))
+            Navigate();
+        return;
+    }
     ++m_loaded;
+    m_shownBuild = m_build;
     if (ok && !m_scroll.isNull())
         m_view->page()->runJavaScript(
             QStringLiteral("window.scrollTo(%1, %2);").arg(m_scroll.x()).arg(m_scroll.y()));
     emit pageShown(ok);
+}
+
+void LivePage::PagePatched(const PatchMessage& patch)
+{
+    // Only the newest build counts; an older one that finishes late is already replaced.
+    if (patch.build != m_build)
+        return;
+    if (!patch.shown) {
+        qWarning("The live page could not be updated in place (%s); loading it again.", qPrintable(patch.reason));
+        return Navigate();
+    }
+    ++m_loaded;
+    m_shownBuild = m_build;
+    emit pageShown(true);
+}
+
+bool LivePage::WaitForLoadedCount(int before, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (m_loaded <= before && !deadline.hasExpired()) {
+        QEventLoop loop;
+        connect(this, &LivePage::pageShown, &loop, &QEventLoop::quit);
+        QTimer::singleShot(std::max<qint64>(1, deadline.remainingTime()), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return m_loaded > before;
 }

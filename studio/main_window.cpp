@@ -235,7 +235,7 @@ void MainWindow::CreateActions()
     connect(m_propertiesAction, &QAction::triggered, this, &MainWindow::EditProperties);
 
     m_reloadPageAction = make(tr("&Reload Page"), QKeySequence::Refresh, QStyle::SP_BrowserReload);
-    connect(m_reloadPageAction, &QAction::triggered, this, [this] { m_livePage->ShowMenu(*m_document); });
+    connect(m_reloadPageAction, &QAction::triggered, this, [this] { m_livePage->ReloadMenu(*m_document); });
     m_aboutAction = make(tr("&About Trellis Studio"), QKeySequence());
     m_aboutAction->setMenuRole(QAction::AboutRole);
     connect(m_aboutAction, &QAction::triggered, this, [this] {

@@ -54,7 +54,7 @@ inline void UseSandboxSettings()
 // Waits until the live page has loaded more pages than `before` (the page loads on its own).
 inline bool WaitForPage(LivePage* page, int before, int milliseconds = 30000)
 {
-    return QTest::qWaitFor([page, before] { return page->LoadedCount() > before; }, milliseconds);
+    return page->WaitForLoadedCount(before, milliseconds);
 }
 
 // The text of the next message box, answered with `button`; empty if none came.

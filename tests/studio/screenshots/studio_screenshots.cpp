@@ -96,7 +96,7 @@ int main(int argc, char** argv)
     QTest::qWaitForWindowExposed(&window);
     int loaded = window.livePage()->LoadedCount();
     window.OpenFile(menu);
-    QTest::qWaitFor([&] { return window.livePage()->LoadedCount() > loaded; }, 30000);
+    window.livePage()->WaitForLoadedCount(loaded);
     Shoot(&window, "studio-window.png");
 
     PointAtAPanelButton(window.livePage()->view());
@@ -125,7 +125,7 @@ int main(int argc, char** argv)
     // The question before unsaved work goes, after a change.
     window.livePage()->ChooseWidth(0);
     window.ImportMenu(QStringLiteral(TRELLIS_SOURCE_DIR "/examples/documentation.json"));
-    QTest::qWaitFor([&] { return window.livePage()->LoadedCount() > loaded; }, 30000);
+    window.livePage()->WaitForLoadedCount(loaded);
     AnswerNextModal([](QWidget* box) {
         QTimer::singleShot(300, box, [box] {
             const QRect frame = box->frameGeometry();
