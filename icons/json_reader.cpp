@@ -3,6 +3,7 @@
 #include "icons/json_icon_map.h"
 
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "icons/file_text.h"
@@ -27,21 +28,54 @@ std::u16string_view TokenText(std::u16string_view text, const CJsonToken& token)
 //   void SetName(Handle, std::u16string_view), void SetValue(Handle, std::u16string_view)
 
 // The element tree of a CXmlDocument, new elements taken from the spare ones while they last.
-// Names and texts are read in place from the document's text.
-struct TreeSink {
+// The tree keeps none of the JSON text: its names and texts are copied into one string, the
+// document's m_strText, and read in place from there. Brackets, quotes, blanks and repeated keys
+// cost nothing, so the tree holds less than the text it was built from.
+class TreeSink {
+public:
     using Handle = CXmlElement*;
-    CXmlElementList& spare;
-    const CString& text;
 
-    Handle AddMember(Handle parent) { return &parent->AddChild(spare); }
+    TreeSink(CXmlElementList& spare, CString& strings) : m_spare(spare), m_strings(strings) {}
+
+    Handle AddMember(Handle parent) { return &parent->AddChild(m_spare); }
     Handle AddItem(Handle parent, std::u16string_view name)
     {
-        CXmlElement& item = parent->AddChild(spare);
-        item.m_strName.SetPartOf(text, name);
+        CXmlElement& item = parent->AddChild(m_spare);
+        SetName(&item, name);
         return &item;
     }
-    void SetName(Handle element, std::u16string_view part) { element->m_strName.SetPartOf(text, part); }
-    void SetValue(Handle element, std::u16string_view part) { element->m_strValue.SetPartOf(text, part); }
+    void SetName(Handle element, std::u16string_view part) { Keep(element->m_strName, part); }
+    void SetValue(Handle element, std::u16string_view part) { Keep(element->m_strValue, part); }
+
+private:
+    // Short strings are kept once however often they occur: the keys of a map's fields repeat
+    // on every glyph, and the items of an array all bear their array's key. Longer ones are
+    // seldom repeated and not worth the lookup.
+    static constexpr size_t kSharedLength = 32;
+
+    void Keep(CXmlText& target, std::u16string_view part)
+    {
+        if (part.empty()) {
+            target.SetPartAt(m_strings, 0, 0);
+            return;
+        }
+        if (part.size() <= kSharedLength) {
+            auto [found, added] = m_shared.try_emplace(part, static_cast<size_t>(m_strings.GetLength()));
+            if (added)
+                m_strings += part;
+            target.SetPartAt(m_strings, found->second, part.size());
+            return;
+        }
+        const size_t start = static_cast<size_t>(m_strings.GetLength());
+        m_strings += part;
+        target.SetPartAt(m_strings, start, part.size());
+    }
+
+    CXmlElementList& m_spare;
+    CString& m_strings;
+    // Where each short string already lies in m_strings; the keys are views into the JSON
+    // text or into constants, which outlive the build.
+    std::unordered_map<std::u16string_view, size_t> m_shared;
 };
 
 // The name an array's items take: its key, without white space at either end, or "unknown".
@@ -164,21 +198,27 @@ int CXmlDocument::LoadJson(const CString& path)
 
 int CXmlDocument::ParseJson(CString text)
 {
-    Reset(std::move(text));
-    const std::u16string_view all = m_strText.view();
+    // The tree is built from the text into the emptied document, whose m_strText then holds the
+    // tree's names and texts instead of the JSON text.
+    Reset(CString());
+    const std::u16string_view all = text.view();
     std::vector<CJsonToken> tokens;
     int result = TokenizeJson(all, tokens);
     if (result == 0) {
-        m_root.m_strName = u"JSON";
+        TreeSink sink(m_spare, m_strText);
+        sink.SetName(&m_root, u"JSON");
         // Further values at the top are ignored.
         const int count = static_cast<int>(tokens.size());
-        TreeSink sink{m_spare, m_strText};
         if (count > 0 && BuildFromTokens(all, tokens, 0, count, &m_root, 1, sink) == kInvalid) {
-            Reset(std::move(m_strText));
+            Reset(CString());
             result = JSON_ERROR_INVAL;
         }
     }
     DropSpare();
+    // The strings grew by doubling; the tree keeps them at their length. Texts are kept as
+    // positions in m_strText, which stays the same object.
+    if (m_strText.str().capacity() > m_strText.str().size())
+        m_strText = CString(m_strText.view());
     return result;
 }
 
