@@ -53,22 +53,20 @@ private:
     // seldom repeated and not worth the lookup.
     static constexpr size_t kSharedLength = 32;
 
-    void Keep(CXmlText& target, std::u16string_view part)
+    template <typename Text>
+    void Keep(Text& target, std::u16string_view part)
     {
-        if (part.empty()) {
-            target.SetPartAt(m_strings, 0, 0);
-            return;
-        }
+        size_t start = static_cast<size_t>(m_strings.GetLength());
         if (part.size() <= kSharedLength) {
-            auto [found, added] = m_shared.try_emplace(part, static_cast<size_t>(m_strings.GetLength()));
+            auto [found, added] = m_shared.try_emplace(part, start);
+            start = found->second;
             if (added)
                 m_strings += part;
-            target.SetPartAt(m_strings, found->second, part.size());
-            return;
+        } else {
+            m_strings += part;
         }
-        const size_t start = static_cast<size_t>(m_strings.GetLength());
-        m_strings += part;
-        target.SetPartAt(m_strings, start, part.size());
+        // A part of the document's own text is read in place.
+        target.SetPartOf(m_strings, m_strings.view().substr(start, part.size()));
     }
 
     CXmlElementList& m_spare;
