@@ -50,19 +50,21 @@ public:
 private:
     // Short strings are kept once however often they occur: the keys of a map's fields repeat
     // on every glyph, and the items of an array all bear their array's key. Longer ones are
-    // seldom repeated and not worth the lookup.
+    // seldom repeated and not worth the lookup. Repeated keys show up early, so the table stops
+    // taking new strings once it holds kSharedCount, which bounds what a huge text costs.
     static constexpr size_t kSharedLength = 32;
+    static constexpr size_t kSharedCount = 1 << 16;
 
     template <typename Text>
     void Keep(Text& target, std::u16string_view part)
     {
         size_t start = static_cast<size_t>(m_strings.GetLength());
-        if (part.size() <= kSharedLength) {
-            auto [found, added] = m_shared.try_emplace(part, start);
+        const auto found = part.size() <= kSharedLength ? m_shared.find(part) : m_shared.end();
+        if (found != m_shared.end()) {
             start = found->second;
-            if (added)
-                m_strings += part;
         } else {
+            if (part.size() <= kSharedLength && m_shared.size() < kSharedCount)
+                m_shared.emplace(part, start);
             m_strings += part;
         }
         // A part of the document's own text is read in place.
