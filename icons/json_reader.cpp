@@ -2,8 +2,9 @@
 // reads an icon map straight from the tokens without building a tree.
 #include "icons/json_icon_map.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "icons/file_text.h"
@@ -53,18 +54,77 @@ private:
     // seldom repeated and not worth the lookup. Repeated keys show up early, so the table stops
     // taking new strings once it holds kSharedCount, which bounds what a huge text costs.
     static constexpr size_t kSharedLength = 32;
-    static constexpr size_t kSharedCount = 1 << 16;
+    static constexpr size_t kSharedCount = size_t{1} << 16;
+
+    // A string kept in m_strings: where it starts plus one (0 marks a free slot), its length and
+    // its hash.
+    struct Shared {
+        uint32_t start = 0;
+        uint32_t length = 0;
+        uint64_t hash = 0;
+    };
+
+    static uint64_t Hash(std::u16string_view part)
+    {
+        uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a over the characters
+        for (char16_t ch : part)
+            hash = (hash ^ ch) * 0x100000001b3u;
+        return hash;
+    }
+
+    // The slot of the string, or the free slot where it goes. The table is at most half full.
+    Shared& Find(std::u16string_view part, uint64_t hash)
+    {
+        const size_t mask = m_table.size() - 1;
+        for (size_t i = static_cast<size_t>(hash) & mask;; i = (i + 1) & mask) {
+            Shared& slot = m_table[i];
+            if (slot.start == 0 ||
+                (slot.hash == hash && slot.length == part.size() &&
+                 m_strings.view().substr(slot.start - 1, slot.length) == part))
+                return slot;
+        }
+    }
+
+    // Where the short string lies in m_strings once kept there, or npos.
+    size_t FindShared(std::u16string_view part, uint64_t hash)
+    {
+        if (m_table.empty())
+            return std::u16string_view::npos;
+        const Shared& slot = Find(part, hash);
+        return slot.start == 0 ? std::u16string_view::npos : slot.start - 1;
+    }
+
+    void AddShared(std::u16string_view part, uint64_t hash, size_t start)
+    {
+        // Positions are kept in 32 bits; strings further out are not shared.
+        if (m_count >= kSharedCount || start >= UINT32_MAX - 1)
+            return;
+        if (2 * (m_count + 1) > m_table.size()) {
+            std::vector<Shared> old(std::max<size_t>(1024, 2 * m_table.size()));
+            old.swap(m_table);
+            for (const Shared& slot : old) {
+                if (slot.start != 0)
+                    Find(m_strings.view().substr(slot.start - 1, slot.length), slot.hash) = slot;
+            }
+        }
+        Find(part, hash) = Shared{static_cast<uint32_t>(start + 1), static_cast<uint32_t>(part.size()), hash};
+        ++m_count;
+    }
 
     template <typename Text>
     void Keep(Text& target, std::u16string_view part)
     {
         size_t start = static_cast<size_t>(m_strings.GetLength());
-        const auto found = part.size() <= kSharedLength ? m_shared.find(part) : m_shared.end();
-        if (found != m_shared.end()) {
-            start = found->second;
+        if (part.size() <= kSharedLength) {
+            const uint64_t hash = Hash(part);
+            const size_t found = FindShared(part, hash);
+            if (found != std::u16string_view::npos) {
+                start = found;
+            } else {
+                m_strings += part;
+                AddShared(part, hash, start);
+            }
         } else {
-            if (part.size() <= kSharedLength && m_shared.size() < kSharedCount)
-                m_shared.emplace(part, start);
             m_strings += part;
         }
         // A part of the document's own text is read in place.
@@ -73,9 +133,9 @@ private:
 
     CXmlElementList& m_spare;
     CString& m_strings;
-    // Where each short string already lies in m_strings; the keys are views into the JSON
-    // text or into constants, which outlive the build.
-    std::unordered_map<std::u16string_view, size_t> m_shared;
+    // Open addressing over the short strings kept so far.
+    std::vector<Shared> m_table;
+    size_t m_count = 0;
 };
 
 // The name an array's items take: its key, without white space at either end, or "unknown".
