@@ -8,6 +8,7 @@
 
 #include "icons/builtin_glyph_lists.h"
 #include "icons/builtin_icon_tables.h"
+#include "icons/folder_listing.h"
 #include "icons/json_icon_map.h"
 #include "platform/files.h"
 
@@ -50,7 +51,7 @@ CString FindMapFile(const CString& folder)
 {
     const std::string native = NativePath(folder);
     for (const char* extension : {"json", "ijmap"}) {
-        const std::vector<FoundEntry> found = FindEntriesByExtension(native, extension);
+        const std::vector<FoundEntry> found = FindLibraryEntries(native, extension);
         if (found.empty())
             continue;
         for (const FoundEntry& entry : found) {

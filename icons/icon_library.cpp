@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "icons/builtin_icons.h"
+#include "icons/folder_listing.h"
 #include "icons/glyph_map_entry.h"
 #include "platform/files.h"
 
@@ -25,7 +26,7 @@ CString CIconLibrary::GetIconFontFileName(const CString& library) const
     if (!IsLibraryFolderName(library))
         return CString();
     // The folders are joined as given: the host ends the library folder with a separator.
-    std::vector<std::string> fonts = FindFilesByExtension(NativePath(m_fontLibraryFolder + library), "ttf");
+    std::vector<std::string> fonts = FindLibraryFiles(NativePath(m_fontLibraryFolder + library), "ttf");
     return fonts.empty() ? CString() : CString::FromUtf8(fonts.front());
 }
 

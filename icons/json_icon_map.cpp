@@ -109,11 +109,14 @@ public:
 private:
     bool AtEnd() const { return m_pos >= m_bytes.size(); }
     char Current() const { return m_bytes[m_pos]; }
-    // Most gaps are one blank or none; longer runs are passed out of line.
+    // Most gaps are one blank (after a colon) or none; longer runs are passed out of line.
     void SkipBlanks()
     {
-        if (m_pos < m_bytes.size() && IsJsonBlank(m_bytes[m_pos]))
-            SkipBlankRun();
+        if (m_pos < m_bytes.size() && IsJsonBlank(m_bytes[m_pos])) {
+            ++m_pos;
+            if (m_pos < m_bytes.size() && IsJsonBlank(m_bytes[m_pos]))
+                SkipBlankRun();
+        }
     }
     void SkipBlankRun();
     // Each reads the value at the current position, leaves the position after it, and returns
@@ -371,9 +374,15 @@ void StrictIconMapReader::AddEntry(std::string_view text, std::string_view glyph
 // The map of bytes that hold no zero byte.
 bool AppendIconMapOfBytes(std::string_view bytes, CStringArray& map)
 {
-    if (StrictIconMapReader(bytes, map).Read())
-        return true;
-    return AppendJsonIconMapText(CString::FromUtf8(bytes).view(), map);
+    // Formatted maps spend some sixty bytes on an entry. Room for that many saves moving the
+    // entries while the array grows; a file that holds far fewer gives the room back.
+    const int before = map.GetSize();
+    const int expected = static_cast<int>(std::min<size_t>(bytes.size() / 64, 1 << 24));
+    map.Reserve(before + expected);
+    const bool read = StrictIconMapReader(bytes, map).Read() || AppendJsonIconMapText(CString::FromUtf8(bytes).view(), map);
+    if (map.GetSize() - before < expected / 2)
+        map.FreeExtra();
+    return read;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // reads an icon map straight from the tokens without building a tree.
 #include "icons/json_icon_map.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -27,21 +29,113 @@ std::u16string_view TokenText(std::u16string_view text, const CJsonToken& token)
 //   void SetName(Handle, std::u16string_view), void SetValue(Handle, std::u16string_view)
 
 // The element tree of a CXmlDocument, new elements taken from the spare ones while they last.
-// Names and texts are read in place from the document's text.
-struct TreeSink {
+// The tree keeps none of the JSON text: its names and texts are copied into one string, the
+// document's m_strText, and read in place from there. Brackets, quotes, blanks and repeated keys
+// cost nothing, so the tree holds less than the text it was built from.
+class TreeSink {
+public:
     using Handle = CXmlElement*;
-    CXmlElementList& spare;
-    const CString& text;
 
-    Handle AddMember(Handle parent) { return &parent->AddChild(spare); }
+    TreeSink(CXmlElementList& spare, CString& strings) : m_spare(spare), m_strings(strings) {}
+
+    Handle AddMember(Handle parent) { return &parent->AddChild(m_spare); }
     Handle AddItem(Handle parent, std::u16string_view name)
     {
-        CXmlElement& item = parent->AddChild(spare);
-        item.m_strName.SetPartOf(text, name);
+        CXmlElement& item = parent->AddChild(m_spare);
+        SetName(&item, name);
         return &item;
     }
-    void SetName(Handle element, std::u16string_view part) { element->m_strName.SetPartOf(text, part); }
-    void SetValue(Handle element, std::u16string_view part) { element->m_strValue.SetPartOf(text, part); }
+    void SetName(Handle element, std::u16string_view part) { Keep(element->m_strName, part); }
+    void SetValue(Handle element, std::u16string_view part) { Keep(element->m_strValue, part); }
+
+private:
+    // Short strings are kept once however often they occur: the keys of a map's fields repeat
+    // on every glyph, and the items of an array all bear their array's key. Longer ones are
+    // seldom repeated and not worth the lookup. Repeated keys show up early, so the table stops
+    // taking new strings once it holds kSharedCount, which bounds what a huge text costs.
+    static constexpr size_t kSharedLength = 32;
+    static constexpr size_t kSharedCount = size_t{1} << 16;
+
+    // A string kept in m_strings: where it starts plus one (0 marks a free slot), its length and
+    // its hash.
+    struct Shared {
+        uint32_t start = 0;
+        uint32_t length = 0;
+        uint64_t hash = 0;
+    };
+
+    static uint64_t Hash(std::u16string_view part)
+    {
+        uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a over the characters
+        for (char16_t ch : part)
+            hash = (hash ^ ch) * 0x100000001b3u;
+        return hash;
+    }
+
+    // The slot of the string, or the free slot where it goes. The table is at most half full.
+    Shared& Find(std::u16string_view part, uint64_t hash)
+    {
+        const size_t mask = m_table.size() - 1;
+        for (size_t i = static_cast<size_t>(hash) & mask;; i = (i + 1) & mask) {
+            Shared& slot = m_table[i];
+            if (slot.start == 0 ||
+                (slot.hash == hash && slot.length == part.size() &&
+                 m_strings.view().substr(slot.start - 1, slot.length) == part))
+                return slot;
+        }
+    }
+
+    // Where the short string lies in m_strings once kept there, or npos.
+    size_t FindShared(std::u16string_view part, uint64_t hash)
+    {
+        if (m_table.empty())
+            return std::u16string_view::npos;
+        const Shared& slot = Find(part, hash);
+        return slot.start == 0 ? std::u16string_view::npos : slot.start - 1;
+    }
+
+    void AddShared(std::u16string_view part, uint64_t hash, size_t start)
+    {
+        // Positions are kept in 32 bits; strings further out are not shared.
+        if (m_count >= kSharedCount || start >= UINT32_MAX - 1)
+            return;
+        if (2 * (m_count + 1) > m_table.size()) {
+            std::vector<Shared> old(std::max<size_t>(1024, 2 * m_table.size()));
+            old.swap(m_table);
+            for (const Shared& slot : old) {
+                if (slot.start != 0)
+                    Find(m_strings.view().substr(slot.start - 1, slot.length), slot.hash) = slot;
+            }
+        }
+        Find(part, hash) = Shared{static_cast<uint32_t>(start + 1), static_cast<uint32_t>(part.size()), hash};
+        ++m_count;
+    }
+
+    template <typename Text>
+    void Keep(Text& target, std::u16string_view part)
+    {
+        size_t start = static_cast<size_t>(m_strings.GetLength());
+        if (part.size() <= kSharedLength) {
+            const uint64_t hash = Hash(part);
+            const size_t found = FindShared(part, hash);
+            if (found != std::u16string_view::npos) {
+                start = found;
+            } else {
+                m_strings += part;
+                AddShared(part, hash, start);
+            }
+        } else {
+            m_strings += part;
+        }
+        // A part of the document's own text is read in place.
+        target.SetPartOf(m_strings, m_strings.view().substr(start, part.size()));
+    }
+
+    CXmlElementList& m_spare;
+    CString& m_strings;
+    // Open addressing over the short strings kept so far.
+    std::vector<Shared> m_table;
+    size_t m_count = 0;
 };
 
 // The name an array's items take: its key, without white space at either end, or "unknown".
@@ -164,21 +258,27 @@ int CXmlDocument::LoadJson(const CString& path)
 
 int CXmlDocument::ParseJson(CString text)
 {
-    Reset(std::move(text));
-    const std::u16string_view all = m_strText.view();
+    // The tree is built from the text into the emptied document, whose m_strText then holds the
+    // tree's names and texts instead of the JSON text.
+    Reset(CString());
+    const std::u16string_view all = text.view();
     std::vector<CJsonToken> tokens;
     int result = TokenizeJson(all, tokens);
     if (result == 0) {
-        m_root.m_strName = u"JSON";
+        TreeSink sink(m_spare, m_strText);
+        sink.SetName(&m_root, u"JSON");
         // Further values at the top are ignored.
         const int count = static_cast<int>(tokens.size());
-        TreeSink sink{m_spare, m_strText};
         if (count > 0 && BuildFromTokens(all, tokens, 0, count, &m_root, 1, sink) == kInvalid) {
-            Reset(std::move(m_strText));
+            Reset(CString());
             result = JSON_ERROR_INVAL;
         }
     }
     DropSpare();
+    // The strings grew by doubling; the tree keeps them at their length. Texts are kept as
+    // positions in m_strText, which stays the same object.
+    if (m_strText.str().capacity() > m_strText.str().size())
+        m_strText = CString(m_strText.view());
     return result;
 }
 

@@ -289,7 +289,7 @@ public:
     // Builds the tree of a JSON text under a root named "JSON": object members become child
     // elements named after their keys, array items siblings named after the array's key,
     // scalars element text. 0 on success, else JSON_ERROR_INVAL or JSON_ERROR_PART with an
-    // empty tree.
+    // empty tree. The tree keeps no JSON text: m_strText then holds just its names and texts.
     int ParseJson(CString text);
 
     CString m_strText;

@@ -21,6 +21,11 @@ public:
         m_items.resize(static_cast<size_t>(size));
     }
 
+    // Room for `count` elements in all, so that adding up to that many moves none.
+    void Reserve(int count) { if (count > 0) m_items.reserve(static_cast<size_t>(count)); }
+    // Gives back the room beyond the elements there are.
+    void FreeExtra() { m_items.shrink_to_fit(); }
+
     T& GetAt(int index) { CheckIndex(index); return m_items[static_cast<size_t>(index)]; }
     const T& GetAt(int index) const { CheckIndex(index); return m_items[static_cast<size_t>(index)]; }
     T& operator[](int index) { return GetAt(index); }

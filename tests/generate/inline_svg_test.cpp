@@ -6,6 +6,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -188,6 +190,31 @@ TEST_F(InlineSvgTest, AReplacedFontFileDrawsTheNewGlyph)
     std::filesystem::remove(font);
     std::filesystem::copy_file(kElusiveIconsTtf, font);
     EXPECT_EQ(Svg("Replaced", "first"), before);
+}
+
+// A font file added to or removed from a library folder whose listing was kept: the next call
+// draws from the folder as it is now.
+TEST_F(InlineSvgTest, AFontFileAddedOrRemovedIsSeenByTheNextCall)
+{
+    SKIP_WITHOUT_FILE(kMaterialIconsTtf);
+    fonts.WriteFile("Appearing", "map.json", R"({"icons": {"e88a": {"name": "home"}}})");
+    const std::filesystem::path folder = fonts.LibraryPath("Appearing");
+    // A library installed long ago, so its listing is kept from the first call.
+    const auto age = [&] {
+        std::filesystem::last_write_time(folder, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    const std::string drawn = Svg("Material Icons", "home");
+    ASSERT_NE(PathData(drawn), "");
+
+    age();
+    EXPECT_EQ(PathData(Svg("Appearing", "home")), "");
+    EXPECT_EQ(PathData(Svg("Appearing", "home")), "");
+    std::filesystem::copy_file(kMaterialIconsTtf, folder / "font.ttf");
+    EXPECT_EQ(Svg("Appearing", "home"), drawn);
+    age();
+    EXPECT_EQ(Svg("Appearing", "home"), drawn);
+    std::filesystem::remove(folder / "font.ttf");
+    EXPECT_EQ(PathData(Svg("Appearing", "home")), "");
 }
 
 TEST_F(InlineSvgTest, NarrowGlyphsAreCentredAndWideOnesStay)

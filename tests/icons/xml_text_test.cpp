@@ -126,8 +126,8 @@ TEST(XmlText, AnElementOfNoDocumentStaysEmpty)
     EXPECT_THROW(lone.AddChild(), CInvalidArgException);
 }
 
-// The JSON tree reads keys and values in place too, and copies the name "unknown" its array
-// items take when no key holds the array.
+// The JSON tree reads keys and values in place too, from the strings the document keeps of its
+// text, the name "unknown" its array items take when no key holds the array among them.
 TEST(XmlText, JsonNamesAndValuesAreReadInPlace)
 {
     CXmlDocument doc;

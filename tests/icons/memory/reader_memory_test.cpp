@@ -9,6 +9,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "icons/xml_document.h"
 
@@ -98,9 +99,10 @@ double JsonMultiple(const std::string& utf8)
 }
 
 // Ceilings of the multiples as the element records stand; a change that makes a record larger,
-// or copies names and values out of the text again, crosses them.
+// or copies names and values out of the text again, crosses them. The JSON tree keeps only its
+// names and texts, each short one once, so its multiple is nearly all element records.
 constexpr double kSiteStructureCeiling = 3.0;
-constexpr double kIconMapCeiling = 7.5;
+constexpr double kIconMapCeiling = 6.0;
 // Elements are taken from blocks of 512: the last block's unused records and the list of
 // blocks come on top of the records themselves.
 constexpr double kPoolSlack = 512 * 48 + 4096;
@@ -133,6 +135,63 @@ TEST(ReaderMemory, IconMapTreeStaysUnderItsCeiling)
     const double multiple = JsonMultiple(json);
     RecordProperty("multiple", std::to_string(multiple));
     EXPECT_LE(multiple, kIconMapCeiling);
+}
+
+// Bytes the JSON tree of the text holds per element of the tree, the root included.
+double JsonBytesPerElement(const std::string& utf8)
+{
+    auto doc = std::make_unique<CXmlDocument>();
+    const size_t before = g_liveBytes;
+    EXPECT_EQ(doc->ParseJson(CString::FromUtf8(utf8)), 0);
+    const double held = static_cast<double>(g_liveBytes - before);
+    size_t elements = 0;
+    std::vector<const CXmlElement*> stack{doc->GetRootElement()};
+    while (!stack.empty()) {
+        const CXmlElement* element = stack.back();
+        stack.pop_back();
+        ++elements;
+        for (const CXmlElement& child : element->GetChildren())
+            stack.push_back(&child);
+    }
+    return held / static_cast<double>(elements);
+}
+
+TEST(ReaderMemory, JsonTreeKeepsOnlyItsStrings)
+{
+    // A megabyte key and a megabyte value: the tree holds their characters and nothing of the
+    // quotes and blanks around them, so at most its UTF-16 copy of the text.
+    const std::string key(1 << 20, 'k');
+    const std::string value(1 << 20, 'v');
+    EXPECT_LE(JsonMultiple("{ \"" + key + "\" : \"" + value + "\" }"), 2.0 + 0.01);
+
+    // Keys repeated on every member are kept once.
+    std::string repeated = "[";
+    for (int i = 0; i < 20000; ++i)
+        repeated += std::string(i ? "," : "") + "{\"a-key-of-thirty-two-characters\": 0}";
+    const double perElement = JsonBytesPerElement(repeated + "]");
+    RecordProperty("bytes_per_element", std::to_string(perElement));
+    EXPECT_LE(perElement, sizeof(CXmlElement) + 48.0);
+}
+
+TEST(ReaderMemory, JsonShapesCostOneRecordPerElement)
+{
+    // Deep nesting, many one-character values and many members: whatever the shape, an element
+    // costs its record, its list link and the few characters of its strings.
+    std::string deep;
+    for (int i = 0; i < CXmlDocument::kMaxJsonNesting - 1; ++i)
+        deep += "{\"a\":";
+    deep += "1" + std::string(CXmlDocument::kMaxJsonNesting - 1, '}');
+    std::string values = "[";
+    for (int i = 0; i < 100000; ++i)
+        values += i ? ",1" : "1";
+    std::string members = "{";
+    for (int i = 0; i < 100000; ++i)
+        members += (i ? ",\"" : "\"") + std::to_string(i) + "\":" + std::to_string(i % 10);
+    for (const std::string& json : {deep, values + "]", members + "}"}) {
+        const double perElement = JsonBytesPerElement(json);
+        RecordProperty("bytes_per_element", std::to_string(perElement));
+        EXPECT_LE(perElement, sizeof(CXmlElement) + 48.0) << json.substr(0, 20);
+    }
 }
 
 TEST(ReaderMemory, LongNamesAndValuesCostNoMoreThanTheirText)
