@@ -305,6 +305,9 @@ void MainWindow::CreateMenus()
                             m_outline->addDividerAction()})
         outlineMenu->addAction(action);
     outlineMenu->addSeparator();
+    outlineMenu->addAction(m_outline->moveUpAction());
+    outlineMenu->addAction(m_outline->moveDownAction());
+    outlineMenu->addSeparator();
     outlineMenu->addAction(m_outline->makePlainLinkAction());
     outlineMenu->addAction(m_outline->makePanelAction());
 

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
@@ -164,6 +166,72 @@ TEST_F(OutlineTest, EveryEditFromTheKeyboardIsAnUndoStepThatGivesTheBlockBack)
         if (blocks.count(i))
             EXPECT_SAME_BYTES(window->document().Block(), blocks[i]) << " redo to " << i;
     }
+    Discard(window);
+}
+
+TEST_F(OutlineTest, ItemsMoveAndCopyFromTheKeyboardAndEveryCommandIsInTheMenus)
+{
+    auto window = MakeWindow();
+    OutlinePanel* outline = window->outlinePanel();
+    QTreeView* view = outline->view();
+    outline->Apply(QStringLiteral("names"), [](CArray<CMenuItem>& buttons) {
+        CArray<CMenuItem>& links = buttons[0].m_arrItems[0].m_arrItems;
+        for (int l = 0; l < links.GetSize(); ++l)
+            links[l].m_strText = CString(QStringLiteral("L%1").arg(l).toStdU16String());
+        return std::vector<NodePath>{};
+    });
+    const std::string start = window->document().Block();
+    const int named = window->undoStack()->count();
+    const int links = outline->model()->rowCount(outline->model()->IndexOf({0, 0}));
+    ASSERT_GE(links, 3);
+    view->setFocus();
+    outline->Select({{0, 0}});
+    QTest::keyClick(view, Qt::Key_Down);
+    ASSERT_EQ(outline->CurrentPath(), (NodePath{0, 0, 0}));
+
+    // Alt+Down and Alt+Up move the item among its siblings and keep it selected.
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 1}), QStringLiteral("L0"));
+    EXPECT_EQ(outline->CurrentPath(), (NodePath{0, 0, 1}));
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 2}), QStringLiteral("L0"));
+    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 1}), QStringLiteral("L0"));
+    EXPECT_EQ(Shown(outline, {0, 0, 0}), QStringLiteral("L1"));
+    const int steps = window->undoStack()->count();
+    // At the end of its place an item goes no further.
+    outline->Select({{0, 0, links - 1}});
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    outline->Select({{0}});
+    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(window->undoStack()->count(), steps);
+    // Two links side by side move together; a button moves along the bar.
+    outline->Select({{0, 0, 0}, {0, 0, 1}});
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 1}), QStringLiteral("L1"));
+    EXPECT_EQ(Shown(outline, {0, 0, 2}), QStringLiteral("L0"));
+    const QString second = Shown(outline, {1});
+    outline->Select({{0}});
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0}), second);
+
+    // Ctrl+C, then Ctrl+V after the selection.
+    outline->Select({{1, 0, 0}});
+    QTest::keySequence(view, QKeySequence::Copy);
+    QTest::keySequence(view, QKeySequence::Paste);
+    EXPECT_EQ(Shown(outline, {1, 0, 1}), Shown(outline, {1, 0, 0}));
+    EXPECT_EQ(outline->CurrentPath(), (NodePath{1, 0, 1}));
+
+    while (window->undoStack()->index() > named)
+        window->undoStack()->undo();
+    EXPECT_SAME_BYTES(window->document().Block(), start);
+
+    // Every outline command is in the window's menus, which Alt and the arrows reach.
+    QList<QAction*> inMenus;
+    for (QAction* menu : window->menuBar()->actions())
+        inMenus += menu->menu() ? menu->menu()->actions() : QList<QAction*>{};
+    for (QAction* action : outline->EditActions())
+        EXPECT_TRUE(inMenus.contains(action)) << action->text().toStdString();
     Discard(window);
 }
 
