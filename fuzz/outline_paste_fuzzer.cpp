@@ -4,12 +4,30 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "extension/generation.h"
 #include "fuzz_support.h"
 #include "model/menu_settings.h"
 #include "platform/archive.h"
 #include "studio/outline_model.h"
+
+namespace {
+
+// The default menu's block, written once: every input is pasted into a fresh tree read from it.
+std::string_view DefaultBlock(const Generation& generation)
+{
+    static const std::vector<uint8_t> bytes = [&generation] {
+        CMenuSettings menu;
+        std::vector<uint8_t> written;
+        CArchive archive(written);
+        menu.SerializeSettings(archive, generation.storageLayout());
+        return written;
+    }();
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -41,11 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     const Generation& generation = SecondGeneration();
-    CMenuSettings menu;
-    std::vector<uint8_t> bytes;
-    CArchive archive(bytes);
-    menu.SerializeSettings(archive, generation.storageLayout());
-    MenuTree tree(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), generation);
+    MenuTree tree(DefaultBlock(generation), generation);
     try {
         outline::Insert(tree.buttons(), outline::SpotAfter(tree.buttons(), selection, level), nodes);
     } catch (const OutlineRefusal&) {

@@ -32,6 +32,28 @@ void SetTextKeepingCursor(QLineEdit* field, const QString& text)
         field->setText(text);
 }
 
+// The name the site structure gives the page an address leads to, empty when it leads to none. The
+// page is found by its address first: a page's file is often named otherwise ("Home" is
+// "./index.html"), and the name is spelled as the site spells it, not as the file is.
+QString PageNameOf(CXmlDocument* siteStructure, const CString& url)
+{
+    CXmlElement* root = siteStructure ? siteStructure->GetRootElement() : nullptr;
+    if (!root)
+        return {};
+    LinkSite site;
+    site.hasPage = [root](const CString& page) { return FindPageByName(root, ToQString(page)) != nullptr; };
+    site.hasBookmark = [](const CString&, const CString&) { return true; };
+    const LinkAddress address = ReadLinkAddress(url, site);
+    if (!address.lookedUpAsPage)
+        return {};
+    QString file = ToQString(url);
+    file.truncate(file.indexOf(QLatin1Char('#')) < 0 ? file.size() : file.indexOf(QLatin1Char('#')));
+    CXmlElement* page = FindElementByAttribute(root, QStringLiteral("url"), file);
+    if (!page && address.kind == LinkKind::Page && !address.page.IsEmpty())
+        page = FindPageByName(root, ToQString(address.page));
+    return page ? ElementAttribute(*page, QStringLiteral("name")) : QString();
+}
+
 }  // namespace
 
 ItemProperties::ItemProperties(OutlinePanel* outline, QWidget* parent)
@@ -279,13 +301,9 @@ void ItemProperties::EditAddress()
         return;
     // A link still called by the default text is named after the page it now goes to.
     if (level == 3 && before == kDefaultLinkText && link.m_strText == kDefaultLinkText) {
-        LinkSite site;
-        CXmlElement* root = m_site ? m_site->GetRootElement() : nullptr;
-        site.hasPage = [root](const CString& page) { return root && FindPageByName(root, ToQString(page)); };
-        site.hasBookmark = [](const CString&, const CString&) { return true; };
-        const LinkAddress address = ReadLinkAddress(link.m_strURL, site);
-        if (address.kind == LinkKind::Page && !address.page.IsEmpty())
-            link.m_strText = address.page;
+        const QString name = PageNameOf(m_site.get(), link.m_strURL);
+        if (!name.isEmpty())
+            link.m_strText = FromQString(name);
     }
     const NodePath path = m_path;
     ++m_editRun;

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -43,6 +44,10 @@
 #endif
 
 namespace {
+
+// The version of the panels' arrangement that saveState keeps: a state saved by a studio that
+// arranged them otherwise is not restored (it would leave panels where they no longer belong).
+constexpr int kLayoutVersion = 2;
 
 const QString kMenuFilter = QStringLiteral("Menus (*.json *.block);;JSON menus (*.json);;Menu blocks (*.block);;All files (*)");
 
@@ -77,12 +82,16 @@ MainWindow::MainWindow(const HostSettings& commandLine, const QString& recoveryF
 
     if (!restoreGeometry(studio_settings::WindowGeometry()))
         resize(1100, 800);
-    if (!restoreState(studio_settings::WindowState())) {
-        // The page gets the room; the problems a few lines.
+    if (!restoreState(studio_settings::WindowState(), kLayoutVersion)) {
+        // The page gets the room; the problems a few lines; the outline most of the left column.
         if (auto* problems = findChild<QDockWidget*>(QStringLiteral("problemsDock")))
             resizeDocks({problems}, {110}, Qt::Vertical);
-        if (auto* breakpoints = findChild<QDockWidget*>(QStringLiteral("breakpointDock")))
-            resizeDocks({breakpoints}, {170}, Qt::Horizontal);
+        auto* outline = findChild<QDockWidget*>(QStringLiteral("outlineDock"));
+        auto* item = findChild<QDockWidget*>(QStringLiteral("itemDock"));
+        if (outline && item) {
+            resizeDocks({outline}, {300}, Qt::Horizontal);
+            resizeDocks({outline, item}, {3, 2}, Qt::Vertical);
+        }
     }
     UpdateRecentMenu();
     MenuChanged();
@@ -146,7 +155,13 @@ void MainWindow::CreatePanels()
     m_itemProperties = new ItemProperties(m_outline, this);
     auto* itemDock = new QDockWidget(tr("Item"), this);
     itemDock->setObjectName(QStringLiteral("itemDock"));
-    itemDock->setWidget(m_itemProperties);
+    // In a short window the item's fields scroll rather than squeeze the outline above them.
+    auto* itemScroll = new QScrollArea(itemDock);
+    itemScroll->setObjectName(QStringLiteral("itemScroll"));
+    itemScroll->setWidgetResizable(true);
+    itemScroll->setFrameShape(QFrame::NoFrame);
+    itemScroll->setWidget(m_itemProperties);
+    itemDock->setWidget(itemScroll);
     addDockWidget(Qt::LeftDockWidgetArea, itemDock);
     connect(m_outline, &OutlinePanel::statusMessage, this, [this](const QString& text) {
         statusBar()->showMessage(text, 8000);
@@ -174,7 +189,13 @@ void MainWindow::CreatePanels()
     connect(m_breakpoints, &BreakpointPanel::breakpointChosen, this, &MainWindow::SwitchBreakpoint);
     connect(m_breakpoints, &BreakpointPanel::addRequested, this, &MainWindow::AddBreakpoint);
     connect(m_breakpoints, &BreakpointPanel::removeRequested, this, &MainWindow::RemoveBreakpoint);
+    // One column on the left: the outline and the breakpoints share its upper part as tabs, so the
+    // outline keeps its height; the selected item's properties stay in sight below.
+    tabifyDockWidget(outlineDock, breakpointDock);
+    outlineDock->raise();
 #endif
+    // The left column runs the window's full height; the problems sit under the page only.
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
 }
 
 void MainWindow::CreateActions()
@@ -283,6 +304,9 @@ void MainWindow::CreateMenus()
     for (QAction* action : {m_outline->addButtonAction(), m_outline->addGroupAction(), m_outline->addLinkAction(),
                             m_outline->addDividerAction()})
         outlineMenu->addAction(action);
+    outlineMenu->addSeparator();
+    outlineMenu->addAction(m_outline->moveUpAction());
+    outlineMenu->addAction(m_outline->moveDownAction());
     outlineMenu->addSeparator();
     outlineMenu->addAction(m_outline->makePlainLinkAction());
     outlineMenu->addAction(m_outline->makePanelAction());
@@ -760,7 +784,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     m_recovery.Remove();
-    studio_settings::SaveWindow(saveGeometry(), saveState());
+    studio_settings::SaveWindow(saveGeometry(), saveState(kLayoutVersion));
     event->accept();
 }
 

@@ -392,10 +392,18 @@ std::vector<std::string> FormChanges(const CArray<CMenuItem>& before, const CArr
         default: return "a panel";
         }
     };
+    // A button that only moved along the bar is the same button: its form did not change.
+    auto wasThere = [&before](const CMenuItem& button) {
+        for (const CMenuItem& earlier : before) {
+            if (earlier == button)
+                return true;
+        }
+        return false;
+    };
     for (int i = 0; i < before.GetSize(); ++i) {
         const ButtonForm was = FormOf(before[i]);
         const ButtonForm now = FormOf(after[i]);
-        if (was != now)
+        if (was != now && !wasThere(after[i]))
             changes.push_back("\"" + after[i].m_strText.ToUtf8() + "\" becomes " + name(now) + " instead of " +
                               name(was));
     }

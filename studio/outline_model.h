@@ -104,7 +104,8 @@ void SetPlainLinkAddress(CArray<CMenuItem>& buttons, const NodePath& button, con
 // The form each button publishes as; an edit that changes one of them silently is worth a warning.
 std::vector<ButtonForm> Forms(const CArray<CMenuItem>& buttons);
 // A sentence for each button whose form differs between `before` and `after` (same count of buttons
-// compared by position only when the counts match).
+// compared by position only when the counts match); a button found unchanged elsewhere in `before`
+// only moved, and is not named.
 std::vector<std::string> FormChanges(const CArray<CMenuItem>& before, const CArray<CMenuItem>& after);
 
 // The clipboard's form of nodes: one node as the object the menu's JSON form writes at its level,

@@ -2,6 +2,8 @@
 // (a copy of the tree changed, a question where a button's form would change, the block committed).
 #include "studio/outline_panel.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -128,6 +130,10 @@ void OutlinePanel::CreateActions()
     m_cut = make(tr("Cu&t"), QKeySequence::Cut, QStringLiteral("cutItems"), [this] { CutSelected(); }, local);
     m_copy = make(tr("&Copy"), QKeySequence::Copy, QStringLiteral("copyItems"), [this] { CopySelected(); }, local);
     m_paste = make(tr("&Paste"), QKeySequence::Paste, QStringLiteral("pasteItems"), [this] { Paste(); }, local);
+    m_moveUp = make(tr("Move &Up"), QKeySequence(Qt::ALT | Qt::Key_Up), QStringLiteral("moveUp"),
+                    [this] { MoveSelected(-1); }, local);
+    m_moveDown = make(tr("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down), QStringLiteral("moveDown"),
+                      [this] { MoveSelected(1); }, local);
     m_makePlainLink = make(tr("Make Plain &Link"), QKeySequence(), QStringLiteral("makePlainLink"),
                            [this] { MakePlainLink(); });
     m_makePlainLink->setStatusTip(tr("The button itself goes to one address instead of opening a panel"));
@@ -150,8 +156,8 @@ void OutlinePanel::CreateActions()
 
 QList<QAction*> OutlinePanel::EditActions() const
 {
-    return {m_addButton, m_addGroup, m_addLink, m_addDivider, m_rename,        m_delete,
-            m_duplicate, m_cut,      m_copy,    m_paste,      m_makePlainLink, m_makePanel};
+    return {m_addButton, m_addGroup, m_addLink, m_addDivider,    m_rename,    m_delete, m_duplicate,
+            m_cut,       m_copy,     m_paste,   m_makePlainLink, m_makePanel, m_moveUp, m_moveDown};
 }
 
 void OutlinePanel::ShowContextMenu(const QPoint& at)
@@ -160,7 +166,7 @@ void OutlinePanel::ShowContextMenu(const QPoint& at)
     for (QAction* action : {m_addButton, m_addGroup, m_addLink, m_addDivider})
         menu.addAction(action);
     menu.addSeparator();
-    for (QAction* action : {m_rename, m_duplicate, m_delete})
+    for (QAction* action : {m_rename, m_duplicate, m_delete, m_moveUp, m_moveDown})
         menu.addAction(action);
     menu.addSeparator();
     for (QAction* action : {m_cut, m_copy, m_paste})
@@ -186,6 +192,8 @@ void OutlinePanel::UpdateActions()
     m_rename->setEnabled(node != nullptr);
     for (QAction* action : {m_delete, m_duplicate, m_cut, m_copy})
         action->setEnabled(any);
+    m_moveUp->setEnabled(any);
+    m_moveDown->setEnabled(any);
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     m_paste->setEnabled(menu && clip && (clip->hasFormat(OutlineItemModel::kNodesMimeType) || clip->hasText()));
     const bool button = node && current.size() == 1;
@@ -426,4 +434,26 @@ void OutlinePanel::MakePanel()
         outline::MakePanel(buttons, path);
         return std::vector<NodePath>{path};
     }, {}, true);
+}
+
+void OutlinePanel::MoveSelected(int step)
+{
+    const std::vector<NodePath> paths = outline::TopmostInOrder(SelectedPaths());
+    if (paths.empty())
+        return;
+    const NodePath parent(paths.front().begin(), paths.front().end() - 1);
+    const int level = static_cast<int>(paths.front().size());
+    // Rows count as before the move, as a drop's do: one below the last is two places on.
+    const int row = step < 0 ? paths.front().back() - 1 : paths.back().back() + 2;
+    Apply(step < 0 ? tr("Move Up") : tr("Move Down"), [paths, parent, level, row](CArray<CMenuItem>& buttons) {
+        for (const NodePath& path : paths) {
+            if (path.size() != parent.size() + 1 || !std::equal(parent.begin(), parent.end(), path.begin()))
+                throw OutlineRefusal("only items side by side in one place move together");
+        }
+        const CMenuItem* holder = parent.empty() ? nullptr : outline::Find(buttons, parent);
+        const int count = parent.empty() ? buttons.GetSize() : holder ? holder->m_arrItems.GetSize() : 0;
+        if (row < 0 || row > count)
+            throw OutlineRefusal("the item is already at the end of its place");
+        return outline::Move(buttons, paths, outline::SpotInside(buttons, parent, row, level));
+    });
 }

@@ -65,6 +65,8 @@ public:
     void Paste();
     void MakePlainLink();
     void MakePanel();
+    // Moves the selected items one place up or down among their siblings (Alt+Up, Alt+Down).
+    void MoveSelected(int step);
 
     QAction* addButtonAction() const { return m_addButton; }
     QAction* addGroupAction() const { return m_addGroup; }
@@ -78,6 +80,8 @@ public:
     QAction* pasteAction() const { return m_paste; }
     QAction* makePlainLinkAction() const { return m_makePlainLink; }
     QAction* makePanelAction() const { return m_makePanel; }
+    QAction* moveUpAction() const { return m_moveUp; }
+    QAction* moveDownAction() const { return m_moveDown; }
     QList<QAction*> EditActions() const;
 
 signals:
@@ -113,4 +117,6 @@ private:
     QAction* m_paste = nullptr;
     QAction* m_makePlainLink = nullptr;
     QAction* m_makePanel = nullptr;
+    QAction* m_moveUp = nullptr;
+    QAction* m_moveDown = nullptr;
 };

@@ -181,6 +181,14 @@ TEST(OutlineModel, PlainLinksAreTheFirstGroupHoldingOneLink)
     MakePanel(menu, {0});
     EXPECT_EQ(FormOf(menu[0]), ButtonForm::Panel);
     EXPECT_EQ(FormChanges(before, menu), (std::vector<std::string>{"\"Contact\" becomes a panel instead of a plain link"}));
+    // Buttons that only change places keep their forms.
+    CArray<CMenuItem> two = menu;
+    two.Add(Node(u"Plain", u"0"));
+    const CArray<CMenuItem> order = two;
+    EXPECT_EQ(FormOf(two[1]), ButtonForm::Plain);
+    Move(two, {{1}}, SpotInside(two, {}, 0, 1));
+    EXPECT_EQ(TextAt(two, {0}), "Plain");
+    EXPECT_TRUE(FormChanges(order, two).empty());
     // A panel is not quietly cut down to one link.
     EXPECT_THROW(MakePlainLink(menu, {0}, u"x.html"), OutlineRefusal);
     EXPECT_THROW(SetPlainLinkAddress(menu, {0}, u"x.html"), OutlineRefusal);

@@ -1,7 +1,7 @@
 // The outline on the real window: each edit from the keyboard an undo step that gives the block back
 // byte for byte, drops where the menu holds them and refusals where it does not, copy and paste
-// between two windows, the item's properties reaching the published markup, and a whole menu built
-// in the outline alone, shown on the live page.
+// between two windows, the item's properties reaching the published markup, the link editor picking a
+// page, and a whole menu built in the outline alone, shown on the live page.
 #include <map>
 
 #include <QApplication>
@@ -9,16 +9,26 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include "editor/link_address.h"
+#include "editor/link_editor_dialog.h"
+#include "editor/page_picker.h"
+#include "editor/qt_strings.h"
 #include "extension/corvane_extension.h"
 #include "studio/item_properties.h"
 #include "studio/outline_panel.h"
 #include "studio/problem_fixes.h"
 #include "studio/problems_panel.h"
+#include "tests/editor/site_fixture.h"
 #include "tests/studio/studio_fixture.h"
 
 namespace {
@@ -159,6 +169,72 @@ TEST_F(OutlineTest, EveryEditFromTheKeyboardIsAnUndoStepThatGivesTheBlockBack)
     Discard(window);
 }
 
+TEST_F(OutlineTest, ItemsMoveAndCopyFromTheKeyboardAndEveryCommandIsInTheMenus)
+{
+    auto window = MakeWindow();
+    OutlinePanel* outline = window->outlinePanel();
+    QTreeView* view = outline->view();
+    outline->Apply(QStringLiteral("names"), [](CArray<CMenuItem>& buttons) {
+        CArray<CMenuItem>& links = buttons[0].m_arrItems[0].m_arrItems;
+        for (int l = 0; l < links.GetSize(); ++l)
+            links[l].m_strText = CString(QStringLiteral("L%1").arg(l).toStdU16String());
+        return std::vector<NodePath>{};
+    });
+    const std::string start = window->document().Block();
+    const int named = window->undoStack()->count();
+    const int links = outline->model()->rowCount(outline->model()->IndexOf({0, 0}));
+    ASSERT_GE(links, 3);
+    view->setFocus();
+    outline->Select({{0, 0}});
+    QTest::keyClick(view, Qt::Key_Down);
+    ASSERT_EQ(outline->CurrentPath(), (NodePath{0, 0, 0}));
+
+    // Alt+Down and Alt+Up move the item among its siblings and keep it selected.
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 1}), QStringLiteral("L0"));
+    EXPECT_EQ(outline->CurrentPath(), (NodePath{0, 0, 1}));
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 2}), QStringLiteral("L0"));
+    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 1}), QStringLiteral("L0"));
+    EXPECT_EQ(Shown(outline, {0, 0, 0}), QStringLiteral("L1"));
+    const int steps = window->undoStack()->count();
+    // At the end of its place an item goes no further.
+    outline->Select({{0, 0, links - 1}});
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    outline->Select({{0}});
+    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(window->undoStack()->count(), steps);
+    // Two links side by side move together; a button moves along the bar.
+    outline->Select({{0, 0, 0}, {0, 0, 1}});
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0, 0, 1}), QStringLiteral("L1"));
+    EXPECT_EQ(Shown(outline, {0, 0, 2}), QStringLiteral("L0"));
+    const QString second = Shown(outline, {1});
+    outline->Select({{0}});
+    QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Shown(outline, {0}), second);
+
+    // Ctrl+C, then Ctrl+V after the selection.
+    outline->Select({{1, 0, 0}});
+    QTest::keySequence(view, QKeySequence::Copy);
+    QTest::keySequence(view, QKeySequence::Paste);
+    EXPECT_EQ(Shown(outline, {1, 0, 1}), Shown(outline, {1, 0, 0}));
+    EXPECT_EQ(outline->CurrentPath(), (NodePath{1, 0, 1}));
+
+    while (window->undoStack()->index() > named)
+        window->undoStack()->undo();
+    EXPECT_SAME_BYTES(window->document().Block(), start);
+
+    // Every outline command is in the window's menus, which Alt and the arrows reach.
+    QList<QAction*> inMenus;
+    for (QAction* menu : window->menuBar()->actions())
+        inMenus += menu->menu() ? menu->menu()->actions() : QList<QAction*>{};
+    for (QAction* action : outline->EditActions())
+        EXPECT_TRUE(inMenus.contains(action)) << action->text().toStdString();
+    Discard(window);
+}
+
 TEST_F(OutlineTest, DropsGoWhereTheMenuHoldsThemAndOthersAreRefused)
 {
     auto window = MakeWindow();
@@ -296,6 +372,75 @@ TEST_F(OutlineTest, TheItemsPropertiesChangeThePublishedMarkupOneStepPerField)
     window->undoStack()->undo();
     EXPECT_EQ(Html(*window).find("target=\"_blank\""), std::string::npos);
     EXPECT_NE(Html(*window).find("href=\"https://example.org/pricing\""), std::string::npos);
+    Discard(window);
+}
+
+TEST_F(OutlineTest, EditAddressPicksAPageAndALinkStillCalledLinkTakesItsName)
+{
+    WriteFileBytes(Path("site.xml"), std::string(kSmallSite));
+    HostSettings settings;
+    settings.siteStructureFile = Path("site.xml");
+    auto window = MakeWindow(settings);
+    OutlinePanel* outline = window->outlinePanel();
+    outline->Apply(QStringLiteral("names"), [](CArray<CMenuItem>& buttons) {
+        CArray<CMenuItem>& links = buttons[0].m_arrItems[0].m_arrItems;
+        links[0].m_strText = u"Link";
+        links[1].m_strText = u"Link";
+        links[2].m_strText = u"Our team";
+        return std::vector<NodePath>{};
+    });
+
+    struct Case {
+        NodePath link;
+        const char* page;  // as the picker shows it
+        const char* text;  // the link's text after OK
+        const char* url;
+    };
+    const Case cases[] = {
+        // Named as the site spells the page, not as its file is called.
+        {{0, 0, 0}, "Old", "Old", "./archive/old.html"},
+        {{0, 0, 1}, "Home", "Home", "./index.html"},
+        {{0, 0, 2}, "Old", "Our team", "./archive/old.html"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        outline->Select({c.link});
+        const std::string before = window->document().Block();
+        const int steps = window->undoStack()->count();
+        QString trouble;
+        // The link editor: the page kind, Select…, the page in the real picker, OK.
+        AnswerNextModal([&](QWidget* modal) {
+            auto* editor = qobject_cast<CLinkEditorDialog*>(modal);
+            if (!editor) {
+                trouble = QStringLiteral("not the link editor: %1").arg(modal->objectName());
+                static_cast<QDialog*>(modal)->reject();
+                return;
+            }
+            editor->LinkToList()->setCurrentIndex(int(LinkKind::Page));
+            emit editor->LinkToList()->activated(int(LinkKind::Page));
+            QTimer::singleShot(0, [&] {
+                auto* picker = qobject_cast<CSelectPageDlg*>(QApplication::activeModalWidget());
+                if (!picker) {
+                    trouble = QStringLiteral("no page picker");
+                    return;
+                }
+                picker->Tree()->setCurrentItem(picker->FindItem(QString::fromUtf8(c.page)));
+                picker->OkButton()->click();
+            });
+            editor->SelectButton()->click();
+            editor->OkButton()->click();
+        });
+        window->itemProperties()->editAddressButton()->click();
+        ASSERT_TRUE(trouble.isEmpty()) << trouble.toStdString();
+
+        EXPECT_EQ(ToQString(outline->CurrentNode()->m_strText), QString::fromUtf8(c.text));
+        EXPECT_EQ(ToQString(outline->CurrentNode()->m_strURL), QString::fromUtf8(c.url));
+        EXPECT_NE(Html(*window).find(std::string("href=\"") + c.url + "\">" + c.text + "</a>"), std::string::npos);
+        EXPECT_EQ(window->undoStack()->count(), steps + 1) << "the edit is one undo step";
+        window->undoStack()->undo();
+        EXPECT_SAME_BYTES(window->document().Block(), before);
+        window->undoStack()->redo();
+    }
     Discard(window);
 }
 

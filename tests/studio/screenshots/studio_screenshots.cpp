@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -81,6 +82,8 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName(QStringLiteral("TrellisTests"));
     QApplication::setApplicationName(QStringLiteral("studio_screenshots"));
+    // The pictures show the studio as it first opens, not as an earlier run left its panels.
+    QSettings().clear();
     g_folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_folder);
 
