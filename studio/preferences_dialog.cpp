@@ -31,10 +31,17 @@ PreferencesDialog::PreferencesDialog(const HostPreferences& preferences, QWidget
     m_publishTable->setPlaceholderText(tr("pdf|documents\njpg|images"));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Icon library folder:"), PathRow(m_iconLibrary, true, tr("Icon Library Folder")));
-    form->addRow(tr("&Font Awesome folder:"), PathRow(m_fontAwesome, true, tr("Font Awesome Folder")));
-    form->addRow(tr("&Site structure:"), PathRow(m_site, false, tr("Site Structure")));
-    form->addRow(tr("Site fol&der:"), PathRow(m_siteFolder, true, tr("Site Folder")));
+    auto addPathRow = [this, form](const QString& label, QLineEdit* edit, bool folder, const QString& caption) {
+        QWidget* row = PathRow(edit, folder, caption);
+        form->addRow(label, row);
+        // The label's mnemonic goes to the field itself: the row around it takes no focus.
+        if (auto* text = qobject_cast<QLabel*>(form->labelForField(row)))
+            text->setBuddy(edit);
+    };
+    addPathRow(tr("&Icon library folder:"), m_iconLibrary, true, tr("Icon Library Folder"));
+    addPathRow(tr("&Font Awesome folder:"), m_fontAwesome, true, tr("Font Awesome Folder"));
+    addPathRow(tr("&Site structure:"), m_site, false, tr("Site Structure"));
+    addPathRow(tr("Site fol&der:"), m_siteFolder, true, tr("Site Folder"));
     form->addRow(tr("&Publish table:"), m_publishTable);
     auto* hint = new QLabel(tr("One entry a line: a file extension, \"|\" and the subfolder its files are published to."),
                             this);

@@ -17,6 +17,7 @@
 #include "editor/page_picker.h"
 #include "studio/item_properties.h"
 #include "studio/outline_panel.h"
+#include "studio/preferences_dialog.h"
 #include "studio/problems_panel.h"
 #include "studio/publish_dialog.h"
 #include "tests/studio/studio_fixture.h"
@@ -194,6 +195,33 @@ TEST_F(StudioPublishTest, TheDialogIsReachedFromTheKeyboardAndPublishesOnlyWhatT
     EXPECT_TRUE(choice.intoSite);
     EXPECT_EQ(choice.siteFolder, QStringLiteral("/srv/www"));
     EXPECT_EQ(choice.name, QStringLiteral("MainMenu"));
+}
+
+TEST_F(StudioPublishTest, PreferencesTakeASiteFolderFromTheKeyboardButNotBesideAStructureFile)
+{
+    PreferencesDialog dialog(HostPreferences{});
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* folder = dialog.findChild<QLineEdit*>(QStringLiteral("siteFolder"));
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("siteStructureFile"));
+    ASSERT_TRUE(folder && file);
+    // Each label's mnemonic reaches its field, not the row around it.
+    QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), folder);
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), file);
+
+    QTest::keyClicks(file, QStringLiteral("site.xml"));
+    QTest::keyClicks(folder, QString::fromStdString(site.string()));
+    auto message = AnswerNextMessage(QMessageBox::Ok);
+    dialog.accept();
+    EXPECT_TRUE(message->contains(QStringLiteral("clear one of them"))) << message->toStdString();
+    EXPECT_TRUE(dialog.isVisible());
+    file->clear();
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Preferences().siteFolder, QString::fromStdString(site.string()));
 }
 
 // Runs Preferences, sets its site folder field and presses OK; `afterOk` runs
