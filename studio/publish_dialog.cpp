@@ -98,8 +98,8 @@ void PublishDialog::Update()
         m_markerHint->setText(tr("The name goes into the page's markup: a letter or _ first, then letters, digits, "
                                  "- or _."));
     else if (intoSite)
-        m_markerHint->setText(tr("A page asks for the menu with <nav data-trellis=\"%1\"></nav> or <!-- trellis %1 "
-                                 "-->. Pages without it stay as they are; all pages are written together or none.")
+        m_markerHint->setText(tr("A page asks for the menu with one of\n    <nav data-trellis=\"%1\"></nav>\n    <!-- trellis "
+                                 "%1 -->\nPages without it stay as they are; all pages are written together or none.")
                                   .arg(name));
     else
         m_markerHint->setText(tr("The menu's element in the page is cv_%1; its stylesheet is %1.css.").arg(name));
