@@ -15,8 +15,10 @@
 #include "host/publish/page_assets.h"
 
 PublishDialog::PublishDialog(const PublishChoice& start, QWidget* parent)
-    : QDialog(parent), m_newPage(new QRadioButton(tr("As a &new page: index.html with the menu, in a folder of its own"), this)),
-      m_intoSite(new QRadioButton(tr("Into a &site folder: every page of the site that holds the menu's marker"), this)),
+    : QDialog(parent),
+      m_newPage(new QRadioButton(tr("As a &new page: index.html with the menu, in a folder of its own"), this)),
+      m_intoSite(
+          new QRadioButton(tr("Into a &site folder: every page of the site that holds the menu's marker"), this)),
       m_pageFolder(new QLineEdit(start.pageFolder, this)), m_siteFolder(new QLineEdit(start.siteFolder, this)),
       m_name(new QLineEdit(start.name, this)), m_markerHint(new QLabel(this))
 {
@@ -98,8 +100,10 @@ void PublishDialog::Update()
         m_markerHint->setText(tr("The name goes into the page's markup: a letter or _ first, then letters, digits, "
                                  "- or _."));
     else if (intoSite)
-        m_markerHint->setText(tr("A page asks for the menu with one of\n    <nav data-trellis=\"%1\"></nav>\n    <!-- trellis "
-                                 "%1 -->\nPages without it stay as they are; all pages are written together or none.")
+        m_markerHint->setText(tr("A page asks for the menu with one of\n"
+                                 "    <nav data-trellis=\"%1\"></nav>\n"
+                                 "    <!-- trellis %1 -->\n"
+                                 "Pages without it stay as they are; all pages are written together or none.")
                                   .arg(name));
     else
         m_markerHint->setText(tr("The menu's element in the page is cv_%1; its stylesheet is %1.css.").arg(name));

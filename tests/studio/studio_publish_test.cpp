@@ -32,7 +32,8 @@ constexpr const char* kSiteMenu = R"({"buttons": [{"text": "Study", "columns": 1
             {"text": "Gone", "url": "./nowhere.html"}]}]}]})";
 
 // An unmarked page, which every run must leave byte for byte.
-constexpr const char* kUnmarkedPage = "<!DOCTYPE html>\n<html><head><title>About</title></head>\n<body><p>No menu here.</p></body></html>\n";
+constexpr const char* kUnmarkedPage =
+    "<!DOCTYPE html>\n<html><head><title>About</title></head>\n<body><p>No menu here.</p></body></html>\n";
 
 // Every file under a folder by its path from there, with its bytes.
 std::map<std::string, std::string> Contents(const fs::path& root)
@@ -133,7 +134,8 @@ TEST_F(StudioPublishTest, IntoASiteFolderEachMarkedPageGetsTheMenuOnceAndOthersS
     });
     EXPECT_SAME_BYTES(ReadFileBytes(site / "study/ug/bsc-cs.html"), deep);
     EXPECT_EQ(Count(ReadFileBytes(site / "study/ug/bsc-cs.html"), "<!-- trellis MegaMenu1 begin -->"), 2u);
-    EXPECT_TRUE(window->statusBar()->currentMessage().contains(QStringLiteral("0 pages changed, 4 already up to date")));
+    EXPECT_TRUE(
+        window->statusBar()->currentMessage().contains(QStringLiteral("0 pages changed, 4 already up to date")));
     EXPECT_FALSE(window->isWindowModified());  // publishing changes no menu
 }
 
