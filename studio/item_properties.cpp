@@ -165,6 +165,12 @@ void ItemProperties::SetSiteStructure(const QString& path)
         m_site = std::move(site);
 }
 
+void ItemProperties::SetSiteStructureText(const std::string& xml)
+{
+    m_site = std::make_unique<CXmlDocument>();
+    m_site->Parse(CString::FromUtf8(xml));
+}
+
 QString ItemProperties::MergeKey(const QString& field) const
 {
     QString key = field;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include <QWidget>
 
@@ -29,6 +30,8 @@ public:
 
     // The site structure the link editor's page picker offers (a file; empty for none).
     void SetSiteStructure(const QString& path);
+    // The same from the structure's XML in UTF-8 (a scanned site folder).
+    void SetSiteStructureText(const std::string& xml);
 
     QLineEdit* textField() const { return m_text; }
     QLineEdit* iconFilter() const { return m_iconFilter; }

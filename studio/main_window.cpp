@@ -37,6 +37,7 @@
 #include "studio/problem_fixes.h"
 #include "studio/preferences_dialog.h"
 #include "studio/problems_panel.h"
+#include "studio/publish_dialog.h"
 #include "studio/studio_settings.h"
 #include "studio/undo_snapshot.h"
 #ifdef TRELLIS_STUDIO_BREAKPOINT_PANEL
@@ -67,6 +68,7 @@ MainWindow::MainWindow(const HostSettings& commandLine, const QString& recoveryF
 {
     setObjectName(QStringLiteral("studioWindow"));
     setAcceptDrops(true);
+    ScanSiteFolderSetting();
     m_document.emplace(StartGeneration(commandLine), CurrentHostSettings());
 
     CreatePanels();
@@ -96,6 +98,9 @@ MainWindow::MainWindow(const HostSettings& commandLine, const QString& recoveryF
     UpdateRecentMenu();
     MenuChanged();
     statusBar()->showMessage(tr("Double-click the menu or press Enter to edit its properties."));
+    // A site folder that has gone since the last run leaves the studio without a site, and says so.
+    if (!m_site.problem.isEmpty())
+        statusBar()->showMessage(m_site.problem);
 }
 
 MainWindow::~MainWindow()
@@ -106,7 +111,32 @@ MainWindow::~MainWindow()
 
 HostSettings MainWindow::CurrentHostSettings() const
 {
-    return studio_settings::ToHostSettings(studio_settings::LoadHostPreferences(), m_commandLine);
+    HostSettings settings = studio_settings::ToHostSettings(studio_settings::LoadHostPreferences(), m_commandLine);
+    // The scanned folder is the site when neither the command line nor a structure file gave one.
+    if (!settings.siteStructureFile && !settings.siteStructureText && m_site.structure)
+        settings.siteStructureText = *m_site.structure;
+    return settings;
+}
+
+void MainWindow::ScanSiteFolderSetting()
+{
+    const QString folder = studio_settings::LoadHostPreferences().siteFolder;
+    if (m_commandLine.siteStructureFile || m_commandLine.siteStructureText) {
+        m_site = ScannedSite{folder, std::nullopt, QString()};
+        return;
+    }
+    m_site = ScanSite(folder);
+}
+
+void MainWindow::ShowSiteInItemProperties()
+{
+    const HostSettings& settings = m_document->settings();
+    if (settings.siteStructureFile)
+        m_itemProperties->SetSiteStructure(QString::fromStdString(*settings.siteStructureFile));
+    else if (settings.siteStructureText)
+        m_itemProperties->SetSiteStructureText(*settings.siteStructureText);
+    else
+        m_itemProperties->SetSiteStructure(QString());
 }
 
 // ---- The window's parts
@@ -177,8 +207,7 @@ void MainWindow::CreatePanels()
         if (ok && !path.empty())
             OpenButtonPanel(m_livePage->view(), path.front());
     });
-    if (const std::optional<std::string> site = CurrentHostSettings().siteStructureFile)
-        m_itemProperties->SetSiteStructure(QString::fromStdString(*site));
+    ShowSiteInItemProperties();
 
 #ifdef TRELLIS_STUDIO_BREAKPOINT_PANEL
     m_breakpoints = new BreakpointPanel(this);
@@ -234,6 +263,7 @@ void MainWindow::CreateActions()
     m_importAction->setStatusTip(tr("Replace the menu by the one of a menu file; Undo brings it back"));
     connect(m_importAction, &QAction::triggered, this, &MainWindow::ChooseAndImport);
     m_publishAction = make(tr("&Publish…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    m_publishAction->setStatusTip(tr("Publish the menu as a new page, or into the pages of a site folder"));
     connect(m_publishAction, &QAction::triggered, this, &MainWindow::ChooseAndPublish);
     m_browserAction = make(tr("Open in &Browser"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), QStyle::SP_ComputerIcon);
     connect(m_browserAction, &QAction::triggered, this, &MainWindow::OpenInBrowser);
@@ -645,10 +675,12 @@ void MainWindow::UpdateRecentMenu()
 
 // ---- Publishing
 
-bool MainWindow::PublishTo(const QString& folder)
+bool MainWindow::PublishTo(const QString& folder, const QString& name)
 {
     PublishRequest request;
     request.out = folder.toStdString();
+    if (!name.isEmpty())
+        request.name = name.toStdString();
     try {
         const WriteReport report = m_document->Publish(request);
         statusBar()->showMessage(tr("Published %1 files to %2").arg(report.written.size() + report.fonts.size() +
@@ -664,14 +696,52 @@ bool MainWindow::PublishTo(const QString& folder)
     return true;
 }
 
+bool MainWindow::PublishInto(const QString& folder, const QString& name)
+{
+    PublishRequest request;
+    request.out = folder.toStdString();
+    if (!name.isEmpty())
+        request.name = name.toStdString();
+    QString message;
+    try {
+        const SitePublishing run = m_document->PublishInto(request);
+        message = QString::fromStdString(SitePublishingSummary(request, run.prepared));
+        // What was left out (a page that could not be read, a font the folders lack) is said after.
+        std::vector<std::string> notes = run.prepared.notes;
+        notes.insert(notes.end(), run.prepared.menu.assets.notes.begin(), run.prepared.menu.assets.notes.end());
+        if (!notes.empty())
+            message += tr("; %n note(s), the first: %1", nullptr, int(notes.size()))
+                           .arg(QString::fromStdString(notes.front()));
+    } catch (...) {
+        ShowError(CurrentErrorText());
+        return false;
+    }
+    message[0] = message[0].toUpper();
+    statusBar()->showMessage(message, 15000);
+    studio_settings::SetLastSiteFolder(folder);
+    return true;
+}
+
 void MainWindow::ChooseAndPublish()
 {
-    QString start;
+    PublishChoice start;
     if (!m_document->path().empty())
-        start = studio_settings::PublishFolderFor(QString::fromStdString(m_document->path()));
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Publish To"), start);
-    if (!folder.isEmpty())
-        PublishTo(folder);
+        start.pageFolder = studio_settings::PublishFolderFor(QString::fromStdString(m_document->path()));
+    start.siteFolder = studio_settings::LastSiteFolder();
+    if (start.siteFolder.isEmpty())
+        start.siteFolder = m_site.folder;
+    start.intoSite = studio_settings::LastPublishedIntoSite();
+    start.name = studio_settings::PublishName();
+    PublishDialog dialog(start, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const PublishChoice choice = dialog.Choice();
+    studio_settings::SetLastPublishedIntoSite(choice.intoSite);
+    studio_settings::SetPublishName(choice.name);
+    if (choice.intoSite)
+        PublishInto(choice.siteFolder, choice.name);
+    else
+        PublishTo(choice.pageFolder, choice.name);
 }
 
 void MainWindow::OpenInBrowser()
@@ -702,19 +772,30 @@ void MainWindow::EditPreferences()
         return;
     const HostPreferences chosen = dialog.Preferences();
     const HostPreferences previous = studio_settings::LoadHostPreferences();
+    const ScannedSite previousSite = m_site;
+    // By value: the line may be the scan's own, which the earlier site replaces.
+    auto keepPrevious = [&](QString line) {
+        studio_settings::SaveHostPreferences(previous);
+        m_site = previousSite;
+        ShowError(line);
+    };
     studio_settings::SaveHostPreferences(chosen);
+    // The folder is read again even when it is the same: its pages may have changed.
+    ScanSiteFolderSetting();
+    if (!m_site.folder.isEmpty() && !m_site.structure && !m_site.problem.isEmpty())
+        return keepPrevious(m_site.problem);
     try {
         m_document->SetHostSettings(CurrentHostSettings());
     } catch (...) {
         // The folders or the site structure the object cannot take: the earlier ones stay.
-        studio_settings::SaveHostPreferences(previous);
-        ShowError(CurrentErrorText());
-        return;
+        return keepPrevious(CurrentErrorText());
     }
-    const HostSettings settings = CurrentHostSettings();
-    m_itemProperties->SetSiteStructure(settings.siteStructureFile ? QString::fromStdString(*settings.siteStructureFile)
-                                                                  : QString());
+    if (!chosen.siteFolder.isEmpty() && chosen.siteFolder != previous.siteFolder)
+        studio_settings::SetLastSiteFolder(chosen.siteFolder);
+    ShowSiteInItemProperties();
     MenuChanged();
+    if (!m_site.problem.isEmpty())
+        statusBar()->showMessage(m_site.problem, 15000);
 }
 
 // ---- Recovery

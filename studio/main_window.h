@@ -13,6 +13,7 @@
 #include "host/loader/host_settings.h"
 #include "studio/menu_document.h"
 #include "studio/recovery_file.h"
+#include "studio/scanned_site.h"
 
 class DesignView;
 class ItemProperties;
@@ -52,7 +53,11 @@ public:
     // object through its Serialize as one undo step; steps of the same non-empty merge key in a row
     // become one. False when the object refused the block (said in one dialog line).
     bool CommitBlock(const QString& text, const std::string& block, const QString& mergeKey = {});
-    bool PublishTo(const QString& folder);
+    // Publishes the menu as a new page into `folder`, or into the pages of the site in `folder`
+    // that hold its marker; `name` is the menu's name in the page (MegaMenu1 when empty). The
+    // result goes to the status bar; a failure is one dialog line and leaves every file as it was.
+    bool PublishTo(const QString& folder, const QString& name = {});
+    bool PublishInto(const QString& folder, const QString& name = {});
     // Offers the unsaved work of a studio that ended without saving, if there is any.
     void OfferRecovery();
 
@@ -94,6 +99,10 @@ private:
     void UpdateRecentMenu();
     void ShowError(const QString& line);
     HostSettings CurrentHostSettings() const;
+    // Scans the preferences' site folder again, unless the command line gave the site.
+    void ScanSiteFolderSetting();
+    // The item panel's link editor offers the site the object was given.
+    void ShowSiteInItemProperties();
 
     void ChooseAndOpen();
     bool ChooseAndSaveAs();
@@ -108,6 +117,7 @@ private:
     void RemoveBreakpoint(int32_t key);
 
     HostSettings m_commandLine;
+    ScannedSite m_site;
     std::optional<MenuDocument> m_document;
     RecoveryFile m_recovery;
     QUndoStack* m_undo;

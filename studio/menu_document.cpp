@@ -5,6 +5,7 @@
 
 #include "extension/corvane_extension.h"
 #include "host/check/menu_check.h"
+#include "host/check/page_links_check.h"
 #include "host/loader/breakpoints.h"
 #include "host/loader/generations.h"
 #include "host/menu_files/menu_files.h"
@@ -131,7 +132,13 @@ std::vector<std::string> MenuDocument::Problems()
     // core library, as `trellis check` does.
     std::unique_ptr<CCorvaneExtension> inspected = CreateInspectionObject(m_settings);
     LoadBlockBytes(*inspected, Block(), m_path.empty() ? "the menu" : m_path);
-    return CheckMenu(*inspected);
+    std::vector<std::string> problems = CheckMenu(*inspected);
+    // With a site, page links are looked up in it, as `trellis check --site` does.
+    if (m_settings.siteStructureFile || m_settings.siteStructureText) {
+        for (std::string& problem : CheckPageLinks(*inspected))
+            problems.push_back(std::move(problem));
+    }
+    return problems;
 }
 
 PreparedPage MenuDocument::PreparePage(PublishRequest& request)
@@ -146,4 +153,11 @@ WriteReport MenuDocument::Publish(PublishRequest& request, std::vector<std::stri
     if (notes)
         *notes = prepared.assets.notes;
     return WritePage(m_session, request, prepared);
+}
+
+SitePublishing MenuDocument::PublishInto(PublishRequest& request)
+{
+    request.breakpoints = BreakpointWidths();
+    return PublishIntoSite(m_session, request, m_settings.publishFolders.value_or(std::vector<std::string>{}),
+                           HostFontFolders(m_settings));
 }

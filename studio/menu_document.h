@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/loader/session.h"
+#include "host/publish/publish_into_site.h"
 #include "host/publish/publish_page.h"
 
 class QWidget;
@@ -69,6 +70,10 @@ public:
     // Publishes the menu to request.out, all or nothing; `notes` gets what was left out (a font
     // the folders lack, a linked file that is not there).
     WriteReport Publish(PublishRequest& request, std::vector<std::string>* notes = nullptr);
+    // Publishes the menu into every page of the site in request.out that holds its marker, with
+    // the rules of every breakpoint width, by the host's own run: all or nothing, a CommandError
+    // naming the file and the problem when anything stands in the way.
+    SitePublishing PublishInto(PublishRequest& request);
 
 private:
     HostSettings m_settings;

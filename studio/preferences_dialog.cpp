@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@ PreferencesDialog::PreferencesDialog(const HostPreferences& preferences, QWidget
     : QDialog(parent), m_iconLibrary(new QLineEdit(preferences.iconLibraryFolder, this)),
       m_fontAwesome(new QLineEdit(preferences.fontAwesomeFolder, this)),
       m_site(new QLineEdit(preferences.siteStructureFile, this)),
+      m_siteFolder(new QLineEdit(preferences.siteFolder, this)),
       m_publishTable(new QPlainTextEdit(preferences.publishTable.join(QLatin1Char('\n')), this))
 {
     setObjectName(QStringLiteral("preferencesDialog"));
@@ -22,14 +24,24 @@ PreferencesDialog::PreferencesDialog(const HostPreferences& preferences, QWidget
     m_iconLibrary->setObjectName(QStringLiteral("iconLibraryFolder"));
     m_fontAwesome->setObjectName(QStringLiteral("fontAwesomeFolder"));
     m_site->setObjectName(QStringLiteral("siteStructureFile"));
+    m_siteFolder->setObjectName(QStringLiteral("siteFolder"));
+    m_siteFolder->setPlaceholderText(tr("or a folder of HTML pages, read as the site"));
     m_publishTable->setObjectName(QStringLiteral("publishTable"));
     m_publishTable->setTabChangesFocus(true);
     m_publishTable->setPlaceholderText(tr("pdf|documents\njpg|images"));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Icon library folder:"), PathRow(m_iconLibrary, true, tr("Icon Library Folder")));
-    form->addRow(tr("&Font Awesome folder:"), PathRow(m_fontAwesome, true, tr("Font Awesome Folder")));
-    form->addRow(tr("&Site structure:"), PathRow(m_site, false, tr("Site Structure")));
+    auto addPathRow = [this, form](const QString& label, QLineEdit* edit, bool folder, const QString& caption) {
+        QWidget* row = PathRow(edit, folder, caption);
+        form->addRow(label, row);
+        // The label's mnemonic goes to the field itself: the row around it takes no focus.
+        if (auto* text = qobject_cast<QLabel*>(form->labelForField(row)))
+            text->setBuddy(edit);
+    };
+    addPathRow(tr("&Icon library folder:"), m_iconLibrary, true, tr("Icon Library Folder"));
+    addPathRow(tr("&Font Awesome folder:"), m_fontAwesome, true, tr("Font Awesome Folder"));
+    addPathRow(tr("&Site structure:"), m_site, false, tr("Site Structure"));
+    addPathRow(tr("Site fol&der:"), m_siteFolder, true, tr("Site Folder"));
     form->addRow(tr("&Publish table:"), m_publishTable);
     auto* hint = new QLabel(tr("One entry a line: a file extension, \"|\" and the subfolder its files are published to."),
                             this);
@@ -72,9 +84,21 @@ HostPreferences PreferencesDialog::Preferences() const
     preferences.iconLibraryFolder = m_iconLibrary->text().trimmed();
     preferences.fontAwesomeFolder = m_fontAwesome->text().trimmed();
     preferences.siteStructureFile = m_site->text().trimmed();
+    preferences.siteFolder = m_siteFolder->text().trimmed();
     for (const QString& line : m_publishTable->toPlainText().split(QLatin1Char('\n'))) {
         if (!line.trimmed().isEmpty())
             preferences.publishTable << line.trimmed();
     }
     return preferences;
+}
+
+void PreferencesDialog::accept()
+{
+    if (!m_site->text().trimmed().isEmpty() && !m_siteFolder->text().trimmed().isEmpty()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The site is either a site structure file or a folder of pages: clear one of them."));
+        m_siteFolder->setFocus();
+        return;
+    }
+    QDialog::accept();
 }

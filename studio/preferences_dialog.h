@@ -1,4 +1,5 @@
-// PreferencesDialog: the folders, site structure and publish table the studio gives every menu.
+// PreferencesDialog: the folders, site structure (a file, or a folder of pages) and publish table
+// the studio gives every menu.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +16,9 @@ public:
 
     HostPreferences Preferences() const;
 
+    // A site given both as a structure file and as a folder is refused in one line; the dialog stays.
+    void accept() override;
+
 private:
     // A line edit with a Browse… button beside it, in a row of the form.
     QWidget* PathRow(QLineEdit* edit, bool folder, const QString& caption);
@@ -22,5 +26,6 @@ private:
     QLineEdit* m_iconLibrary;
     QLineEdit* m_fontAwesome;
     QLineEdit* m_site;
+    QLineEdit* m_siteFolder;
     QPlainTextEdit* m_publishTable;
 };

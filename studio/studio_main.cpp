@@ -12,6 +12,7 @@
 #include "host/loader/generations.h"
 #include "host/loader/host_errors.h"
 #include "studio/main_window.h"
+#include "studio/scanned_site.h"
 
 namespace {
 
@@ -28,8 +29,19 @@ HostSettings ParseHostSettings(const QCommandLineParser& parser)
             throw UsageError("--id must be a whole number, not '" + parser.value(QStringLiteral("id")).toStdString() + "'");
         settings.id = id;
     }
+    if (parser.isSet(QStringLiteral("site")) && parser.isSet(QStringLiteral("site-folder")))
+        throw UsageError("--site and --site-folder both give the site structure: give one of them");
     if (parser.isSet(QStringLiteral("site")))
         settings.siteStructureFile = parser.value(QStringLiteral("site")).toStdString();
+    if (parser.isSet(QStringLiteral("site-folder"))) {
+        // Scanned as the command line's --site-folder is: a folder that cannot be read stops the start.
+        const ScannedSite site = ScanSite(parser.value(QStringLiteral("site-folder")));
+        if (!site.structure)
+            throw CommandError(site.problem.toStdString());
+        if (!site.problem.isEmpty())
+            std::fprintf(stderr, "trellis-studio: note: %s\n", qPrintable(site.problem));
+        settings.siteStructureText = *site.structure;
+    }
     if (parser.isSet(QStringLiteral("fonts")))
         settings.fontsFolder = parser.value(QStringLiteral("fonts")).toStdString();
     if (parser.isSet(QStringLiteral("fa")))
@@ -110,8 +122,13 @@ int main(int argc, char** argv)
              .arg(QString::fromStdString(GenerationNames())),
          QStringLiteral("P")},
         {QStringLiteral("id"), QStringLiteral("the object's identifier (SetID)"), QStringLiteral("N")},
-        {QStringLiteral("site"), QStringLiteral("the site structure, an XML file (SetSiteStructure)"),
+        {QStringLiteral("site"),
+         QStringLiteral("the site structure, an XML file (SetSiteStructure; docs/site-structure.md)"),
          QStringLiteral("FILE")},
+        {QStringLiteral("site-folder"),
+         QStringLiteral("the site structure of a folder of HTML pages, scanned as 'trellis site --scan' does "
+                        "(instead of --site)"),
+         QStringLiteral("DIR")},
         {QStringLiteral("fonts"), QStringLiteral("the icon font library folder (SetFontLibraryFolder)"),
          QStringLiteral("DIR")},
         {QStringLiteral("fa"), QStringLiteral("the folder of the Font Awesome files (SetFontLibraryFolder)"),
@@ -134,6 +151,9 @@ int main(int argc, char** argv)
     } catch (const UsageError& e) {
         std::fprintf(stderr, "trellis-studio: %s\n", e.what());
         return 2;
+    } catch (const CommandError& e) {
+        std::fprintf(stderr, "trellis-studio: %s\n", e.what());
+        return 1;
     }
 
     std::optional<MainWindow> window;

@@ -36,6 +36,7 @@ HostPreferences LoadHostPreferences()
     preferences.fontAwesomeFolder =
         settings.value(QStringLiteral("host/fontAwesomeFolder"), DefaultFontAwesomeFolder()).toString();
     preferences.siteStructureFile = settings.value(QStringLiteral("host/siteStructureFile")).toString();
+    preferences.siteFolder = settings.value(QStringLiteral("host/siteFolder")).toString();
     preferences.publishTable = settings.value(QStringLiteral("host/publishTable")).toStringList();
     return preferences;
 }
@@ -46,6 +47,7 @@ void SaveHostPreferences(const HostPreferences& preferences)
     settings.setValue(QStringLiteral("host/iconLibraryFolder"), preferences.iconLibraryFolder);
     settings.setValue(QStringLiteral("host/fontAwesomeFolder"), preferences.fontAwesomeFolder);
     settings.setValue(QStringLiteral("host/siteStructureFile"), preferences.siteStructureFile);
+    settings.setValue(QStringLiteral("host/siteFolder"), preferences.siteFolder);
     settings.setValue(QStringLiteral("host/publishTable"), preferences.publishTable);
 }
 
@@ -124,6 +126,21 @@ void SetPublishFolderFor(const QString& menuPath, const QString& folder)
     }
     settings.endArray();
 }
+
+QString LastSiteFolder() { return QSettings().value(QStringLiteral("publish/siteFolder")).toString(); }
+
+void SetLastSiteFolder(const QString& folder) { QSettings().setValue(QStringLiteral("publish/siteFolder"), folder); }
+
+bool LastPublishedIntoSite() { return QSettings().value(QStringLiteral("publish/intoSite"), false).toBool(); }
+
+void SetLastPublishedIntoSite(bool intoSite) { QSettings().setValue(QStringLiteral("publish/intoSite"), intoSite); }
+
+QString PublishName()
+{
+    return QSettings().value(QStringLiteral("publish/name"), QStringLiteral("MegaMenu1")).toString();
+}
+
+void SetPublishName(const QString& name) { QSettings().setValue(QStringLiteral("publish/name"), name); }
 
 QByteArray WindowGeometry() { return QSettings().value(QStringLiteral("window/geometry")).toByteArray(); }
 QByteArray WindowState() { return QSettings().value(QStringLiteral("window/state")).toByteArray(); }

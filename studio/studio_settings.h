@@ -1,5 +1,6 @@
 // What the studio remembers between runs, in QSettings: the folders and tables it gives every
-// menu object, the recent files, each menu's publish folder and the window's geometry.
+// menu object, the recent files, each menu's publish folder, the last site published into and
+// the window's geometry.
 #pragma once
 
 #include <QByteArray>
@@ -13,6 +14,7 @@ struct HostPreferences {
     QString iconLibraryFolder;
     QString fontAwesomeFolder;
     QString siteStructureFile;
+    QString siteFolder;  // a folder of pages, scanned for the site structure (instead of a file)
     QStringList publishTable;  // "EXT|SUBFOLDER" entries
 
     bool operator==(const HostPreferences&) const = default;
@@ -34,6 +36,16 @@ void RemoveRecentFile(const QString& path);
 // The folder a menu file was last published to; empty when never.
 QString PublishFolderFor(const QString& menuPath);
 void SetPublishFolderFor(const QString& menuPath, const QString& folder);
+
+// Publishing into a site: the folder last published into (or last chosen as the site folder),
+// whether Publish… last went into a site rather than to a new page, and the menu's name in the
+// pages' markers.
+QString LastSiteFolder();
+void SetLastSiteFolder(const QString& folder);
+bool LastPublishedIntoSite();
+void SetLastPublishedIntoSite(bool intoSite);
+QString PublishName();  // MegaMenu1 until another is chosen
+void SetPublishName(const QString& name);
 
 QByteArray WindowGeometry();
 QByteArray WindowState();

@@ -64,19 +64,17 @@ void Report(const PublishRequest& request, const ModuleAnswers& answers, const A
                 report.fonts.size() + report.linked.size(), fontList.c_str());
 }
 
-void ReportSite(const PublishRequest& request, const PreparedSite& prepared, const WriteReport& report)
+void ReportSite(const PublishRequest& request, const SitePublishing& run)
 {
-    for (const auto* lines : {&report.written, &report.fonts, &report.linked}) {
+    for (const auto* lines : {&run.report.written, &run.report.fonts, &run.report.linked}) {
         for (const std::string& line : *lines)
             std::printf("%s\n", line.c_str());
     }
-    for (const auto* lines : {&prepared.menu.assets.notes, &prepared.notes}) {
+    for (const auto* lines : {&run.prepared.menu.assets.notes, &run.prepared.notes}) {
         for (const std::string& line : *lines)
             std::printf("%s\n", line.c_str());
     }
-    std::printf("published menu %s into %s: %zu pages changed, %zu already up to date, %zu without a marker\n",
-                request.name.c_str(), request.out.string().c_str(), prepared.changed.size(), prepared.unchanged.size(),
-                prepared.unmarked);
+    std::printf("%s\n", SitePublishingSummary(request, run.prepared).c_str());
 }
 
 // The pages of a site that ask for the menu get it; the site is written together or not at all.
@@ -87,17 +85,10 @@ int RunPublishInto(const ParsedArguments& args, const PublishRequest& request)
     Session session = OpenSession(settings);
     LoadMenuFile(session, block);
 
-    const PreparedSite prepared =
-        PrepareSite(session, request, settings.publishFolders.value_or(std::vector<std::string>{}),
-                    HostFontFolders(settings));
-    // A site without a marker is most likely a --name that differs from its markers: nothing is
-    // left in it, not even the stylesheet.
-    if (prepared.changed.empty() && prepared.unchanged.empty())
-        throw CommandError("no page of " + request.out.string() + " holds a marker for " + request.name +
-                           " (<nav data-trellis=\"" + request.name + "\"></nav> or <!-- trellis " + request.name +
-                           " -->); nothing was written");
-    WriteReport report = WriteSite(session, request, prepared);
-    ReportSite(request, prepared, report);
+    const SitePublishing run =
+        PublishIntoSite(session, request, settings.publishFolders.value_or(std::vector<std::string>{}),
+                        HostFontFolders(settings));
+    ReportSite(request, run);
     // The site's own pages are the structure its page links are checked against, unless one was given.
     if (!settings.siteStructureFile && !settings.siteStructureText)
         settings.siteStructureText = SiteStructureOfFolder(request.out.string());

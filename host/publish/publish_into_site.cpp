@@ -204,3 +204,23 @@ WriteReport WriteSite(Session& session, const PublishRequest& request, const Pre
         throw CommandError("cannot publish into " + site.string() + ": " + error + "; every file is as it was");
     return report;
 }
+
+SitePublishing PublishIntoSite(Session& session, const PublishRequest& request,
+                               const std::vector<std::string>& publishTable, const FontFolders& folders)
+{
+    SitePublishing run;
+    run.prepared = PrepareSite(session, request, publishTable, folders);
+    if (run.prepared.changed.empty() && run.prepared.unchanged.empty())
+        throw CommandError("no page of " + request.out.string() + " holds a marker for " + request.name +
+                           " (<nav data-trellis=\"" + request.name + "\"></nav> or <!-- trellis " + request.name +
+                           " -->); nothing was written");
+    run.report = WriteSite(session, request, run.prepared);
+    return run;
+}
+
+std::string SitePublishingSummary(const PublishRequest& request, const PreparedSite& prepared)
+{
+    return "published menu " + request.name + " into " + request.out.string() + ": " +
+           std::to_string(prepared.changed.size()) + " pages changed, " + std::to_string(prepared.unchanged.size()) +
+           " already up to date, " + std::to_string(prepared.unmarked) + " without a marker";
+}

@@ -37,3 +37,20 @@ PreparedSite PrepareSite(Session& session, const PublishRequest& request, const 
 // moved in together; a failure anywhere, a page changed on disk since it was read or made
 // read-only included, is a CommandError and leaves every file as it was.
 WriteReport WriteSite(Session& session, const PublishRequest& request, const PreparedSite& prepared);
+
+// What one run into a site did: what it planned and what it wrote.
+struct SitePublishing {
+    PreparedSite prepared;
+    WriteReport report;
+};
+
+// The whole run, for every caller that publishes into a site (the command line, the studio):
+// PrepareSite, then WriteSite. A site where no page holds a marker for the request's name (most
+// often a name that differs from the markers) is a CommandError, and nothing is written, not even
+// the stylesheet.
+SitePublishing PublishIntoSite(Session& session, const PublishRequest& request,
+                               const std::vector<std::string>& publishTable, const FontFolders& folders);
+
+// The run in one line: "published menu NAME into DIR: 2 pages changed, 1 already up to date, 0
+// without a marker".
+std::string SitePublishingSummary(const PublishRequest& request, const PreparedSite& prepared);

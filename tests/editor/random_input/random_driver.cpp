@@ -111,9 +111,11 @@ void RandomDriver::Step(uint64_t chain)
     QWidget* window = FrontWindow();
     if (!window)
         return;
-    // A file dialog would let random input loose on the user's files: it is closed unseen.
-    if (qobject_cast<QFileDialog*>(window)) {
-        Log("close the file dialog", window);
+    // A file dialog (or one named to CloseUnseen) would let random input loose on the user's files:
+    // it is closed unseen.
+    if (qobject_cast<QFileDialog*>(window) ||
+        (qobject_cast<QDialog*>(window) && m_closedUnseen.contains(window->objectName()))) {
+        Log("close the dialog unseen", window);
         static_cast<QDialog*>(window)->reject();
         return;
     }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -23,6 +24,9 @@ public:
     // A main window that takes the input when no dialog or popup is open, and that the driver never
     // closes (the studio's); without one, only dialogs and popups are driven.
     void SetHomeWindow(QWidget* window) { m_home = window; }
+    // Dialogs of this object name are closed unseen, as file dialogs are: what their fields name
+    // is written to (a folder to publish into).
+    void CloseUnseen(const QString& objectName) { m_closedUnseen.append(objectName); }
     // The session's actions are spent and only the home window is left open.
     bool SessionDone() const;
 
@@ -60,6 +64,7 @@ private:
     int m_budget = 0;
     bool m_closing = false;
     QPointer<QWidget> m_home;
+    QStringList m_closedUnseen;
 
     // The drag in progress: the widget that took the press keeps every mouse event until the release.
     QPointer<QWidget> m_dragWindow;

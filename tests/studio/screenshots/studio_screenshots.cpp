@@ -1,10 +1,13 @@
 // studio_screenshots: pictures of Trellis Studio for the guide, as a designer sees it, written as PNG
 // files into the folder given as the first argument. Not a test; scripts/studio-screenshots runs it
 // under a virtual display with the system's Font Awesome, so the live page shows its icons.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -41,6 +44,18 @@ void Shoot(QWidget* window, const char* name)
         std::fprintf(stderr, "studio_screenshots: cannot write %s\n", path.toLocal8Bit().constData());
     else
         std::printf("%s\n", path.toLocal8Bit().constData());
+}
+
+// A dialog over the window, then closed.
+void ShootDialog(QWidget* dialog, const char* name)
+{
+    const QRect frame = dialog->frameGeometry();
+    const QString path = QDir(g_folder).filePath(QString::fromLatin1(name));
+    if (!dialog->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(path))
+        std::fprintf(stderr, "studio_screenshots: cannot write %s\n", path.toLocal8Bit().constData());
+    else
+        std::printf("%s\n", path.toLocal8Bit().constData());
+    static_cast<QDialog*>(dialog)->reject();
 }
 
 QVariant Evaluate(QWebEngineView* view, const QString& script)
@@ -119,6 +134,19 @@ int main(int argc, char** argv)
         });
     });
     window.EditProperties();
+
+    // Publish…, going into a site folder.
+    AnswerNextModal([](QWidget* dialog) {
+        if (auto* intoSite = dialog->findChild<QRadioButton*>(QStringLiteral("publishIntoSite")))
+            intoSite->setChecked(true);
+        if (auto* folder = dialog->findChild<QLineEdit*>(QStringLiteral("siteFolder")))
+            folder->setText(QStringLiteral("/home/designer/www/university"));
+        QTimer::singleShot(300, dialog, [dialog] { ShootDialog(dialog, "studio-publish-into-site.png"); });
+    });
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("&Publish…"))
+            action->trigger();
+    }
 
     loaded = window.livePage()->LoadedCount();
     window.livePage()->ChooseWidth(LivePage::kPhoneWidth);
