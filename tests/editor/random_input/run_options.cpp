@@ -6,8 +6,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <thread>
+
+#include <unistd.h>
 
 #include "tests/editor/random_input/action_log.h"
 
@@ -19,6 +22,16 @@ bool ParseNumber(const char* text, uint64_t& value)
     errno = 0;
     value = std::strtoull(text, &end, 10);
     return errno == 0 && end && *end == '\0' && end != text && text[0] != '-';
+}
+
+// How long the thread has waited for a processor so far, in nanoseconds (the second field of its
+// schedstat); 0 where the kernel does not keep it.
+uint64_t WaitingForCpu(const std::string& schedstat)
+{
+    std::ifstream in(schedstat);
+    uint64_t running = 0;
+    uint64_t waiting = 0;
+    return in >> running >> waiting ? waiting : 0;
 }
 
 }  // namespace
@@ -51,17 +64,26 @@ RunOptions ParseRunOptions(int argc, char** argv, const char* program, const cha
 
 void StartStuckWatchdog(const std::atomic<bool>& finished, int seconds)
 {
-    std::thread([&finished, seconds] {
+    const std::string schedstat = "/proc/self/task/" + std::to_string(gettid()) + "/schedstat";
+    std::thread([&finished, seconds, schedstat] {
         uint64_t last = ActionCount();
-        auto since = std::chrono::steady_clock::now();
+        auto clock = std::chrono::steady_clock::now();
+        uint64_t waited = WaitingForCpu(schedstat);
+        double idle = 0;  // seconds since the last action that the GUI thread was not kept waiting
         const std::string why = "no action for " + std::to_string(seconds) + " s: the event loop is stuck";
         while (!finished.load()) {
             std::this_thread::sleep_for(std::chrono::seconds(1));
-            const uint64_t now = ActionCount();
-            if (now != last) {
-                last = now;
-                since = std::chrono::steady_clock::now();
-            } else if (std::chrono::steady_clock::now() - since > std::chrono::seconds(seconds)) {
+            const auto now = std::chrono::steady_clock::now();
+            const uint64_t nowWaited = WaitingForCpu(schedstat);
+            const double passed = std::chrono::duration<double>(now - clock).count();
+            const double starved = double(nowWaited - waited) / 1e9;
+            clock = now;
+            waited = nowWaited;
+            const uint64_t count = ActionCount();
+            if (count != last) {
+                last = count;
+                idle = 0;
+            } else if ((idle += std::max(0.0, passed - starved)) > seconds) {
                 DumpLastActions(why.c_str());
                 std::_Exit(1);
             }

@@ -17,5 +17,8 @@ struct RunOptions {
 RunOptions ParseRunOptions(int argc, char** argv, const char* program, const char* usage);
 
 // Ends the process with the last actions on standard error when the GUI thread records no action for
-// `seconds`: a dialog loop that no timer reaches, or a hang. Stops watching once `finished` is set.
+// `seconds`: a dialog loop that no timer reaches, or a hang. Call it from the GUI thread. The time
+// the GUI thread spends waiting for a processor does not count: on a loaded machine (a niced run
+// beside builds) a heavy action can take minutes on the clock without anything being stuck.
+// Stops watching once `finished` is set.
 void StartStuckWatchdog(const std::atomic<bool>& finished, int seconds);
