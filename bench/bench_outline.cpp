@@ -2,35 +2,16 @@
 // press until the live page shows it. Runs on a display (xvfb-run -a), as the studio does.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QStandardPaths>
-#include <QTest>
 #include <QUndoStack>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
-#include "studio/live_page.h"
-#include "studio/main_window.h"
+#include "bench_studio_gui.h"
 #include "studio/outline_panel.h"
 
 namespace {
 
-void StartStudioGui()
-{
-    static int argc = 1;
-    static char name[] = "trellis-outline-bench";
-    static char* argv[] = {name, nullptr};
-    if (geteuid() == 0)
-        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("TrellisBench"));
-}
+constexpr const char* kProgram = "trellis-outline-bench";
 
 // 200 buttons, each with a panel of two groups of four links.
 std::string MenuFile()
@@ -49,9 +30,7 @@ std::string MenuFile()
             json += "]}";
         }
         json += "]}";
-        std::string file = "/tmp/trellis-outline-bench-" + std::to_string(getpid()) + ".json";
-        std::ofstream(file) << json;
-        return file;
+        return WriteMenuFile(kProgram, json);
     }();
     return path;
 }
@@ -59,11 +38,10 @@ std::string MenuFile()
 // Duplicate (Ctrl+D) of a link in the middle of the menu, until the page built after it has loaded.
 void BM_OutlineEditReachesLivePage(benchmark::State& state)
 {
-    StartStudioGui();
+    StartStudioGui(kProgram);
     MainWindow window({}, QStringLiteral("/tmp/trellis-outline-bench-recovery"));
     window.show();
-    if (!window.OpenFile(QString::fromStdString(MenuFile())) ||
-        !window.livePage()->WaitForLoadedCount(0)) {
+    if (!window.OpenFile(QString::fromStdString(MenuFile())) || !WaitForPage(window, 0)) {
         state.SkipWithError("the menu did not open");
         return;
     }
@@ -73,7 +51,7 @@ void BM_OutlineEditReachesLivePage(benchmark::State& state)
         outline->view()->setFocus();
         const int before = window.livePage()->LoadedCount();
         outline->duplicateAction()->trigger();
-        if (!window.livePage()->WaitForLoadedCount(before)) {
+        if (!WaitForPage(window, before)) {
             state.SkipWithError("the page was not built again");
             break;
         }

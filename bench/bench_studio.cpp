@@ -3,34 +3,15 @@
 // engine. Runs on a display (xvfb-run -a), as the studio does.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QStandardPaths>
-#include <QTest>
 #include <QUndoStack>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
-#include "studio/live_page.h"
-#include "studio/main_window.h"
+#include "bench_studio_gui.h"
 
 namespace {
 
-void StartStudioGui()
-{
-    static int argc = 1;
-    static char name[] = "trellis-studio-bench";
-    static char* argv[] = {name, nullptr};
-    if (geteuid() == 0)
-        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("TrellisBench"));
-}
+constexpr const char* kProgram = "trellis-studio-bench";
 
 // A JSON menu of 100 buttons, every fourth with a panel of three columns of five links.
 std::string HundredButtonMenu()
@@ -59,23 +40,14 @@ std::string HundredButtonMenu()
 
 std::string MenuFile()
 {
-    static const std::string path = [] {
-        std::string file = "/tmp/trellis-studio-bench-" + std::to_string(getpid()) + ".json";
-        std::ofstream(file) << HundredButtonMenu();
-        return file;
-    }();
+    static const std::string path = WriteMenuFile(kProgram, HundredButtonMenu());
     return path;
-}
-
-bool WaitForPage(MainWindow& window, int before)
-{
-    return window.livePage()->WaitForLoadedCount(before);
 }
 
 // From nothing to the window on the screen with the menu drawn and its page shown.
 void BM_StudioShowsHundredButtonMenu(benchmark::State& state)
 {
-    StartStudioGui();
+    StartStudioGui(kProgram);
     const QString menu = QString::fromStdString(MenuFile());
     for (auto _ : state) {
         MainWindow window({}, QStringLiteral("/tmp/trellis-studio-bench-recovery"));
@@ -92,7 +64,7 @@ BENCHMARK(BM_StudioShowsHundredButtonMenu)->Unit(benchmark::kMillisecond)->Itera
 // A change (an import, the same road as Properties OK) until the page shows it.
 void BM_StudioPageAfterChange(benchmark::State& state)
 {
-    StartStudioGui();
+    StartStudioGui(kProgram);
     MainWindow window({}, QStringLiteral("/tmp/trellis-studio-bench-recovery"));
     window.show();
     const QString menu = QString::fromStdString(MenuFile());

@@ -2,6 +2,7 @@
 // "trellis studio".
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include "host/loader/generations.h"
 #include "host/loader/host_errors.h"
+#include "studio/display_check.h"
 #include "studio/main_window.h"
 #include "studio/scanned_site.h"
 
@@ -81,14 +83,18 @@ bool DisplayNamed()
 
 int main(int argc, char** argv)
 {
-    // Qt aborts when it finds no display; the help and the version need none, the window says so.
-    if (!DisplayNamed()) {
-        if (!AsksOnlyForText(argc, argv)) {
-            std::fprintf(stderr, "trellis-studio: there is no display to show the window on (DISPLAY is not set); on a "
-                                 "machine without one, run it on a virtual display: xvfb-run -a trellis-studio\n");
-            return 1;
-        }
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt aborts when it finds no display or the display refuses it; the help and the version need
+    // none, the window is refused in one line.
+    if (AsksOnlyForText(argc, argv)) {
+        if (!DisplayNamed() || DisplayProblem())
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    } else if (!DisplayNamed()) {
+        std::fprintf(stderr, "trellis-studio: there is no display to show the window on (DISPLAY is not set); on a "
+                             "machine without one, run it on a virtual display: xvfb-run -a trellis-studio\n");
+        return 1;
+    } else if (const std::optional<std::string> problem = DisplayProblem()) {
+        std::fprintf(stderr, "trellis-studio: %s\n", problem->c_str());
+        return 1;
     }
     // The web engine's sandbox refuses to run as root; a root session (a container, a test
     // machine) gets the page without it rather than no page at all.

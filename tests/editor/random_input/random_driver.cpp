@@ -79,6 +79,8 @@ void RandomDriver::StartSession(int session, int actions)
     m_budget = actions;
     m_dragWindow = nullptr;
     m_grabber = nullptr;
+    m_doneSince.invalidate();
+    m_strayReleases = 0;
     const uint64_t chain = ++m_chain;
     QTimer::singleShot(1, this, [this, chain] { Step(chain); });
 }
@@ -124,6 +126,8 @@ void RandomDriver::Step(uint64_t chain)
             CloseFront(window);
         else if (m_grabber)
             ContinueDrag(window);
+        else
+            EndStrayDrag(window);
         return;
     }
     ++m_actions;
@@ -133,6 +137,17 @@ void RandomDriver::Step(uint64_t chain)
         return;
     }
     Act(window);
+}
+
+void RandomDriver::EndStrayDrag(QWidget* home)
+{
+    if (!m_doneSince.isValid())
+        m_doneSince.start();
+    if (m_strayReleases >= kMostStrayReleases || m_doneSince.elapsed() < kStrayDragMilliseconds * (m_strayReleases + 1))
+        return;
+    ++m_strayReleases;
+    Log("release to end a drag that outlived the session", home);
+    QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(1, 1));
 }
 
 void RandomDriver::CloseFront(QWidget* window)

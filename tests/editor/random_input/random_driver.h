@@ -2,6 +2,7 @@
 // editor's windows is in front, one action per timer tick, from inside the dialogs' own event loops.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -41,6 +42,12 @@ private:
     // fire again while its own handler runs, and a handler that opens a dialog runs until it closes.
     void Step(uint64_t chain);
     void CloseFront(QWidget* window);
+    // The session is over and only the home window is open, yet the loop that runs the sessions has
+    // not taken over: a drag's own loop (QDrag::exec) runs under this timer. The live page starts its
+    // drags when its engine says so, which on a loaded machine comes after the driver's release, and
+    // such a drag waits for a release that never comes (it eats keys, Escape too). A release ends it,
+    // as a user's next click would; a few, then the watchdog has its say.
+    void EndStrayDrag(QWidget* home);
     void Act(QWidget* window);
     void Key(QWidget* window);
     void Click(QWidget* window, bool twice);
@@ -65,6 +72,10 @@ private:
     bool m_closing = false;
     QPointer<QWidget> m_home;
     QStringList m_closedUnseen;
+    static constexpr int kStrayDragMilliseconds = 2000;
+    static constexpr int kMostStrayReleases = 5;
+    QElapsedTimer m_doneSince;  // since the session's end first found the home window in front
+    int m_strayReleases = 0;
 
     // The drag in progress: the widget that took the press keeps every mouse event until the release.
     QPointer<QWidget> m_dragWindow;

@@ -8,14 +8,12 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "editor/properties_sheet.h"
@@ -24,6 +22,7 @@
 #include "platform/archive.h"
 #include "tests/editor/random_input/action_log.h"
 #include "tests/editor/random_input/random_driver.h"
+#include "tests/editor/random_input/run_options.h"
 #include "tests/editor/random_input/random_menus.h"
 
 namespace {
@@ -39,66 +38,6 @@ constexpr const char* kUsage =
     "Run it on a display, e.g.: xvfb-run -a -s \"-screen 0 1280x1024x24\" build-asan/bin/editor_random_input\n";
 
 constexpr int kStuckSeconds = 120;
-
-struct Options {
-    int seconds = 60;
-    uint64_t seed = 0;
-    bool verbose = false;
-};
-
-bool ParseNumber(const char* text, uint64_t& value)
-{
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtoull(text, &end, 10);
-    return errno == 0 && end && *end == '\0' && end != text && text[0] != '-';
-}
-
-Options ParseOptions(int argc, char** argv)
-{
-    Options options;
-    options.seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) % 1000000007u;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        uint64_t value = 0;
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
-        } else if (arg == "--verbose") {
-            options.verbose = true;
-        } else if ((arg == "--seconds" || arg == "--seed") && i + 1 < argc && ParseNumber(argv[i + 1], value)) {
-            if (arg == "--seconds")
-                options.seconds = static_cast<int>(std::min<uint64_t>(value, 7 * 24 * 3600));
-            else
-                options.seed = value;
-            ++i;
-        } else {
-            std::fprintf(stderr, "editor_random_input: unknown or incomplete option '%s'\n%s", arg.c_str(), kUsage);
-            std::exit(2);
-        }
-    }
-    return options;
-}
-
-// Stops the run when the GUI thread stops acting: a dialog loop that no timer reaches, or a hang.
-void StartWatchdog(const std::atomic<bool>& finished)
-{
-    std::thread([&finished] {
-        uint64_t last = ActionCount();
-        auto since = std::chrono::steady_clock::now();
-        while (!finished.load()) {
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-            const uint64_t now = ActionCount();
-            if (now != last) {
-                last = now;
-                since = std::chrono::steady_clock::now();
-            } else if (std::chrono::steady_clock::now() - since > std::chrono::seconds(kStuckSeconds)) {
-                DumpLastActions("no action for 120 s: the event loop is stuck");
-                std::_Exit(1);
-            }
-        }
-    }).detach();
-}
 
 // The block bytes of both generations' layouts, so that what the sheet stored is written out too.
 size_t StoreBoth(CMenuSettings& menu)
@@ -122,7 +61,7 @@ void CountHelp() { ++g_helpOpened; }
 
 int main(int argc, char** argv)
 {
-    const Options options = ParseOptions(argc, argv);
+    const RunOptions options = ParseRunOptions(argc, argv, "editor_random_input", kUsage);
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // The file and colour dialogs are Qt's own widgets, which the driver can see and close.
@@ -139,7 +78,7 @@ int main(int argc, char** argv)
     InstallCrashReport();
     EchoActions(options.verbose);
     std::atomic<bool> finished{false};
-    StartWatchdog(finished);
+    StartStuckWatchdog(finished, kStuckSeconds);
 
     RandomInputMenus menus;
     std::vector<CMenuSettings> edited;

@@ -8,46 +8,10 @@
 #include <string>
 
 #include "tests/support/run_trellis.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
-
-// Removes an environment variable for the life of the object, then puts back what was there.
-class UnsetVariable {
-public:
-    explicit UnsetVariable(const char* name) : m_name(name)
-    {
-        if (const char* value = std::getenv(name))
-            m_saved = value;
-        unsetenv(name);
-    }
-    ~UnsetVariable()
-    {
-        if (m_saved)
-            setenv(m_name, m_saved->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_saved;
-};
-
-// Sets an environment variable for the life of the object.
-class SetVariable : UnsetVariable {
-public:
-    SetVariable(const char* name, const char* value) : UnsetVariable(name) { setenv(name, value, 1); }
-};
-
-// A display number that no X server answers: no socket of that number exists.
-std::string UnansweredDisplay()
-{
-    for (int number = 7391;; ++number) {
-        if (!std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)))
-            return ":" + std::to_string(number);
-    }
-}
 
 // Each command that needs Qt fails with exactly `line` on standard error, exit 1, writing nothing.
 void ExpectEveryGuiCommandFails(const TemporaryFolder& work, const std::string& block, const std::string& line)
@@ -72,9 +36,9 @@ TEST(TrellisEdit, WithoutADisplaySaysHowToRunItAndWritesNothing)
     ASSERT_EQ(RunTrellis({"new", "--plugin", "Trellisv2", "-o", block}, work.Path()).status, 0);
     const std::string before = ReadFileBytes(block);
 
-    UnsetVariable display("DISPLAY");
-    UnsetVariable wayland("WAYLAND_DISPLAY");
-    UnsetVariable platform("QT_QPA_PLATFORM");
+    ScopedEnvironment display("DISPLAY", nullptr);
+    ScopedEnvironment wayland("WAYLAND_DISPLAY", nullptr);
+    ScopedEnvironment platform("QT_QPA_PLATFORM", nullptr);
     const std::string out = (work / "out.blk").string();
     RunResult result = RunTrellis({"edit", block, "--plugin", "Trellisv2", "-o", out}, work.Path());
     EXPECT_EQ(result.status, 1);
@@ -91,9 +55,9 @@ TEST(TrellisEdit, ADisplayThatDoesNotAnswerIsNamedInOneLine)
     ASSERT_EQ(RunTrellis({"new", "--plugin", "Trellisv2", "-o", block}, work.Path()).status, 0);
 
     const std::string display = UnansweredDisplay();
-    SetVariable x11("DISPLAY", display.c_str());
-    UnsetVariable wayland("WAYLAND_DISPLAY");
-    UnsetVariable platform("QT_QPA_PLATFORM");
+    ScopedEnvironment x11("DISPLAY", display.c_str());
+    ScopedEnvironment wayland("WAYLAND_DISPLAY", nullptr);
+    ScopedEnvironment platform("QT_QPA_PLATFORM", nullptr);
     ExpectEveryGuiCommandFails(work, block, "cannot open display \"" + display + "\"");
 }
 
@@ -103,7 +67,7 @@ TEST(TrellisEdit, AMissingPlatformPluginIsNamedInOneLine)
     const std::string block = (work / "menu.blk").string();
     ASSERT_EQ(RunTrellis({"new", "--plugin", "Trellisv2", "-o", block}, work.Path()).status, 0);
 
-    SetVariable platform("QT_QPA_PLATFORM", "nosuch");
+    ScopedEnvironment platform("QT_QPA_PLATFORM", "nosuch");
     const std::string before = ReadFileBytes(block);
     RunResult result = RunTrellis({"edit", block, "--plugin", "Trellisv2"}, work.Path());
     EXPECT_EQ(result.status, 1);

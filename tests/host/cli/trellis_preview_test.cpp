@@ -12,6 +12,7 @@
 #include "extension/generation.h"
 #include "platform/archive.h"
 #include "tests/support/run_trellis.h"
+#include "tests/support/scoped_environment.h"
 
 namespace {
 
@@ -32,22 +33,6 @@ std::optional<PngSize> ReadPngSize(const std::string& bytes)
     };
     return PngSize{word(16), word(20)};
 }
-
-// Sets or removes an environment variable for the scope, then puts it back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = getenv(name))
-            m_old = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnvironment() { m_old ? setenv(m_name, m_old->c_str(), 1) : unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 class TrellisPreview : public testing::Test {
 protected:

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,12 +20,12 @@
 #include <sys/stat.h>
 #include <random>
 #include <string>
-#include <thread>
 #include <unistd.h>
 
 #include "studio/main_window.h"
 #include "tests/editor/random_input/action_log.h"
 #include "tests/editor/random_input/random_driver.h"
+#include "tests/editor/random_input/run_options.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -43,70 +42,11 @@ constexpr const char* kUsage =
 constexpr int kStuckSeconds = 120;
 const char* const kExamples[] = {"documentation.json", "shop.json", "small-business.json"};
 
-struct Options {
-    int seconds = 60;
-    uint64_t seed = 0;
-    bool verbose = false;
-};
-
-bool ParseNumber(const char* text, uint64_t& value)
-{
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtoull(text, &end, 10);
-    return errno == 0 && end && *end == '\0' && end != text && text[0] != '-';
-}
-
-Options ParseOptions(int argc, char** argv)
-{
-    Options options;
-    options.seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) % 1000000007u;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        uint64_t value = 0;
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
-        } else if (arg == "--verbose") {
-            options.verbose = true;
-        } else if ((arg == "--seconds" || arg == "--seed") && i + 1 < argc && ParseNumber(argv[i + 1], value)) {
-            if (arg == "--seconds")
-                options.seconds = static_cast<int>(std::min<uint64_t>(value, 7 * 24 * 3600));
-            else
-                options.seed = value;
-            ++i;
-        } else {
-            std::fprintf(stderr, "studio_random_input: unknown or incomplete option '%s'\n%s", arg.c_str(), kUsage);
-            std::exit(2);
-        }
-    }
-    return options;
-}
-
-void StartWatchdog(const std::atomic<bool>& finished)
-{
-    std::thread([&finished] {
-        uint64_t last = ActionCount();
-        auto since = std::chrono::steady_clock::now();
-        while (!finished.load()) {
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-            const uint64_t now = ActionCount();
-            if (now != last) {
-                last = now;
-                since = std::chrono::steady_clock::now();
-            } else if (std::chrono::steady_clock::now() - since > std::chrono::seconds(kStuckSeconds)) {
-                DumpLastActions("no action for 120 s: the event loop is stuck");
-                std::_Exit(1);
-            }
-        }
-    }).detach();
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const Options options = ParseOptions(argc, argv);
+    const RunOptions options = ParseRunOptions(argc, argv, "studio_random_input", kUsage);
     // The help document, mail and telephone links open with xdg-open: here it is one that does
     // nothing, so that random input starts no program that outlives the run.
     TemporaryFolder work("trellis-studio-random");
@@ -136,7 +76,7 @@ int main(int argc, char** argv)
     InstallCrashReport();
     EchoActions(options.verbose);
     std::atomic<bool> finished{false};
-    StartWatchdog(finished);
+    StartStuckWatchdog(finished, kStuckSeconds);
 
     // The studio saves into copies, so the example menus stay as they are.
     QStringList menus;
