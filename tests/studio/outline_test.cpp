@@ -106,7 +106,7 @@ TEST_F(OutlineTest, EveryEditFromTheKeyboardIsAnUndoStepThatGivesTheBlockBack)
     ASSERT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr) << "typing opened no name editor";
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ews"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::qWaitFor([&] { return window->undoStack()->count() == 2; }, 3000);
+    (void)QTest::qWaitFor([&] { return window->undoStack()->count() == 2; }, 3000);
     ASSERT_EQ(window->undoStack()->count(), 2);
     changed("typing");
     EXPECT_EQ(Shown(outline, {0, 0, 1}), QStringLiteral("News"));
@@ -158,13 +158,15 @@ TEST_F(OutlineTest, EveryEditFromTheKeyboardIsAnUndoStepThatGivesTheBlockBack)
     const int steps = window->undoStack()->count();
     for (int i = steps - 1; i >= 0; --i) {
         window->undoStack()->undo();
-        if (blocks.count(i))
+        if (blocks.count(i)) {
             EXPECT_SAME_BYTES(window->document().Block(), blocks[i]) << " undo to " << i;
+        }
     }
     for (int i = 1; i <= steps; ++i) {
         window->undoStack()->redo();
-        if (blocks.count(i))
+        if (blocks.count(i)) {
             EXPECT_SAME_BYTES(window->document().Block(), blocks[i]) << " redo to " << i;
+        }
     }
     Discard(window);
 }

@@ -127,7 +127,7 @@ int main(int argc, char** argv)
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         endOfRun.start(static_cast<int>(std::max<long long>(0, left.count())));
         driver.StartSession(sessions, budget);
-        QTest::qWaitFor([&] { return driver.SessionDone() || !window.isVisible(); }, 24 * 3600 * 1000);
+        (void)QTest::qWaitFor([&] { return driver.SessionDone() || !window.isVisible(); }, 24 * 3600 * 1000);
         driver.Stop();
         endOfRun.stop();
         actions += driver.SessionActions();

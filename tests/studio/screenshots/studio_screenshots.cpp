@@ -62,7 +62,7 @@ QVariant Evaluate(QWebEngineView* view, const QString& script)
 {
     auto result = std::make_shared<std::optional<QVariant>>();
     view->page()->runJavaScript(script, [result](const QVariant& value) { *result = value; });
-    QTest::qWaitFor([result] { return result->has_value(); }, 10000);
+    (void)QTest::qWaitFor([result] { return result->has_value(); }, 10000);
     return result->value_or(QVariant());
 }
 
@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     window.resize(1100, 760);
     window.move(0, 0);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    (void)QTest::qWaitForWindowExposed(&window);
     int loaded = window.livePage()->LoadedCount();
     window.OpenFile(menu);
     window.livePage()->WaitForLoadedCount(loaded);
