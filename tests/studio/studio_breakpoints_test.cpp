@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QWebEngineView>
-#include <nlohmann/json.hpp>
 
 #include "studio/breakpoint_panel.h"
 #include "tests/studio/studio_fixture.h"
@@ -37,20 +36,6 @@ size_t Count(const std::string& text, const std::string& part)
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++count;
     return count;
-}
-
-// The JSON menu without its bar height: Draw records the height of the bar it drew last, at
-// whichever breakpoint was in effect, and nothing published reads it. A file lists only the
-// settings that differ from a new menu's, so the bar height may make the only entry there is.
-std::string WithoutBarHeight(const std::string& text)
-{
-    nlohmann::ordered_json json = nlohmann::ordered_json::parse(text);
-    if (json.contains("settings")) {
-        json["settings"].erase("m_nBarHeight");
-        if (json["settings"].empty())
-            json.erase("settings");
-    }
-    return json.dump(2);
 }
 
 using StudioBreakpointsTest = StudioTest;

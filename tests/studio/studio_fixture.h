@@ -19,6 +19,9 @@
 #include <memory>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
+#include "host/menu_files/menu_json.h"
 #include "studio/live_page.h"
 #include "studio/main_window.h"
 #include "studio/studio_settings.h"
@@ -36,6 +39,26 @@ inline void WriteFileBytes(const std::string& path, const std::string& bytes)
 #define EXPECT_SAME_BYTES(a, b) EXPECT_TRUE((a) == (b)) << #a << " (" << (a).size() << " bytes) differs from " << #b \
                                                        << " (" << (b).size() << " bytes)"
 #define EXPECT_OTHER_BYTES(a, b) EXPECT_TRUE((a) != (b)) << #a << " is the same as " << #b
+
+// The JSON menu without its bar height: Draw records the height of the bar it drew last, at
+// whichever breakpoint was in effect, and nothing published reads it. A file lists only the
+// settings that differ from a new menu's, so the bar height may make the only entry there is.
+inline std::string WithoutBarHeight(const std::string& text)
+{
+    nlohmann::ordered_json json = nlohmann::ordered_json::parse(text);
+    if (json.contains("settings")) {
+        json["settings"].erase("m_nBarHeight");
+        if (json["settings"].empty())
+            json.erase("settings");
+    }
+    return json.dump(2);
+}
+
+// A block as its JSON menu without the bar height, for comparing menus that different windows drew.
+inline std::string MenuWithoutBarHeight(const std::string& block, const Generation& generation)
+{
+    return WithoutBarHeight(BlockToMenuJson(block, generation));
+}
 
 // Every QSettings of the test program goes to one temporary folder, emptied for each test.
 inline void UseSandboxSettings()

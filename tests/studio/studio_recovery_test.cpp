@@ -58,12 +58,14 @@ TEST_F(StudioRecoveryTest, AStudioKilledWithUnsavedWorkIsOfferedOnTheNextStartAn
     auto offer = RestoreWhenOffered();
     window->OfferRecovery();
     EXPECT_TRUE(offer->contains(QPath("menu.block"))) << offer->toStdString();
-    EXPECT_SAME_BYTES(window->document().Block(), imported);
+    // The killed studio may have saved its recovery before or after its design view drew the bar.
+    const Generation& generation = window->document().generation();
+    EXPECT_EQ(MenuWithoutBarHeight(window->document().Block(), generation), MenuWithoutBarHeight(imported, generation));
     EXPECT_EQ(window->document().path(), Path("menu.block"));
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_FALSE(QFileInfo::exists(ready.mid(6)));
     window->undoStack()->undo();
-    EXPECT_SAME_BYTES(window->document().Block(), saved);
+    EXPECT_EQ(MenuWithoutBarHeight(window->document().Block(), generation), MenuWithoutBarHeight(saved, generation));
     Discard(window);
 
     // Nothing is offered twice.
