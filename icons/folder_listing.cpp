@@ -157,10 +157,5 @@ std::vector<FoundEntry> FindLibraryEntries(const std::string& folder, const std:
 
 std::vector<std::string> FindLibraryFiles(const std::string& folder, const std::string& extension)
 {
-    std::vector<std::string> files;
-    for (FoundEntry& entry : FindLibraryEntries(folder, extension)) {
-        if (!entry.isFolder)
-            files.push_back(std::move(entry.path));
-    }
-    return files;
+    return FilesAmong(FindLibraryEntries(folder, extension));
 }

@@ -223,8 +223,13 @@ std::vector<FoundEntry> FindEntriesByExtension(const std::string& folder, const 
 
 std::vector<std::string> FindFilesByExtension(const std::string& folder, const std::string& extension)
 {
+    return FilesAmong(FindEntriesByExtension(folder, extension));
+}
+
+std::vector<std::string> FilesAmong(std::vector<FoundEntry> entries)
+{
     std::vector<std::string> files;
-    for (FoundEntry& entry : FindEntriesByExtension(folder, extension)) {
+    for (FoundEntry& entry : entries) {
         if (!entry.isFolder)
             files.push_back(std::move(entry.path));
     }

@@ -53,6 +53,8 @@ std::vector<FoundEntry> FindEntriesByExtension(const std::string& folder, const 
 
 // The same search, files only: their full paths.
 std::vector<std::string> FindFilesByExtension(const std::string& folder, const std::string& extension);
+// The paths of the files among a search's matches, in their order.
+std::vector<std::string> FilesAmong(std::vector<FoundEntry> entries);
 
 // The full path of the shared object (or program) that holds the given address.
 std::string ModulePathOf(const void* address);
