@@ -20,6 +20,7 @@
 #include "studio/preferences_dialog.h"
 #include "studio/problems_panel.h"
 #include "studio/publish_dialog.h"
+#include "tests/support/folder_files.h"
 #include "tests/studio/studio_fixture.h"
 
 namespace fs = std::filesystem;
@@ -35,16 +36,6 @@ constexpr const char* kSiteMenu = R"({"buttons": [{"text": "Study", "columns": 1
 constexpr const char* kUnmarkedPage =
     "<!DOCTYPE html>\n<html><head><title>About</title></head>\n<body><p>No menu here.</p></body></html>\n";
 
-// Every file under a folder by its path from there, with its bytes.
-std::map<std::string, std::string> Contents(const fs::path& root)
-{
-    std::map<std::string, std::string> files;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file())
-            files[entry.path().lexically_relative(root).string()] = ReadFileBytes(entry.path());
-    }
-    return files;
-}
 
 QAction* ActionNamed(MainWindow& window, const QString& text)
 {
@@ -146,7 +137,7 @@ TEST_F(StudioPublishTest, ARefusedRunIsOneLineNamingTheFileAndLeavesEveryFileAsI
     const QString folder = QString::fromStdString(site.string());
     const std::string readOnly = (site / "study/index.html").string();
     ::chmod(readOnly.c_str(), 0444);
-    const auto before = Contents(site);
+    const auto before = FolderFiles(site);
 
     struct Refusal {
         QString name;
@@ -163,7 +154,7 @@ TEST_F(StudioPublishTest, ARefusedRunIsOneLineNamingTheFileAndLeavesEveryFileAsI
         EXPECT_FALSE(window->PublishInto(folder, refusal.name));
         EXPECT_TRUE(message->startsWith(QString::fromStdString(refusal.said))) << message->toStdString();
         EXPECT_FALSE(message->contains(QLatin1Char('\n')));
-        EXPECT_TRUE(Contents(site) == before);
+        EXPECT_TRUE(FolderFiles(site) == before);
     }
     // A folder that is not there is said the same way.
     auto message = AnswerNextMessage(QMessageBox::Ok);

@@ -6,22 +6,13 @@
 #include <filesystem>
 #include <map>
 
+#include "tests/support/folder_files.h"
 #include "tests/support/run_trellis.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Every file below a folder with its bytes: what a failed run must leave as it found it.
-std::map<std::string, std::string> Contents(const fs::path& root)
-{
-    std::map<std::string, std::string> files;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file())
-            files[entry.path().lexically_relative(root).string()] = ReadFileBytes(entry.path());
-    }
-    return files;
-}
 
 size_t Count(const std::string& text, const std::string& part)
 {
@@ -138,7 +129,7 @@ TEST_F(TrellisSite, CheckWarnsAboutPageLinksTheSiteLacks)
 
 TEST_F(TrellisSite, PublishesIntoMarkedPagesAtEveryDepthOnce)
 {
-    const auto before = Contents(work / "site");
+    const auto before = FolderFiles(work / "site");
     const std::vector<std::string> publish = {"publish", Path("menu.json"), "--into", Path("site"),
                                               "--publish-folder", "png|images"};
     RunResult first = Run(publish);
@@ -179,11 +170,11 @@ TEST_F(TrellisSite, PublishesIntoMarkedPagesAtEveryDepthOnce)
     EXPECT_NE(Read("site/MegaMenu1.css").find("#cv_MegaMenu1"), std::string::npos);
 
     // Again: what the first run inserted is replaced, not added to.
-    const auto once = Contents(work / "site");
+    const auto once = FolderFiles(work / "site");
     RunResult second = Run(publish);
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_NE(second.out.find("0 pages changed, 3 already up to date"), std::string::npos) << second.out;
-    EXPECT_EQ(Contents(work / "site"), once);
+    EXPECT_EQ(FolderFiles(work / "site"), once);
     // A changed menu changes every marked page, once.
     WriteMenu("Elsewhere", "https://example.org/logo.png");
     ASSERT_EQ(Run(publish).status, 0);
@@ -196,34 +187,34 @@ TEST_F(TrellisSite, PublishesIntoMarkedPagesAtEveryDepthOnce)
 TEST_F(TrellisSite, APublishThatCannotWriteEveryPageWritesNone)
 {
     ASSERT_EQ(Run({"publish", Path("menu.json"), "--into", Path("site")}).status, 0);
-    const auto published = Contents(work / "site");
+    const auto published = FolderFiles(work / "site");
     WriteMenu("Elsewhere", "https://example.org/logo.png");
     ::chmod((work / "site/study/index.html").c_str(), 0444);
     RunResult r = Run({"publish", Path("menu.json"), "--into", Path("site")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("study/index.html: is read-only"), std::string::npos) << r.err;
-    EXPECT_EQ(Contents(work / "site"), published);
+    EXPECT_EQ(FolderFiles(work / "site"), published);
     ::chmod((work / "site/study/index.html").c_str(), 0644);
 
     // A begin without its end is mended by hand, not guessed at.
     work.Write("site/study/ug/bsc-cs.html", "<nav data-trellis=\"MegaMenu1\"><!-- trellis MegaMenu1 begin -->");
-    const auto broken = Contents(work / "site");
+    const auto broken = FolderFiles(work / "site");
     RunResult unterminated = Run({"publish", Path("menu.json"), "--into", Path("site")});
     EXPECT_EQ(unterminated.status, 1);
     EXPECT_NE(unterminated.err.find("begins but never ends"), std::string::npos) << unterminated.err;
-    EXPECT_EQ(Contents(work / "site"), broken);
+    EXPECT_EQ(FolderFiles(work / "site"), broken);
 
     EXPECT_EQ(Run({"publish", Path("menu.json"), "--into", Path("site"), "--out", Path("x")}).status, 2);
     EXPECT_EQ(Run({"publish", Path("menu.json"), "--into", Path("site"), "--title", "T"}).status, 2);
     EXPECT_EQ(Run({"publish", Path("menu.json")}).status, 2);
     EXPECT_EQ(Run({"publish", Path("menu.json"), "--into", Path("absent")}).status, 1);
     // Markers of another name: nothing is written, not even the stylesheet.
-    const auto unmarked = Contents(work / "site");
+    const auto unmarked = FolderFiles(work / "site");
     RunResult otherName = Run({"publish", Path("menu.json"), "--into", Path("site"), "--name", "Footer"});
     EXPECT_EQ(otherName.status, 1);
     EXPECT_NE(otherName.err.find("no page of " + Path("site") + " holds a marker for Footer"), std::string::npos)
         << otherName.err;
-    EXPECT_EQ(Contents(work / "site"), unmarked);
+    EXPECT_EQ(FolderFiles(work / "site"), unmarked);
 }
 
 }  // namespace
