@@ -137,20 +137,10 @@ std::vector<FoundEntry> FindLibraryEntries(const std::string& folder, const std:
     Cache().Visit(native, [&](const std::string& name, unsigned char type) {
         if (!EndsWithIgnoringCase(name, suffix))
             return;
-        std::string path = prefix + name;
         // What a symbolic link points to may change without the folder changing, so links, and
-        // entries whose kind the listing does not give, are looked at on every search. Broken
-        // links, pipes and devices are no matches.
-        bool isFolder = type == DT_DIR;
-        if (type == DT_LNK || type == DT_UNKNOWN) {
-            struct stat status {};
-            if (::stat(path.c_str(), &status) != 0 || !(S_ISREG(status.st_mode) || S_ISDIR(status.st_mode)))
-                return;
-            isFolder = S_ISDIR(status.st_mode);
-        } else if (type != DT_REG && type != DT_DIR) {
-            return;
-        }
-        found.push_back({std::move(path), isFolder});
+        // entries whose kind the listing does not give, are looked at on every search.
+        if (std::optional<FoundEntry> entry = ListedEntry(prefix + name, type))
+            found.push_back(std::move(*entry));
     });
     return found;
 }

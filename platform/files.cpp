@@ -187,6 +187,22 @@ bool ListFolder(const std::string& folder, Take take)
 
 }  // namespace
 
+std::optional<FoundEntry> ListedEntry(std::string path, unsigned char type)
+{
+    // The kind of what a symbolic link points to; broken links, pipes and devices are no
+    // matches. Only links, and entries whose kind the listing does not give, need a look.
+    bool isFolder = type == DT_DIR;
+    if (type == DT_LNK || type == DT_UNKNOWN) {
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0 || !(S_ISREG(status.st_mode) || S_ISDIR(status.st_mode)))
+            return std::nullopt;
+        isFolder = S_ISDIR(status.st_mode);
+    } else if (type != DT_REG && type != DT_DIR) {
+        return std::nullopt;
+    }
+    return FoundEntry{std::move(path), isFolder};
+}
+
 std::vector<FoundEntry> FindEntriesByExtension(const std::string& folder, const std::string& extension)
 {
     std::vector<FoundEntry> found;
@@ -201,18 +217,8 @@ std::vector<FoundEntry> FindEntriesByExtension(const std::string& folder, const 
             return;
         std::string path = prefix;
         path += name;
-        // The kind of what a symbolic link points to; broken links, pipes and devices are no
-        // matches. Only links, and entries whose kind the listing does not give, need a look.
-        bool isFolder = type == DT_DIR;
-        if (type == DT_LNK || type == DT_UNKNOWN) {
-            struct stat status {};
-            if (::stat(path.c_str(), &status) != 0 || !(S_ISREG(status.st_mode) || S_ISDIR(status.st_mode)))
-                return;
-            isFolder = S_ISDIR(status.st_mode);
-        } else if (type != DT_REG && type != DT_DIR) {
-            return;
-        }
-        found.push_back({std::move(path), isFolder});
+        if (std::optional<FoundEntry> entry = ListedEntry(std::move(path), type))
+            found.push_back(std::move(*entry));
     });
     if (!listed)
         found.clear();

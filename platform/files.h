@@ -1,6 +1,7 @@
 // Files and folders: whole-file reads, all-or-nothing writes, copies, folder creation, file search.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ std::vector<FoundEntry> FindEntriesByExtension(const std::string& folder, const 
 
 // The same search, files only: their full paths.
 std::vector<std::string> FindFilesByExtension(const std::string& folder, const std::string& extension);
+// The match a listed folder entry makes (its full path and the kind the listing gave, a d_type
+// value), links followed; none for a broken link, a pipe or a device.
+std::optional<FoundEntry> ListedEntry(std::string path, unsigned char type);
 // The paths of the files among a search's matches, in their order.
 std::vector<std::string> FilesAmong(std::vector<FoundEntry> entries);
 
