@@ -37,8 +37,6 @@ constexpr const char* kUsage =
     "seed and the last actions on standard error, as does an event loop that stops answering for 120 s.\n"
     "Run it on a display, e.g.: xvfb-run -a -s \"-screen 0 1280x1024x24\" build-asan/bin/editor_random_input\n";
 
-constexpr int kStuckSeconds = 120;
-
 // The block bytes of both generations' layouts, so that what the sheet stored is written out too.
 size_t StoreBoth(CMenuSettings& menu)
 {
@@ -72,13 +70,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("TrellisTests"));
     QApplication::setApplicationName(QStringLiteral("editor_random_input"));
 
-    std::printf("editor_random_input: seed %llu, %d s\n", static_cast<unsigned long long>(options.seed),
-                options.seconds);
-    std::fflush(stdout);
-    InstallCrashReport();
-    EchoActions(options.verbose);
     std::atomic<bool> finished{false};
-    StartStuckWatchdog(finished, kStuckSeconds);
+    BeginRandomRun("editor_random_input", options, finished);
 
     RandomInputMenus menus;
     std::vector<CMenuSettings> edited;

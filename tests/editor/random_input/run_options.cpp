@@ -1,6 +1,8 @@
 // The random-input programs' options and their watchdog thread.
 #include "tests/editor/random_input/run_options.h"
 
+#include "tests/editor/random_input/action_log.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -89,4 +91,14 @@ void StartStuckWatchdog(const std::atomic<bool>& finished, int seconds)
             }
         }
     }).detach();
+}
+
+void BeginRandomRun(const char* program, const RunOptions& options, const std::atomic<bool>& finished)
+{
+    constexpr int kStuckSeconds = 120;
+    std::printf("%s: seed %llu, %d s\n", program, static_cast<unsigned long long>(options.seed), options.seconds);
+    std::fflush(stdout);
+    InstallCrashReport();
+    EchoActions(options.verbose);
+    StartStuckWatchdog(finished, kStuckSeconds);
 }

@@ -22,3 +22,8 @@ RunOptions ParseRunOptions(int argc, char** argv, const char* program, const cha
 // beside builds) a heavy action can take minutes on the clock without anything being stuck.
 // Stops watching once `finished` is set.
 void StartStuckWatchdog(const std::atomic<bool>& finished, int seconds);
+
+// What every run does once its application exists: says the program's seed and length, reports a
+// crash with the last actions, echoes actions when asked, and starts the watchdog (two minutes
+// without an action is stuck).
+void BeginRandomRun(const char* program, const RunOptions& options, const std::atomic<bool>& finished);

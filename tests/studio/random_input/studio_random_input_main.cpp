@@ -39,7 +39,6 @@ constexpr const char* kUsage =
     "seed and the last actions on standard error, as does an event loop that stops answering for 120 s.\n"
     "Run it on a display, e.g.: xvfb-run -a -s \"-screen 0 1280x1024x24\" build/bin/studio_random_input\n";
 
-constexpr int kStuckSeconds = 120;
 const char* const kExamples[] = {"documentation.json", "shop.json", "small-business.json"};
 
 }  // namespace
@@ -70,13 +69,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("TrellisTests"));
     QApplication::setApplicationName(QStringLiteral("studio_random_input"));
 
-    std::printf("studio_random_input: seed %llu, %d s\n", static_cast<unsigned long long>(options.seed),
-                options.seconds);
-    std::fflush(stdout);
-    InstallCrashReport();
-    EchoActions(options.verbose);
     std::atomic<bool> finished{false};
-    StartStuckWatchdog(finished, kStuckSeconds);
+    BeginRandomRun("studio_random_input", options, finished);
 
     // The studio saves into copies, so the example menus stay as they are.
     QStringList menus;
