@@ -89,9 +89,9 @@ TEST_F(StudioBreakpointsTest, AddingAndRemovingARecordAreUndoSteps)
     ASSERT_EQ(window->undoStack()->count(), 2);
 
     window->undoStack()->undo();
-    EXPECT_SAME_BYTES(window->document().Block(), added);
+    EXPECT_SAME_MENU(*window, added);
     window->undoStack()->undo();
-    EXPECT_SAME_BYTES(window->document().Block(), original);
+    EXPECT_SAME_MENU(*window, original);
     EXPECT_FALSE(window->isWindowModified());
 
     // A width that has its record already is one line, and no step.

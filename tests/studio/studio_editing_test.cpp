@@ -36,7 +36,7 @@ TEST_F(StudioEditingTest, PropertiesOkIsAnUndoStepAndTheViewsFollowCancelChanges
     EditInNextSheet(false, seen);
     QTest::mouseDClick(window->designView(), Qt::LeftButton, {}, window->designView()->ObjectRect().center());
     EXPECT_TRUE(*seen);
-    EXPECT_SAME_BYTES(window->document().Block(), original);
+    EXPECT_SAME_MENU(*window, original);
     EXPECT_EQ(window->undoStack()->count(), 0);
     EXPECT_FALSE(window->isWindowModified());
 
@@ -56,10 +56,10 @@ TEST_F(StudioEditingTest, PropertiesOkIsAnUndoStepAndTheViewsFollowCancelChanges
 
     // Undo and redo hand back the blocks byte for byte, and Undo to the start is clean again.
     QTest::keySequence(window.get(), QKeySequence::Undo);
-    EXPECT_SAME_BYTES(window->document().Block(), original);
+    EXPECT_SAME_MENU(*window, original);
     EXPECT_FALSE(window->isWindowModified());
     QTest::keySequence(window.get(), QKeySequence::Redo);
-    EXPECT_SAME_BYTES(window->document().Block(), edited);
+    EXPECT_SAME_MENU(*window, edited);
     EXPECT_TRUE(window->isWindowModified());
     Discard(window);
 }
@@ -75,11 +75,11 @@ TEST_F(StudioEditingTest, UndoGoesBackThroughEveryChangeAndRedoForward)
     ASSERT_EQ(window->undoStack()->count(), 3);
     for (int i = 2; i >= 0; --i) {
         window->undoStack()->undo();
-        EXPECT_SAME_BYTES(window->document().Block(), blocks[size_t(i)]) << " undo to " << i;
+        EXPECT_SAME_MENU(*window, blocks[size_t(i)]) << " undo to " << i;
     }
     for (int i = 1; i <= 3; ++i) {
         window->undoStack()->redo();
-        EXPECT_SAME_BYTES(window->document().Block(), blocks[size_t(i)]) << " redo to " << i;
+        EXPECT_SAME_MENU(*window, blocks[size_t(i)]) << " redo to " << i;
     }
     Discard(window);
 }
@@ -119,7 +119,7 @@ TEST_F(StudioEditingTest, NewAndOpenAskFirstAndDiscardDropsTheWork)
     auto question = AnswerNextMessage(QMessageBox::Cancel);
     EXPECT_FALSE(window->NewMenu(window->document().generation()));
     EXPECT_FALSE(question->isEmpty());
-    EXPECT_SAME_BYTES(window->document().Block(), imported);
+    EXPECT_SAME_MENU(*window, imported);
 
     question = AnswerNextMessage(QMessageBox::Discard);
     EXPECT_TRUE(window->NewMenu(window->document().generation()));

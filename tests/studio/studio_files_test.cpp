@@ -77,7 +77,7 @@ TEST_F(StudioFilesTest, AFileThatCannotBeReadIsOneLineNamingItAndTheMenuStays)
         EXPECT_FALSE(window->OpenFile(QString::fromStdString(path)));
         EXPECT_TRUE(message->startsWith(QString::fromStdString(path) + QStringLiteral(": "))) << message->toStdString();
         EXPECT_FALSE(message->contains(QLatin1Char('\n')));
-        EXPECT_SAME_BYTES(window->document().Block(), before);
+        EXPECT_SAME_MENU(*window, before);
         EXPECT_TRUE(window->document().path().empty());
     }
 }

@@ -60,6 +60,13 @@ inline std::string MenuWithoutBarHeight(const std::string& block, const Generati
     return WithoutBarHeight(BlockToMenuJson(block, generation));
 }
 
+// The window's menu is the same as `block`, apart from the bar height: any paint of the design view
+// between taking `block` and comparing (a question box, a page load) may record a new one.
+#define EXPECT_SAME_MENU(window, block)                                                                       \
+    EXPECT_TRUE(MenuWithoutBarHeight((window).document().Block(), (window).document().generation()) ==          \
+                MenuWithoutBarHeight((block), (window).document().generation()))                                 \
+        << "the menu of " #window " differs from " #block
+
 // Every QSettings of the test program goes to one temporary folder, emptied for each test.
 inline void UseSandboxSettings()
 {

@@ -59,13 +59,12 @@ TEST_F(StudioRecoveryTest, AStudioKilledWithUnsavedWorkIsOfferedOnTheNextStartAn
     window->OfferRecovery();
     EXPECT_TRUE(offer->contains(QPath("menu.block"))) << offer->toStdString();
     // The killed studio may have saved its recovery before or after its design view drew the bar.
-    const Generation& generation = window->document().generation();
-    EXPECT_EQ(MenuWithoutBarHeight(window->document().Block(), generation), MenuWithoutBarHeight(imported, generation));
+    EXPECT_SAME_MENU(*window, imported);
     EXPECT_EQ(window->document().path(), Path("menu.block"));
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_FALSE(QFileInfo::exists(ready.mid(6)));
     window->undoStack()->undo();
-    EXPECT_EQ(MenuWithoutBarHeight(window->document().Block(), generation), MenuWithoutBarHeight(saved, generation));
+    EXPECT_SAME_MENU(*window, saved);
     Discard(window);
 
     // Nothing is offered twice.
