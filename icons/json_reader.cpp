@@ -45,8 +45,12 @@ public:
         SetName(&item, name);
         return &item;
     }
-    void SetName(Handle element, std::u16string_view part) { Keep(element->m_strName, part); }
-    void SetValue(Handle element, std::u16string_view part) { Keep(element->m_strValue, part); }
+    // Each string is followed by the character that ends it when the element reads it in place,
+    // as a tag's name ends at its > and an element's text at the next <: the element then keeps
+    // the string's start alone and needs no record of where it ends. A string that holds such a
+    // character itself (or ends in a blank, or a name in a slash) still gets a record.
+    void SetName(Handle element, std::u16string_view part) { Keep(element->m_strName, part, u'>'); }
+    void SetValue(Handle element, std::u16string_view part) { Keep(element->m_strValue, part, u'<'); }
 
 private:
     // Short strings are kept once however often they occur: the keys of a map's fields repeat
@@ -57,44 +61,49 @@ private:
     static constexpr size_t kSharedCount = size_t{1} << 16;
 
     // A string kept in m_strings: where it starts plus one (0 marks a free slot), its length and
-    // its hash.
+    // its hash. The hash and the comparison take in the character after it, so a name and a
+    // text of the same characters are kept apart.
     struct Shared {
         uint32_t start = 0;
         uint32_t length = 0;
         uint64_t hash = 0;
     };
 
-    static uint64_t Hash(std::u16string_view part)
+    static uint64_t Hash(std::u16string_view part, char16_t end)
     {
         uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a over the characters
         for (char16_t ch : part)
             hash = (hash ^ ch) * 0x100000001b3u;
-        return hash;
+        return (hash ^ end) * 0x100000001b3u;
+    }
+
+    bool IsKeptAt(const Shared& slot, std::u16string_view part, char16_t end) const
+    {
+        return slot.length == part.size() && m_strings.view().substr(slot.start - 1, slot.length) == part &&
+               m_strings.view()[slot.start - 1 + slot.length] == end;
     }
 
     // The slot of the string, or the free slot where it goes. The table is at most half full.
-    Shared& Find(std::u16string_view part, uint64_t hash)
+    Shared& Find(std::u16string_view part, char16_t end, uint64_t hash)
     {
         const size_t mask = m_table.size() - 1;
         for (size_t i = static_cast<size_t>(hash) & mask;; i = (i + 1) & mask) {
             Shared& slot = m_table[i];
-            if (slot.start == 0 ||
-                (slot.hash == hash && slot.length == part.size() &&
-                 m_strings.view().substr(slot.start - 1, slot.length) == part))
+            if (slot.start == 0 || (slot.hash == hash && IsKeptAt(slot, part, end)))
                 return slot;
         }
     }
 
     // Where the short string lies in m_strings once kept there, or npos.
-    size_t FindShared(std::u16string_view part, uint64_t hash)
+    size_t FindShared(std::u16string_view part, char16_t end, uint64_t hash)
     {
         if (m_table.empty())
             return std::u16string_view::npos;
-        const Shared& slot = Find(part, hash);
+        const Shared& slot = Find(part, end, hash);
         return slot.start == 0 ? std::u16string_view::npos : slot.start - 1;
     }
 
-    void AddShared(std::u16string_view part, uint64_t hash, size_t start)
+    void AddShared(std::u16string_view part, char16_t end, uint64_t hash, size_t start)
     {
         // Positions are kept in 32 bits; strings further out are not shared.
         if (m_count >= kSharedCount || start >= UINT32_MAX - 1)
@@ -102,30 +111,42 @@ private:
         if (2 * (m_count + 1) > m_table.size()) {
             std::vector<Shared> old(std::max<size_t>(1024, 2 * m_table.size()));
             old.swap(m_table);
+            // Slots are moved by their hash alone: the strings in the table are all different.
+            const size_t mask = m_table.size() - 1;
             for (const Shared& slot : old) {
-                if (slot.start != 0)
-                    Find(m_strings.view().substr(slot.start - 1, slot.length), slot.hash) = slot;
+                if (slot.start == 0)
+                    continue;
+                size_t i = static_cast<size_t>(slot.hash) & mask;
+                while (m_table[i].start != 0)
+                    i = (i + 1) & mask;
+                m_table[i] = slot;
             }
         }
-        Find(part, hash) = Shared{static_cast<uint32_t>(start + 1), static_cast<uint32_t>(part.size()), hash};
+        Find(part, end, hash) = Shared{static_cast<uint32_t>(start + 1), static_cast<uint32_t>(part.size()), hash};
         ++m_count;
     }
 
     template <typename Text>
-    void Keep(Text& target, std::u16string_view part)
+    void Keep(Text& target, std::u16string_view part, char16_t end)
     {
+        if (part.empty()) {
+            target.Empty();
+            return;
+        }
         size_t start = static_cast<size_t>(m_strings.GetLength());
         if (part.size() <= kSharedLength) {
-            const uint64_t hash = Hash(part);
-            const size_t found = FindShared(part, hash);
+            const uint64_t hash = Hash(part, end);
+            const size_t found = FindShared(part, end, hash);
             if (found != std::u16string_view::npos) {
                 start = found;
             } else {
                 m_strings += part;
-                AddShared(part, hash, start);
+                m_strings += end;
+                AddShared(part, end, hash, start);
             }
         } else {
             m_strings += part;
+            m_strings += end;
         }
         // A part of the document's own text is read in place.
         target.SetPartOf(m_strings, m_strings.view().substr(start, part.size()));

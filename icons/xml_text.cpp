@@ -118,6 +118,12 @@ void CXmlText<Kind>::SetPartOf(const CString& source, std::u16string_view part)
         SetText(part);
         return;
     }
+    // A part that this kind's rule reads again from its start needs no record: its start is
+    // kept as the parser keeps it (the JSON reader lays its strings out to allow that).
+    if (start < kRecord - 1 && InPlaceEnd<Kind>(whole, start) == start + part.size()) {
+        m_ref = static_cast<uint32_t>(start + 1);
+        return;
+    }
     if (m_ref >= kRecord && m_ref < kCopy) {
         pool->SetPart(m_ref - kRecord, start, part.size());
         return;

@@ -69,6 +69,35 @@ TEST(JsonTree, StringsStayRawAndEscapesAreOnlyValidated)
         ExpectJson(c);
 }
 
+// The tree keeps each string followed by the character an element's reading in place stops at
+// (> after a name, < after a text); strings that hold those characters themselves, end in a
+// blank or a name in a slash, or repeat as both a name and a text, must still read back whole.
+TEST(JsonTree, StringsHoldingWhatEndsAReadingInPlaceStayWhole)
+{
+    const JsonCase cases[] = {
+        {u"{\"a b\": \"c d\", \"e>f\": \"<g>\", \"h/\": \"i \", \"j\": \" \"}", 0,
+         "JSON(a b'c d' e>f'<g>' h/'i ' j' ')"},
+        {u"{\"ab\": \"ab\", \"ab\": {\"ab\": \"ab<\"}, \"ab<\": \"ab>\"}", 0, "JSON(ab'ab' ab(ab'ab<') ab<'ab>')"},
+        {u"{\"\": \"v\", \"k\": \"\", \"/\": \"/\"}", 0, "JSON('v' k /'/')"},
+        // Array items take the key trimmed, which may leave a slash or a > at its end.
+        {u"{\" x/ \": [1, \"<\"], \"y>\": [\"\\t \"]}", 0, "JSON(x/'1' x/'<' y>'\\t ')"},
+    };
+    for (const JsonCase& c : cases)
+        ExpectJson(c);
+
+    // Long strings are not shared but end the same way.
+    const std::u16string longName(300, u'n');
+    const std::u16string longValue = std::u16string(299, u'v') + u'<';
+    CXmlDocument doc;
+    ASSERT_EQ(doc.ParseJson(CString(u"{\"" + longName + u"\": \"" + longValue + u"\", \"" + longName + u" \": 1}")), 0);
+    const CXmlElementList& members = doc.GetRootElement()->GetChildren();
+    ASSERT_EQ(members.size(), 2u);
+    EXPECT_EQ(members.front().m_strName.view(), longName);
+    EXPECT_EQ(members.front().m_strValue.view(), longValue);
+    EXPECT_EQ(members.back().m_strName.view(), longName + u" ");
+    EXPECT_EQ(members.back().m_strValue, u"1");
+}
+
 TEST(JsonTree, BareWordsRunToASeparatorAndMustBePrintableAscii)
 {
     const JsonCase cases[] = {
