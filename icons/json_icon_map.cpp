@@ -12,6 +12,7 @@
 #include "icons/json_icon_map.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -33,6 +34,9 @@ constexpr int kMaxStrictDepth = 64;
 
 // The level of the fields under the root: "icons" element, glyph, field.
 constexpr int kFieldLevel = 3;
+
+// Entries up to this many characters are put together on the stack.
+constexpr size_t kShortEntry = 112;
 
 bool IsJsonBlank(char ch) { return ch == ' ' || ch == '\n' || ch == '\r' || ch == '\t'; }
 
@@ -148,7 +152,11 @@ private:
     CStringArray& m_map;
     // The last glyph key decoded, kept for the glyph's further fields.
     std::string_view m_glyphBytes;
+    // Its characters: in m_glyphChars, with room to read past them, when the key is short and
+    // plain ASCII, as nearly all are; else in m_glyph.
+    bool m_glyphPlain = false;
     std::u16string m_glyph;
+    char16_t m_glyphChars[kShortEntry + 16] = {};
 };
 
 bool StrictIconMapReader::Read()
@@ -268,8 +276,10 @@ bool StrictIconMapReader::String(std::string_view& text)
     const size_t size = m_bytes.size();
     const char* data = m_bytes.data();
     for (;;) {
+        // Pass sixteen bytes at a time while none is a quote or a backslash; the last few bytes
+        // of the text one at a time.
+        bool found = false;
 #ifdef __SSE2__
-        // Pass sixteen bytes at a time while none is a quote or a backslash.
         const __m128i quote = _mm_set1_epi8('"');
         const __m128i backslash = _mm_set1_epi8('\\');
         while (i + 16 <= size) {
@@ -277,15 +287,18 @@ bool StrictIconMapReader::String(std::string_view& text)
             const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, quote), _mm_cmpeq_epi8(block, backslash)));
             if (mask != 0) {
                 i += static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+                found = true;
                 break;
             }
             i += 16;
         }
 #endif
-        while (i < size && data[i] != '"' && data[i] != '\\')
-            ++i;
-        if (i >= size)
-            return false;
+        if (!found) {
+            while (i < size && data[i] != '"' && data[i] != '\\')
+                ++i;
+            if (i >= size)
+                return false;
+        }
         if (data[i] == '"')
             break;
         // An escape, checked and kept as written, as the tree keeps it.
@@ -341,33 +354,48 @@ bool StrictIconMapReader::Child(const Place& parent, std::string_view name, int 
     return true;
 }
 
+// Made out of line on purpose: where the compiler knows a copy to be short it moves the
+// characters with an inline block move that is slow to start, slower than the C library's copy.
+[[gnu::noinline]] CString MakeEntry(const char16_t* text, size_t length)
+{
+    return CString(std::u16string_view(text, length));
+}
+
 void StrictIconMapReader::AddEntry(std::string_view text, std::string_view glyph)
 {
     // Names and texts are short and nearly always plain ASCII: entries are put together on the
     // stack and made at their length in one allocation. Pieces of the bytes always start and end
     // beside ASCII characters, which no UTF-8 sequence contains, so decoding a piece gives the
     // same characters as decoding the whole text and cutting the piece out.
-    constexpr size_t kShort = 112;
-    char16_t wide[kShort + 16];
+    char16_t wide[kShortEntry + 16];
     if (glyph.data() != m_glyphBytes.data() || glyph.size() != m_glyphBytes.size()) {
         m_glyphBytes = glyph;
-        if (glyph.size() <= kShort && WidenPlainAscii(glyph, ReadableEnd(glyph), wide))
-            m_glyph.assign(wide, glyph.size());
-        else
+        m_glyphPlain = glyph.size() <= kShortEntry && WidenPlainAscii(glyph, ReadableEnd(glyph), m_glyphChars);
+        if (!m_glyphPlain)
             m_glyph = Utf8ToUtf16(glyph);
     }
-    const size_t length = text.size() + 1 + m_glyph.size();
-    if (length <= kShort && WidenPlainAscii(text, ReadableEnd(text), wide)) {
+    const std::u16string_view key =
+        m_glyphPlain ? std::u16string_view(m_glyphChars, m_glyphBytes.size()) : std::u16string_view(m_glyph);
+    const size_t length = text.size() + 1 + key.size();
+    if (length <= kShortEntry && WidenPlainAscii(text, ReadableEnd(text), wide)) {
         wide[text.size()] = u'|';
-        std::copy(m_glyph.begin(), m_glyph.end(), wide + text.size() + 1);
-        m_map.Add(CString(std::u16string_view(wide, length)));
+        // A plain key is copied eight characters at a time, into the room both buffers have
+        // beyond kShortEntry.
+        char16_t* to = wide + text.size() + 1;
+        if (m_glyphPlain) {
+            for (size_t k = 0; k < key.size(); k += 8)
+                std::memcpy(to + k, m_glyphChars + k, 8 * sizeof(char16_t));
+        } else {
+            std::copy(key.begin(), key.end(), to);
+        }
+        m_map.Add(MakeEntry(wide, length));
         return;
     }
     std::u16string entry = Utf8ToUtf16(text);
     if (text.find('&') != std::string_view::npos)
         entry = CXmlDocument::DecodeEntities(CString(std::move(entry))).str();
     entry += u'|';
-    entry += m_glyph;
+    entry += key;
     m_map.Add(CString(std::move(entry)));
 }
 

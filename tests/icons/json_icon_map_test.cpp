@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "icons/file_text.h"
 #include "icons/xml_document.h"
 #include "tests/icons/icon_font_folders.h"
 
@@ -142,7 +143,10 @@ TEST(JsonIconMap, PublishedMapAndUnreadableFiles)
     const CString path = CString::FromUtf8(SourceFile("icons/data/MaterialIcons-Regular.ijmap"));
     CXmlDocument doc;
     ASSERT_EQ(doc.LoadJson(path), 0);
-    ExpectSameAsTree(doc.m_strText.str());
+    // The document keeps only the tree's strings, not the text: the file is read again.
+    CString text;
+    ASSERT_TRUE(ReadFileAsText(path, text));
+    ExpectSameAsTree(text.str());
     CStringArray map;
     EXPECT_TRUE(AppendJsonIconMap(path, map));
     EXPECT_GT(map.GetSize(), 900);
@@ -150,4 +154,28 @@ TEST(JsonIconMap, PublishedMapAndUnreadableFiles)
     CStringArray none;
     EXPECT_FALSE(AppendJsonIconMap(CString(u"/nonexistent/trellis/map.json"), none));
     EXPECT_TRUE(none.IsEmpty());
+}
+
+// The one-pass reader passes strings sixteen bytes at a time and puts entries together from
+// blocks of eight characters: escapes, multibyte characters and entity references at every
+// place around those blocks, strings that end exactly at a block's end, keys that are not plain
+// ASCII before texts that are, and texts cut off inside a string.
+TEST(JsonIconMap, StringsAroundTheReadersBlocksListAsTheTreeListsThem)
+{
+    const std::u16string specials[] = {u"", u"\\\"", u"\\\\", u"\\u00e9", u"\u00e9", u"\u4e2d", u"\U0001F600", u"&amp;"};
+    for (size_t pad = 0; pad < 16; ++pad) {
+        const std::u16string head = u"{" + std::u16string(pad, u' ') + u"\"icons\": {\"";
+        for (size_t length = 0; length <= 34; ++length) {
+            for (const std::u16string& special : specials) {
+                for (size_t at : {size_t{0}, length / 2, length}) {
+                    const std::u16string piece = std::u16string(at, u'a') + special + std::u16string(length - at, u'b');
+                    ExpectSameAsTree(head + u"e1\": {\"n\": \"" + piece + u"\"}}}");
+                    ExpectSameAsTree(head + piece + u"\": {\"n\": \"x\", \"m\": \"" + piece + u"\"}}}");
+                }
+            }
+            const std::u16string open = head + u"e1\": {\"n\": \"" + std::u16string(length, u'c');
+            ExpectSameAsTree(open);
+            ExpectSameAsTree(open + u"\\");
+        }
+    }
 }
