@@ -19,8 +19,9 @@ enum class XmlTextKind { Name, Attributes, Value };
 
 // It reads like a CString: callers compare it, test it for emptiness, or take its characters.
 // A parse makes it a part of the document's text, so reading a tag copies no characters and an
-// element's three strings take twelve bytes; a part given by position (the JSON reader's) or a
-// text set by hand is a record of the document's element pool. The text finds its element, and
+// element's three strings take twelve bytes. A part given by position (the JSON reader's) is
+// kept the same way when the rule of its kind finds its end again; such a part otherwise, and a
+// text set by hand, is a record of the document's element pool. The text finds its element, and
 // through it the pool, from its own place in the element.
 template <XmlTextKind Kind>
 class CXmlText {
