@@ -165,7 +165,10 @@ TEST(JsonIconMap, StringsAroundTheReadersBlocksListAsTheTreeListsThem)
     const std::u16string specials[] = {u"", u"\\\"", u"\\\\", u"\\u00e9", u"\u00e9", u"\u4e2d", u"\U0001F600", u"&amp;"};
     for (size_t pad = 0; pad < 16; ++pad) {
         const std::u16string head = u"{" + std::u16string(pad, u' ') + u"\"icons\": {\"";
-        for (size_t length = 0; length <= 34; ++length) {
+        // With the padding, every length puts the special character and the string's end at
+        // every place in a block; these lengths span one, two and three blocks of the text and
+        // of the entry's key.
+        for (size_t length : {0, 7, 8, 15, 16, 17, 33}) {
             for (const std::u16string& special : specials) {
                 for (size_t at : {size_t{0}, length / 2, length}) {
                     const std::u16string piece = std::u16string(at, u'a') + special + std::u16string(length - at, u'b');
