@@ -6,6 +6,7 @@
 
 #include "icons/xml_document.h"
 #include "fuzz_support.h"
+#include "platform/text_convert.h"
 #include "tests/icons/xml_reference_reader.h"
 
 namespace {
@@ -53,9 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FuzzRequire(xml_reference::DumpTree(doc) == xml_reference::ReadAndDump(text.view()));
 
     // Parse again into the same document as a file would be read, without line breaks and tabs:
-    // the new tree reuses the old one's blocks.
+    // the new tree reuses the old one's blocks. The decoder drops them as it goes, which must
+    // give the decoded text without them.
     std::u16string flat = text.str();
     std::erase_if(flat, [](char16_t ch) { return ch == u'\r' || ch == u'\n' || ch == u'\t'; });
+    FuzzRequire(Utf8ToUtf16WithoutBreaksAndTabs(FuzzBytes(data, size)) == flat);
     doc.Parse(CString(flat));
     Walk(doc);
 

@@ -50,11 +50,9 @@ void CXmlAttributes::Reindex(size_t slots)
         Index(i);
 }
 
-void CXmlAttributes::Put(std::u16string_view text, const Span& span)
+void CXmlAttributes::Put(const Span& span)
 {
-    const std::u16string_view tag = text.substr(m_base);
-    const std::u16string_view key = tag.substr(span.keyStart, span.keyLength);
-    if (const size_t existing = Find(key); existing != npos) {
+    if (const size_t existing = Find(KeyOf(span)); existing != npos) {
         Span& replaced = SpanAt(existing);
         replaced.valueStart = span.valueStart;
         replaced.valueLength = span.valueLength;
@@ -87,65 +85,60 @@ bool CXmlAttributes::Lookup(const CString& key, CString& value) const
     return true;
 }
 
-void CXmlAttributes::TakeOwnText()
-{
-    if (!m_source)
-        return;
-    std::u16string text;
-    for (size_t i = 0; i < m_count; ++i) {
-        text += KeyOf(SpanAt(i));
-        text += ValueOf(SpanAt(i));
-    }
-    // Only positions change from here on, so an allocation that fails leaves the map as it was.
-    More().text = CString(std::move(text));
-    m_source = nullptr;
-    m_base = 0;
-    uint32_t at = 0;
-    for (size_t i = 0; i < m_count; ++i) {
-        Span& span = SpanAt(i);
-        span.keyStart = at;
-        span.valueStart = at + span.keyLength;
-        at = span.valueStart + span.valueLength;
-    }
-}
-
 void CXmlAttributes::SetAt(std::u16string_view key, std::u16string_view value)
 {
     // Copied first: either may be a part of the text that is about to change.
     const std::u16string newKey(key);
     const std::u16string newValue(value);
-    if (m_count == 0) {
-        // The text of earlier attributes that were all removed is no longer needed.
-        m_source = nullptr;
-        m_base = 0;
-        More().text.Empty();
-    }
-    TakeOwnText();
     CString& own = More().text;
+    // The text of earlier attributes that were all removed is no longer needed.
+    if (m_count == 0)
+        own.Empty();
     const size_t keyStart = static_cast<size_t>(own.GetLength());
-    const Span span = SpanOf(keyStart, newKey.size(), keyStart + newKey.size(), newValue.size());
     own += newKey;
     own += newValue;
-    Put(own.view(), span);
+    Put(SpanOf(keyStart, newKey.size(), keyStart + newKey.size(), newValue.size()));
 }
 
-void CXmlAttributes::PutUnclosed(std::u16string_view text, size_t nameFrom, size_t equals)
+void CXmlAttributes::PutUnclosed(size_t nameFrom, size_t equals)
 {
+    const std::u16string_view text = Text();
     const std::u16string_view name = TrimBlanks(text.substr(nameFrom, equals - nameFrom));
     std::u16string_view rest = TrimBlanks(text.substr(equals + 1));
     while (!rest.empty() && rest.front() == u'"')
         rest.remove_prefix(1);
     const size_t valueStart = rest.empty() ? text.size() : static_cast<size_t>(rest.data() - text.data());
-    Put(text, SpanOf(static_cast<size_t>(name.data() - text.data()), name.size(), valueStart, rest.size()));
+    Put(SpanOf(static_cast<size_t>(name.data() - text.data()), name.size(), valueStart, rest.size()));
 }
 
-void CXmlAttributes::Split(std::u16string_view text)
+void CXmlAttributes::Split(std::u16string_view source)
 {
     RemoveAll();
     CString& own = More().text;
-    own.SetText(text);
-    SearchedDelimiters delimiters{own.view()};
-    SplitFrom(own.view(), 0, delimiters);
+    own.SetText(source);
+    // A name runs to the next "=", the next quote after it opens the value and the one after
+    // that closes it; the next name starts after the closing quote.
+    const std::u16string_view text = own.view();
+    size_t nameFrom = 0;
+    for (;;) {
+        const size_t equals = FindChar(text, u'=', nameFrom);
+        if (equals == npos)
+            return;
+        const size_t open = FindChar(text, u'"', equals + 1);
+        const size_t close = open == npos ? npos : FindChar(text, u'"', open + 1);
+        if (close == npos) {
+            PutUnclosed(nameFrom, equals);
+            return;
+        }
+        // The name trimmed of white space, by position.
+        size_t nameEnd = equals;
+        while (nameFrom < nameEnd && IsBlank(text[nameFrom]))
+            ++nameFrom;
+        while (nameEnd > nameFrom && IsBlank(text[nameEnd - 1]))
+            --nameEnd;
+        Put(SpanOf(nameFrom, nameEnd - nameFrom, open + 1, close - open - 1));
+        nameFrom = close + 1;
+    }
 }
 
 std::vector<CXmlAttributes::Pair> CXmlAttributes::Pairs() const

@@ -1,13 +1,14 @@
 // CXmlDocument: loading, the forgiving tag scanner, attribute splitting and child navigation.
 #include "icons/xml_document.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "icons/file_text.h"
 #include "icons/text_scan.h"
+#include "platform/text_convert.h"
 
 namespace {
 
@@ -108,14 +109,12 @@ void CXmlDocument::Reset(CString text)
 
 int CXmlDocument::Load(const CString& path)
 {
-    CString text;
-    if (!ReadFileAsText(path, text))
+    std::string bytes;
+    std::string_view used;
+    if (!ReadFileTextBytes(path, bytes, used))
         return 0;
-    std::u16string chars = text.str();
-    chars.erase(std::remove_if(chars.begin(), chars.end(),
-                               [](char16_t ch) { return ch == u'\r' || ch == u'\n' || ch == u'\t'; }),
-                chars.end());
-    Parse(CString(std::move(chars)));
+    // One pass decodes the file and drops its line breaks and tabs; the document takes the result.
+    Parse(CString(Utf8ToUtf16WithoutBreaksAndTabs(used)));
     return 1;
 }
 

@@ -64,9 +64,10 @@ size_t DecodeSequence(std::string_view bytes, size_t i, char32_t& cp)
     return 0;
 }
 
-}  // namespace
-
-std::u16string Utf8ToUtf16(std::string_view bytes)
+// The decoder of both readings. With `kDropBreaks`, carriage returns, line feeds and tabs are
+// left out as they are met, which spares the XML reader's files a second pass over the text.
+template <bool kDropBreaks>
+std::u16string DecodeUtf8(std::string_view bytes)
 {
     // No sequence gives more UTF-16 units than it has bytes, so the result never outgrows a
     // reserve of the input's length. The text is decoded a block at a time into a buffer on the
@@ -82,11 +83,14 @@ std::u16string Utf8ToUtf16(std::string_view bytes)
         // Room for a whole run of sixteen or a surrogate pair is left at the end of the block.
         char16_t* const full = block + kBlock - 16;
         while (i < bytes.size() && to <= full) {
-            // Most text is ASCII: widen runs of it sixteen bytes, then eight bytes at a time.
+            // Most text is ASCII: widen runs of it sixteen bytes, then eight bytes at a time. When
+            // breaks are dropped, a run holding a control character goes byte by byte.
 #ifdef __SSE2__
             while (i + 16 <= bytes.size() && to <= full) {
                 const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
                 if (_mm_movemask_epi8(chunk) != 0)
+                    break;
+                if (kDropBreaks && _mm_movemask_epi8(_mm_cmplt_epi8(chunk, _mm_set1_epi8('\r' + 1))) != 0)
                     break;
                 const __m128i zero = _mm_setzero_si128();
                 _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(chunk, zero));
@@ -100,6 +104,10 @@ std::u16string Utf8ToUtf16(std::string_view bytes)
                 std::memcpy(&chunk, from + i, sizeof chunk);
                 if (chunk & 0x8080808080808080u)
                     break;
+                // A byte below 14 (a carriage return at most) borrows into its top bit.
+                constexpr uint64_t kOnes = 0x0101010101010101u;
+                if (kDropBreaks && ((chunk - ('\r' + 1) * kOnes) & ~chunk & 0x8080808080808080u) != 0)
+                    break;
                 for (size_t k = 0; k < 8; ++k)
                     to[k] = from[i + k];
                 to += 8;
@@ -109,7 +117,8 @@ std::u16string Utf8ToUtf16(std::string_view bytes)
                 break;
             const unsigned char b0 = from[i];
             if (b0 < 0x80) {
-                *to++ = b0;
+                if (!kDropBreaks || (b0 != '\r' && b0 != '\n' && b0 != '\t'))
+                    *to++ = b0;
                 ++i;
                 continue;
             }
@@ -133,3 +142,9 @@ std::u16string Utf8ToUtf16(std::string_view bytes)
     }
     return out;
 }
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view bytes) { return DecodeUtf8<false>(bytes); }
+
+std::u16string Utf8ToUtf16WithoutBreaksAndTabs(std::string_view bytes) { return DecodeUtf8<true>(bytes); }

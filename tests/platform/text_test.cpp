@@ -1,6 +1,10 @@
 // Strings, text conversion at the edges, wrapping integer text and the ordered map.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "../test_printers.h"
 
 #include "platform/arrays.h"
@@ -110,6 +114,87 @@ TEST(TextConvert, DecodesTheSameAtEveryOffsetOfLongAsciiRuns)
         EXPECT_EQ(Utf8ToUtf16(run + "\xE2\x82"), wide + u"\u00e2\u0082") << ascii;
     }
 }
+
+// A plain reading of the decoding rules, one byte at a time, for the agreement tests below.
+std::u16string PlainUtf8ToUtf16(std::string_view bytes, bool dropBreaksAndTabs)
+{
+    auto at = [&](size_t k) { return k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0u; };
+    auto continues = [&](size_t k) { return k < bytes.size() && (at(k) & 0xC0) == 0x80; };
+    std::u16string out;
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned b0 = at(i);
+        char32_t cp = b0;
+        size_t length = 1;
+        if (b0 >= 0xC2 && b0 <= 0xDF && continues(i + 1)) {
+            cp = ((b0 & 0x1F) << 6) | (at(i + 1) & 0x3F);
+            length = 2;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF && continues(i + 1) && continues(i + 2)) {
+            const char32_t c = ((b0 & 0x0F) << 12) | ((at(i + 1) & 0x3F) << 6) | (at(i + 2) & 0x3F);
+            if (c >= 0x800) {
+                cp = c;
+                length = 3;
+            }
+        } else if (b0 >= 0xF0 && b0 <= 0xF4 && continues(i + 1) && continues(i + 2) && continues(i + 3)) {
+            const char32_t c = ((b0 & 0x07) << 18) | ((at(i + 1) & 0x3F) << 12) | ((at(i + 2) & 0x3F) << 6) | (at(i + 3) & 0x3F);
+            if (c >= 0x10000 && c <= 0x10FFFF) {
+                cp = c;
+                length = 4;
+            }
+        }
+        i += length;
+        if (dropBreaksAndTabs && (cp == '\r' || cp == '\n' || cp == '\t'))
+            continue;
+        if (cp >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+    }
+    return out;
+}
+
+void ExpectBothReadingsAgree(const std::string& bytes)
+{
+    ASSERT_EQ(Utf8ToUtf16(bytes), PlainUtf8ToUtf16(bytes, false)) << testing::PrintToString(bytes);
+    ASSERT_EQ(Utf8ToUtf16WithoutBreaksAndTabs(bytes), PlainUtf8ToUtf16(bytes, true)) << testing::PrintToString(bytes);
+}
+
+
+// The wide ASCII steps (sixteen and eight bytes) and the block ends against the plain reading:
+// every kind of sequence, valid, cut or invalid, and every control the file reading drops, at
+// each offset across those steps.
+TEST(TextConvert, FastDecodingAgreesWithAPlainReadingAcrossItsSteps)
+{
+    const std::vector<std::string> pieces = {
+        "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xED\xA0\x80", "\xED\xB0\x80", "\xEF\xBB\xBF",
+        "\xC3", "\xE2\x82", "\xF0\x9F\x98", "\xC0\xAF", "\xE0\x80\xAF", "\xF4\x90\x80\x80", "\xFF", "\x80",
+        "\r\n", "\t", "\n", "\x0B\x0C", std::string(1, '\0'), "\x0E\x1F", "\xED\xA0\xBD\xED\xB8\x80"};
+    for (const std::string& piece : pieces) {
+        for (size_t lead = 0; lead < 40; ++lead) {
+            ExpectBothReadingsAgree(std::string(lead, 'a') + piece + std::string(33, 'b'));
+            ExpectBothReadingsAgree(std::string(lead, 'a') + piece);
+        }
+        // Around the end of a block of the decoder's buffer.
+        for (size_t lead = 2000; lead < 2060; ++lead)
+            ExpectBothReadingsAgree(std::string(lead, 'a') + piece + std::string(40, 'c') + piece);
+    }
+}
+
+// Random bytes, mostly ASCII with sequences, stray continuation bytes and line breaks mixed in.
+TEST(TextConvert, FastDecodingAgreesWithAPlainReadingOnRandomBytes)
+{
+    const std::string alphabet = std::string("aaaaaaaaaaaaaaaa<>= \"\r\n\t\x80\xBF\xC2\xC3\xDF\xE0\xE2\xED\xEF\xF0\xF4\xF5\xFF") + '\0';
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const size_t length = round % 10 == 0 ? 2000 + random() % 200 : random() % 120;
+        for (size_t i = 0; i < length; ++i)
+            bytes += alphabet[random() % alphabet.size()];
+        ExpectBothReadingsAgree(bytes);
+    }
+}
+
 
 TEST(IntegerText, FollowsTheCLibraryRuleAndWraps)
 {
