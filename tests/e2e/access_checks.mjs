@@ -197,8 +197,11 @@ async function onlyPanelOpen(page, menu, index, where) {
 async function tapWithoutFocus(page, selector) {
   await page.evaluate(() => { window.focusBeforeTap = document.activeElement; });
   await page.tap(selector);
-  const moved = await page.evaluate(() => document.activeElement !== window.focusBeforeTap);
-  assert.equal(moved, false, `the tap on ${selector} moved the focus`);
+  const moved = await page.evaluate(() => {
+    const name = (element) => (element ? `${element.localName}${element.id ? `#${element.id}` : ''} "${(element.textContent || '').trim().slice(0, 20)}"` : 'nothing');
+    return document.activeElement === window.focusBeforeTap ? null : `from ${name(window.focusBeforeTap)} to ${name(document.activeElement)}`;
+  });
+  assert.equal(moved, null, `the tap on ${selector} moved the focus`);
 }
 
 // On a phone-sized touch screen whose taps focus nothing: a tap on a drop-down's button opens its

@@ -24,6 +24,27 @@ function centreOf(chain) {
   return { x: r.left + r.width / 2, y: r.top + r.height / 2, visible: r.width > 0 && r.height > 0 && element.checkVisibility() };
 }
 
+// A touch that starts outside the aimed element is cancelled: no mouse events, no click.
+function armTouchGuard(selector) {
+  const aimed = document.querySelector(selector);
+  const guard = (event) => {
+    document.removeEventListener('touchstart', guard, true);
+    if (aimed.contains(event.target)) return;
+    window.trellisTapMissed = true;
+    event.preventDefault();
+  };
+  window.trellisTapMissed = false;
+  window.trellisTouchGuard = guard;
+  document.addEventListener('touchstart', guard, { capture: true, passive: false });
+}
+
+function disarmTouchGuard() {
+  document.removeEventListener('touchstart', window.trellisTouchGuard, true);
+  return window.trellisTapMissed === true;
+}
+
+const TAP_ATTEMPTS = 3;
+
 class Locator {
   constructor(page, chain) {
     this.page = page;
@@ -121,9 +142,21 @@ export class EnginePage {
 
   getByRole(role, { name }) { return new RoleQuery(this, role, name); }
 
+  // Firefox at times scrolls the page while it dispatches a touch, after the aim was taken, so the
+  // finger comes down on whatever moved there, such as a link of an open panel. A touch that lands
+  // outside the aimed element is cancelled before the page sees it, and the tap is made again
+  // where the element now is, as a person would.
   async tap(selector) {
-    const { x, y } = await this.locator(selector).centre();
-    await this.driver.tap(x, y);
+    let x;
+    let y;
+    for (let attempt = 1; ; ++attempt) {
+      ({ x, y } = await this.locator(selector).centre());
+      await this.evaluate(armTouchGuard, selector);
+      await this.driver.tap(x, y);
+      const missed = await this.evaluate(disarmTouchGuard);
+      if (!missed) break;
+      if (attempt === TAP_ATTEMPTS) throw new Error(`the tap on ${selector} landed elsewhere ${TAP_ATTEMPTS} times`);
+    }
     // A phone keeps the hover on what was tapped however the page then moves; a pointer standing
     // in for the finger follows the element, or the engine would hover whatever came under it.
     if (!this.driver.pointerIsFinger) return;

@@ -138,6 +138,19 @@ async function unfold(page, menu) {
   if (await toggle.isVisible()) await toggle.click();
 }
 
+// Firefox's touch emulation may also scroll the page just after a finger has landed, and the
+// hover then passes to whatever came under it, which no phone does. A touch scenario that fails
+// in Firefox is run once more from a fresh load, saying why; a second failure fails it.
+async function touchScenario(run) {
+  if (ENGINE !== 'firefox') return run();
+  try {
+    return await run();
+  } catch (error) {
+    console.log(`touch scenario run again after: ${String(error.message).split('\n')[0]}`);
+    return run();
+  }
+}
+
 describe(`published menus in ${ENGINE_NAMES[ENGINE]}`, () => {
   let browser;
   let touch;
@@ -282,7 +295,7 @@ describe(`published menus in ${ENGINE_NAMES[ENGINE]}`, () => {
         await checkAxe(page, menu, `${WIDE}px, ABOUT open`);
       });
 
-      it(`folds into a Menu toggle and works by touch at ${PHONE}px`, async () => {
+      it(`folds into a Menu toggle and works by touch at ${PHONE}px`, () => touchScenario(async () => {
         await openPage(touchPage, plain.url, { width: PHONE, height: 740 });
         await touchPage.screenshot({ path: shot('touch-before') });
         await openPage(touchPage, published.url, { width: PHONE, height: 740 });
@@ -292,14 +305,14 @@ describe(`published menus in ${ENGINE_NAMES[ENGINE]}`, () => {
           await touchPage.tap(triggerSelector(menu, ABOUT));
           await checkAxe(touchPage, menu, `${PHONE}px by touch, ABOUT open`);
         }
-      });
+      }));
 
-      it(`opens and closes the panels at ${PHONE}px and ${WIDE_TOUCH}px by taps that do not move the focus`, async () => {
+      it(`opens and closes the panels at ${PHONE}px and ${WIDE_TOUCH}px by taps that do not move the focus`, () => touchScenario(async () => {
         await openPage(touchPage, published.url, { width: PHONE, height: 740 });
         await checkTapWithoutFocus(touchPage, menu, { screenshot: (what) => touchPage.screenshot({ path: shot(what) }) });
         await openPage(touchPage, published.url, { width: WIDE_TOUCH, height: 740 });
         await checkWideTapWithoutFocus(touchPage, menu);
-      });
+      }));
 
       it("keeps the boxes the module's stylesheet gives at 1280 px with a mouse", async () => {
         const boxes = async (url) => {
