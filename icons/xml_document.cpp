@@ -132,39 +132,28 @@ int CXmlDocument::ParseCopyOf(const char16_t* text)
 {
     if (!text)
         text = u"";
-    // The host's text mostly fits the buffer of the one before: it is then copied a part at a
-    // time while its end is sought, so that it is read from memory once, not twice.
-    constexpr size_t kPart = 4096;
-    const size_t capacity = m_strText.str().capacity();
-    size_t length = 0;
-    for (;;) {
-        const size_t part = TextLengthUpTo(text + length, kPart);
-        if (length + part > capacity)
-            break;
-        if (length == 0) {
-            m_pool.Clear();
-            ClearRoot();
+    // The old tree reads its strings from the old text: it goes first. The host's text is then
+    // copied over the old one's characters, which a new structure mostly matches in size, and
+    // its end is found in the same pass, so that it is read from memory once.
+    m_pool.Clear();
+    ClearRoot();
+    const size_t old = m_strText.str().size();
+    const size_t copied = CopyTextUpTo(m_strText.GetBuffer(0), text, old);
+    if (copied < old || text[copied] == 0) {
+        m_strText.ReleaseBuffer(static_cast<int>(copied));
+        // The buffer of a much longer text is not kept for a short one.
+        if (copied < old / 2)
+            m_strText = CString(m_strText.view());
+    } else {
+        // A longer text takes a buffer of its own size. A copy that cannot be made leaves the
+        // text and the tree empty, since the text's start is already copied over the old one.
+        const std::u16string_view whole(text, copied + TextLength(text + copied));
+        try {
+            m_strText = CString(whole);
+        } catch (...) {
             m_strText.Empty();
+            throw;
         }
-        m_strText += std::u16string_view(text + length, part);
-        length += part;
-        if (part < kPart) {
-            ParseText();
-            return 1;
-        }
-    }
-    // A longer text: a copy that cannot be made leaves the tree as it was, or empty if the
-    // text's start was already copied over the old one.
-    const std::u16string_view view(text, length + TextLength(text + length));
-    try {
-        CString copy(view);
-        m_pool.Clear();
-        ClearRoot();
-        m_strText = std::move(copy);
-    } catch (...) {
-        if (length > 0)
-            m_strText.Empty();
-        throw;
     }
     ParseText();
     return 1;

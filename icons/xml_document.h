@@ -266,7 +266,7 @@ public:
     // Replaces the tree with the one built from the text. Never fails: returns 1.
     int Parse(CString text);
     // The same for a copy of the null-terminated text (null is the empty text), which the
-    // previous text's buffer takes when it is large enough.
+    // previous text's characters take when they are as many or more.
     int ParseCopyOf(const char16_t* text);
 
     CXmlElement* GetRootElement() { return &m_root; }

@@ -28,6 +28,10 @@ public:
     // written over it, so readers that refill the same strings parse after parse neither
     // allocate nor empty them first.
     void SetText(std::u16string_view text);
+    // The characters for writing in place, at least `minLength` of them (those added are nulls);
+    // ReleaseBuffer then sets the length, which must not exceed the buffer's.
+    char16_t* GetBuffer(int minLength);
+    void ReleaseBuffer(int newLength) { m_str.resize(static_cast<size_t>(newLength)); }
 
     char16_t GetAt(int index) const;            // throws CInvalidArgException when out of range
     char16_t operator[](int index) const { return GetAt(index); }
@@ -94,6 +98,13 @@ inline void CString::SetText(std::u16string_view text)
     } else {
         m_str.assign(text.data(), text.size());
     }
+}
+
+inline char16_t* CString::GetBuffer(int minLength)
+{
+    if (minLength > GetLength())
+        m_str.resize(static_cast<size_t>(minLength));
+    return m_str.data();
 }
 
 bool IsCSpace(char16_t ch);

@@ -264,6 +264,30 @@ TEST(XmlNavigation, ParseCopyOfReadsTheTextUpToItsNull)
     EXPECT_TRUE(doc.GetRootElement()->GetChildren().empty());
 }
 
+// The host's text is copied over the previous one while its null is sought, in blocks of 64
+// bytes: a null at every place of such a block, at any alignment, after a text that was
+// shorter, as long or longer.
+TEST(XmlNavigation, ParseCopyOfFindsTheNullAnywhereOverAnyOldText)
+{
+    std::u16string source;
+    for (int i = 0; source.size() < 300; ++i)
+        source += u"<p n=\"" + CString::FromUtf8(std::to_string(i)).str() + u"\"/>";
+    std::u16string buffer(source.size() + 48, u'#');
+    CXmlDocument doc;
+    for (size_t offset = 0; offset < 40; offset += 3) {
+        for (size_t cut = 0; cut < 140; ++cut) {
+            const size_t before = (offset + cut) % 4 == 0 ? cut : (offset + cut) % 4 == 1 ? cut + 1 : (offset + cut) % 4 == 2 ? cut / 2 : 300;
+            doc.ParseCopyOf(source.substr(0, before).c_str());
+            std::u16string padded = buffer;
+            padded.replace(offset, cut, source.substr(0, cut));
+            padded[offset + cut] = u'\0';
+            doc.ParseCopyOf(padded.data() + offset);
+            ASSERT_EQ(doc.m_strText, CString(source.substr(0, cut))) << offset << " " << cut << " " << before;
+        }
+    }
+    EXPECT_EQ(doc.GetRootElement()->m_strName, u"p");
+}
+
 // Children read both ways, and the list's ends, as the walkers with a stack of their own use them.
 TEST(XmlNavigation, ChildrenReadForwardAndBackward)
 {
