@@ -28,29 +28,36 @@ std::u16string_view TokenText(std::u16string_view text, const CJsonToken& token)
 //   Handle AddItem(Handle parent, std::u16string_view name) a new last child with that name
 //   void SetName(Handle, std::u16string_view), void SetValue(Handle, std::u16string_view)
 
-// The element tree of a CXmlDocument, new elements taken from the spare ones while they last.
-// The tree keeps none of the JSON text: its names and texts are copied into one string, the
-// document's m_strText, and read in place from there. Brackets, quotes, blanks and repeated keys
-// cost nothing, so the tree holds less than the text it was built from.
+// The element tree of a CXmlDocument, its elements taken from the document's pool and handled
+// by their numbers, which linking a new child needs. The tree keeps none of the JSON text: its
+// names and texts are copied into one string, the document's m_strText, and read in place from
+// there. Brackets, quotes, blanks and repeated keys cost nothing, so the tree holds less than
+// the text it was built from.
 class TreeSink {
 public:
-    using Handle = CXmlElement*;
+    using Handle = uint32_t;
 
-    TreeSink(CXmlElementList& spare, CString& strings) : m_spare(spare), m_strings(strings) {}
+    TreeSink(CXmlElementPool& pool, CString& strings) : m_pool(pool), m_strings(strings) {}
 
-    Handle AddMember(Handle parent) { return &parent->AddChild(m_spare); }
+    Handle AddMember(Handle parent)
+    {
+        Handle child = 0;
+        m_pool.AddChildOf(parent, child);
+        return child;
+    }
     Handle AddItem(Handle parent, std::u16string_view name)
     {
-        CXmlElement& item = parent->AddChild(m_spare);
-        SetName(&item, name);
-        return &item;
+        Handle item = 0;
+        m_pool.AddChildOf(parent, item);
+        SetName(item, name);
+        return item;
     }
     // Each string is followed by the character that ends it when the element reads it in place,
     // as a tag's name ends at its > and an element's text at the next <: the element then keeps
     // the string's start alone and needs no record of where it ends. A string that holds such a
     // character itself (or ends in a blank, or a name in a slash) still gets a record.
-    void SetName(Handle element, std::u16string_view part) { Keep(element->m_strName, part, u'>'); }
-    void SetValue(Handle element, std::u16string_view part) { Keep(element->m_strValue, part, u'<'); }
+    void SetName(Handle element, std::u16string_view part) { Keep(m_pool.At(element)->m_strName, part, u'>'); }
+    void SetValue(Handle element, std::u16string_view part) { Keep(m_pool.At(element)->m_strValue, part, u'<'); }
 
 private:
     // Short strings are kept once however often they occur: the keys of a map's fields repeat
@@ -152,7 +159,7 @@ private:
         target.SetPartOf(m_strings, m_strings.view().substr(start, part.size()));
     }
 
-    CXmlElementList& m_spare;
+    CXmlElementPool& m_pool;
     CString& m_strings;
     // Open addressing over the short strings kept so far.
     std::vector<Shared> m_table;
@@ -286,11 +293,12 @@ int CXmlDocument::ParseJson(CString text)
     std::vector<CJsonToken> tokens;
     int result = TokenizeJson(all, tokens);
     if (result == 0) {
-        TreeSink sink(m_spare, m_strText);
-        sink.SetName(&m_root, u"JSON");
+        TreeSink sink(m_pool, m_strText);
+        constexpr TreeSink::Handle kRoot = 1;
+        sink.SetName(kRoot, u"JSON");
         // Further values at the top are ignored.
         const int count = static_cast<int>(tokens.size());
-        if (count > 0 && BuildFromTokens(all, tokens, 0, count, &m_root, 1, sink) == kInvalid) {
+        if (count > 0 && BuildFromTokens(all, tokens, 0, count, kRoot, 1, sink) == kInvalid) {
             Reset(CString());
             result = JSON_ERROR_INVAL;
         }

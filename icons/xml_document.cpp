@@ -45,7 +45,7 @@ TagKind ClassifyTag(std::u16string_view inner, std::u16string_view& content)
 inline void CloseAndBlankMasks(const char16_t* at, uint64_t& closes, uint64_t& blanks)
 {
 #ifdef __SSE2__
-    __builtin_prefetch(at + 512);
+    __builtin_prefetch(at + 2048);
     // Packing sixteen characters into bytes turns those above 255 into 255 and those from
     // U+8000 up into 0, which keeps them apart from > and the blank.
     const __m128i close = _mm_set1_epi8('>');
@@ -83,7 +83,6 @@ size_t ContentEnd(std::u16string_view text, size_t first, size_t close)
 CXmlDocument::CXmlDocument() : m_pCurrent(&m_root)
 {
     m_root.m_pPool = &m_pool;
-    m_root.m_nIndex = 1;
 }
 
 CXmlDocument::~CXmlDocument() = default;
@@ -91,12 +90,13 @@ CXmlDocument::~CXmlDocument() = default;
 void CXmlDocument::ClearRoot()
 {
     m_pCurrent = &m_root;
+    m_nCurrent = 1;
     m_bRootNamed = false;
     m_root.m_pParent.m_index = 0;
     m_root.m_strName.Empty();
     m_root.m_strAttributes.Empty();
     m_root.m_children.m_last = 0;
-    m_root.m_posChild = 0;
+    m_pool.SetChildCursor(m_root, 0);
     m_root.m_strValue.Empty();
 }
 
@@ -203,9 +203,11 @@ CXmlElement& CXmlDocument::OpenElement(bool named)
         m_bRootNamed = named;
         return m_root;
     }
-    CXmlElement& child = m_pool.Add();
-    m_pCurrent->Append(child);
+    uint32_t index = 0;
+    CXmlElement& child = m_pool.Add(index);
+    m_pCurrent->Append(child, m_nCurrent, index);
     m_pCurrent = &child;
+    m_nCurrent = index;
     return child;
 }
 
@@ -279,22 +281,25 @@ void CXmlDocument::TakeTag(size_t first, size_t close)
 
 CXmlElement* CXmlDocument::GetFirstChild(CXmlElement* element)
 {
-    if (!element)
-        return nullptr;
-    if (element->m_children.empty()) {
-        element->m_posChild = 0;
+    if (!element || element->m_children.empty()) {
+        if (element && element->m_pPool)
+            element->m_pPool->SetChildCursor(*element, 0);
         return nullptr;
     }
-    CXmlElement* first = element->m_pPool->At(element->m_children.First());
-    element->m_posChild = first->m_nIndex == element->m_children.m_last ? 0 : first->m_nNextSibling;
-    return first;
+    const uint32_t first = element->m_children.First();
+    CXmlElement* child = element->m_pPool->At(first);
+    element->m_pPool->SetChildCursor(*element, first == element->m_children.m_last ? 0 : child->m_nNextSibling);
+    return child;
 }
 
 CXmlElement* CXmlDocument::GetNextChild(CXmlElement* element)
 {
-    if (!element || element->m_posChild == 0)
+    if (!element || !element->m_pPool)
         return nullptr;
-    CXmlElement* child = element->m_pPool->At(element->m_posChild);
-    element->m_posChild = child->m_nIndex == element->m_children.m_last ? 0 : child->m_nNextSibling;
+    const uint32_t next = element->m_pPool->ChildCursor(*element);
+    if (next == 0)
+        return nullptr;
+    CXmlElement* child = element->m_pPool->At(next);
+    element->m_pPool->SetChildCursor(*element, next == element->m_children.m_last ? 0 : child->m_nNextSibling);
     return child;
 }

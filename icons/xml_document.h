@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <new>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -172,11 +173,8 @@ struct CXmlElementFields {
     CXmlElementList m_children;
     [[no_unique_address]] CXmlElementAttributes m_attributes;
     CXmlParentLink m_pParent;
-    // Cursor of GetFirstChild/GetNextChild: the number of the next child, 0 at the end.
-    uint32_t m_posChild = 0;
     CXmlText<XmlTextKind::Value> m_strValue;
-    // This element's number and its next sibling's (the first one's, for the last child).
-    uint32_t m_nIndex = 0;
+    // The next sibling's number (the first one's, for the last child).
     uint32_t m_nNextSibling = 0;
 };
 
@@ -202,8 +200,8 @@ public:
     // Appends an empty child named `name` whose parent is this element. An element of no
     // document cannot have children: CInvalidArgException.
     CXmlElement& AddChild(const CString& name = CString());
-    // The same without a name; `spare` is not used (the JSON reader names the list in which
-    // elements once waited for reuse, which the pool now does).
+    // The same without a name; `spare` is not used (it names the list in which elements once
+    // waited for reuse, which the pool now does).
     CXmlElement& AddChild(CXmlElementList& spare);
     // Unlinks every child and ends any child iteration; the children's records stay in the
     // pool until the next parse.
@@ -211,9 +209,11 @@ public:
 
 private:
     friend class CXmlDocument;
+    friend class CXmlElementPool;
     CXmlElement& NewChild();
-    // Links `child`, a new element of the same pool, as the last child.
-    void Append(CXmlElement& child);
+    // Links `child`, a new element of the same pool numbered `childIndex`, as the last child of
+    // this element, numbered `ownIndex`.
+    void Append(CXmlElement& child, uint32_t ownIndex, uint32_t childIndex);
 };
 
 inline CXmlElement* CXmlElementPool::At(uint32_t index) const
@@ -222,6 +222,38 @@ inline CXmlElement* CXmlElementPool::At(uint32_t index) const
         return index == 0 ? nullptr : &m_root;
     const size_t at = index - kFirstPooled;
     return m_blocks[at >> kBlockBits] + (at & (kBlock - 1));
+}
+
+// Taking and linking elements is what a parse mostly does, once per tag: it is inline.
+inline CXmlElement& CXmlElementPool::Add(uint32_t& index)
+{
+    if (m_used == m_blocks.size() * kBlock)
+        AddBlock();
+    CXmlElement* element = new (m_blocks[m_used >> kBlockBits] + (m_used & (kBlock - 1))) CXmlElement();
+    element->m_pPool = this;
+    index = static_cast<uint32_t>(m_used + kFirstPooled);
+    ++m_used;
+    return *element;
+}
+
+inline CXmlElement& CXmlElementPool::AddChildOf(uint32_t parent, uint32_t& index)
+{
+    CXmlElement& child = Add(index);
+    At(parent)->Append(child, parent, index);
+    return child;
+}
+
+inline void CXmlElement::Append(CXmlElement& child, uint32_t ownIndex, uint32_t childIndex)
+{
+    child.m_pParent.m_index = ownIndex;
+    if (m_children.m_last == 0) {
+        child.m_nNextSibling = childIndex;
+    } else {
+        CXmlElement& last = *m_pPool->At(m_children.m_last);
+        child.m_nNextSibling = last.m_nNextSibling;
+        last.m_nNextSibling = childIndex;
+    }
+    m_children.m_last = childIndex;
 }
 
 template <typename Element>
@@ -318,13 +350,15 @@ private:
     // element; at the root nothing happens.
     void CloseCurrent()
     {
-        if (CXmlElement* parent = m_pCurrent->m_pParent)
-            m_pCurrent = parent;
+        if (const uint32_t parent = m_pCurrent->m_pParent.m_index) {
+            m_nCurrent = parent;
+            m_pCurrent = m_pool.At(parent);
+        }
     }
 
     CXmlElementPool m_pool{m_root, m_strText};
+    // The number of m_pCurrent while a parse builds the tree.
+    uint32_t m_nCurrent = 1;
     // Whether a start tag has named the root during the current parse.
     bool m_bRootNamed = false;
-    // Named by the JSON front end, which hands it to AddChild; never holds elements.
-    CXmlElementList m_spare;
 };

@@ -32,19 +32,6 @@ CString CXmlElement::GetAttribute(const CString& name) const
 
 CString CXmlElement::GetValue() const { return CXmlDocument::DecodeEntities(m_strValue.ToString()); }
 
-void CXmlElement::Append(CXmlElement& child)
-{
-    child.m_pParent.m_index = m_nIndex;
-    if (m_children.m_last == 0) {
-        child.m_nNextSibling = child.m_nIndex;
-    } else {
-        CXmlElement& last = *m_pPool->At(m_children.m_last);
-        child.m_nNextSibling = last.m_nNextSibling;
-        last.m_nNextSibling = child.m_nIndex;
-    }
-    m_children.m_last = child.m_nIndex;
-}
-
 CXmlElement& CXmlElement::AddChild(const CString& name)
 {
     CXmlElement& child = NewChild();
@@ -59,15 +46,15 @@ CXmlElement& CXmlElement::NewChild()
 {
     if (!m_pPool)
         throw CInvalidArgException();
-    CXmlElement& child = m_pPool->Add();
-    Append(child);
-    return child;
+    uint32_t index = 0;
+    return m_pPool->AddChildOf(m_pPool->IndexOf(*this), index);
 }
 
 void CXmlElement::RemoveAllChildren()
 {
     m_children.m_last = 0;
-    m_posChild = 0;
+    if (m_pPool)
+        m_pPool->SetChildCursor(*this, 0);
 }
 
 CXmlParentLink::operator CXmlElement*() const
@@ -93,8 +80,11 @@ std::shared_ptr<const std::vector<uint32_t>> CXmlElementList::Order() const
     if (empty())
         return nullptr;
     auto order = std::make_shared<std::vector<uint32_t>>();
-    for (auto it = begin(); it != end(); ++it)
-        order->push_back(it->m_nIndex);
+    for (uint32_t at = First();; at = Pool()->At(at)->m_nNextSibling) {
+        order->push_back(at);
+        if (at == m_last)
+            break;
+    }
     return order;
 }
 
@@ -118,7 +108,7 @@ const CXmlElement& CXmlElementAttributes::Owner() const
 const CXmlAttributes* CXmlElementAttributes::HandSet() const
 {
     const CXmlElement& element = Owner();
-    return element.m_pPool ? element.m_pPool->HandSetAttributes(element.m_nIndex) : nullptr;
+    return element.m_pPool ? element.m_pPool->HandSetAttributes(element) : nullptr;
 }
 
 CXmlAttributes& CXmlElementAttributes::MakeHandSet()
@@ -131,7 +121,7 @@ CXmlAttributes& CXmlElementAttributes::MakeHandSet()
     // Pairs set by hand go after those of the attribute text.
     CXmlAttributes split;
     split.Split(element.m_strAttributes.view());
-    CXmlAttributes& attributes = element.m_pPool->MakeHandSetAttributes(element.m_nIndex);
+    CXmlAttributes& attributes = element.m_pPool->MakeHandSetAttributes(element);
     for (const auto& [key, value] : split.Pairs())
         attributes.SetAt(key, value);
     return attributes;
@@ -195,4 +185,4 @@ void CXmlElementAttributes::RemoveAll() { MakeHandSet().RemoveAll(); }
 // Fields find their element by their offset, which needs a plain record; and the record is kept
 // small, since a site structure holds one per tag.
 static_assert(std::is_standard_layout_v<CXmlElementFields>);
-static_assert(sizeof(void*) != 8 || sizeof(CXmlElement) <= 48);
+static_assert(sizeof(void*) != 8 || sizeof(CXmlElement) <= 40);

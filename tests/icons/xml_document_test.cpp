@@ -195,6 +195,43 @@ TEST(XmlNavigation, NestedIterationsOverDifferentElementsAreIndependent)
     EXPECT_EQ(DumpElement(*doc.GetRootElement()), "site(folder(page page(bookmark)) page folder)");
 }
 
+// Elements know their parents and siblings by number, which a child added by hand takes from
+// the element's address: across blocks of the pool, to elements of early and late blocks, after
+// a reparse has given blocks back and taken new ones. Hand-set attributes and cursors stay with
+// their elements.
+TEST(XmlNavigation, ChildrenAddedByHandLinkToTheirParentAcrossBlocks)
+{
+    CXmlDocument doc;
+    for (int round = 0; round < 3; ++round) {
+        doc.Parse(round == 1 ? u"<r/>" : u"<r><first/></r>");
+        CXmlElement* root = doc.GetRootElement();
+        std::vector<CXmlElement*> added;
+        for (int i = 0; i < 1500; ++i)
+            added.push_back(&root->AddChild(CString::FromUtf8("c" + std::to_string(i))));
+        // Children of elements from the first, a middle and the last block.
+        for (size_t at : {size_t{0}, size_t{700}, size_t{1499}}) {
+            CXmlElement& child = added[at]->AddChild(CString(u"x"));
+            child.AddChild(CString(u"y"));
+            EXPECT_EQ(static_cast<CXmlElement*>(child.m_pParent), added[at]);
+            EXPECT_EQ(static_cast<CXmlElement*>(child.GetChildren().front().m_pParent), &child);
+            added[at]->m_attributes.SetAt(u"k", CString::FromUtf8(std::to_string(at)).view());
+        }
+        EXPECT_EQ(root->GetChildren().size(), round == 1 ? 1500u : 1501u);
+        EXPECT_EQ(root->GetChildren().back().m_strName, u"c1499");
+        EXPECT_EQ(added[700]->GetAttribute(u"k"), u"700");
+        EXPECT_EQ(added[699]->GetAttribute(u"k"), u"");
+        // Two cursors at once, each its own element's.
+        CXmlElement* outer = doc.GetFirstChild(root);
+        EXPECT_EQ(doc.GetFirstChild(added[1499])->m_strName, u"x");
+        EXPECT_EQ(doc.GetNextChild(root), round == 1 ? added[1] : added[0]);
+        EXPECT_EQ(doc.GetNextChild(added[1499]), nullptr);
+        EXPECT_NE(outer, nullptr);
+        added[0]->RemoveAllChildren();
+        EXPECT_EQ(doc.GetNextChild(added[0]), nullptr);
+        EXPECT_TRUE(added[0]->GetChildren().empty());
+    }
+}
+
 // A reparse takes the old tree's elements back for the new one: nothing of the old names,
 // attributes, text, children or cursors may show through.
 TEST(XmlNavigation, ReparsedElementsKeepNothingOfTheEarlierTree)
@@ -309,8 +346,8 @@ TEST(XmlNavigation, ChildrenReadForwardAndBackward)
     EXPECT_TRUE(none.begin() == none.end());
 }
 
-// Long texts are copied a part at a time into the previous text's buffer while they fit it: the
-// text and the tree are whole whether a text fits, ends on a part's edge or outgrows the buffer.
+// Long texts are copied over the previous text's characters, or take a buffer of their own when
+// they are longer: the text and the tree are whole whether a text is shorter, as long or longer.
 TEST(XmlNavigation, ParseCopyOfTakesLongTextsWhole)
 {
     const auto site = [](size_t pages) {
