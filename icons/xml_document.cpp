@@ -52,6 +52,7 @@ inline void CloseAndBlankMasks(const char16_t* at, uint64_t& closes, uint64_t& b
     const __m128i blank = _mm_set1_epi8(' ');
     uint64_t c = 0;
     uint64_t b = 0;
+#pragma GCC unroll 4
     for (int group = 0; group < 4; ++group) {
         const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * group));
         const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * group + 8));
@@ -181,13 +182,21 @@ void CXmlDocument::ParseText()
             --textEnd;
         m_pCurrent->m_strValue.SetInPlace(first, textEnd - first);
         const size_t inner = open + 1;
+        if (lastClose == npos || inner > lastClose)
+            break;  // a tag cut off by the end of the text is dropped
         size_t close;
-        if (lastClose != npos && inner <= lastClose && all[inner] != u'/' && all[inner] != u'!' && all[inner] != u'?') {
+        if (all[inner] == u'/') {
+            // An end tag closes the current element, unless a slash before its > makes it
+            // something else.
+            close = FindChar(all, u'>', inner + 1);
+            if (all[close - 1] != u'/')
+                CloseCurrent();
+            else
+                TakeTag(inner, close);
+        } else if (all[inner] != u'!' && all[inner] != u'?') {
             close = TakeStartTag(inner);
         } else {
-            close = FindChar(all, u'>', inner);
-            if (close == npos)
-                break;  // a tag cut off by the end of the text is dropped
+            close = FindChar(all, u'>', inner + 1);
             TakeTag(inner, close);
         }
         pos = close + 1;
