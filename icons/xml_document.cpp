@@ -204,7 +204,8 @@ void CXmlDocument::ParseText()
     m_pool.ReleaseUnused();
 }
 
-CXmlElement& CXmlDocument::OpenElement(bool named)
+// Both run once per tag, from the scanner's loop alone, which they are part of.
+[[gnu::always_inline]] inline CXmlElement& CXmlDocument::OpenElement(bool named)
 {
     // Start tags name the root until one gives it a name; each one after that opens a child of
     // the current element.
@@ -220,7 +221,7 @@ CXmlElement& CXmlDocument::OpenElement(bool named)
     return child;
 }
 
-size_t CXmlDocument::TakeStartTag(size_t first)
+[[gnu::always_inline]] inline size_t CXmlDocument::TakeStartTag(size_t first)
 {
     const std::u16string_view all = m_strText.view();
     // The name runs to the first blank, the rest is the attribute text; either may meet the >,
