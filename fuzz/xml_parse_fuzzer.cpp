@@ -62,9 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     doc.Parse(CString(flat));
     Walk(doc);
 
-    // And once more as the host hands it over, a null-terminated text the document copies.
+    // And once more as the host hands it over, a null-terminated text the document copies over
+    // the one before: the same tree as the text up to its first null gives.
     doc.ParseCopyOf(text.GetString());
     Walk(doc);
+    if (size <= 4096) {
+        const std::u16string_view upToNull = text.view().substr(0, text.view().find(u'\0'));
+        FuzzRequire(doc.m_strText.view() == upToNull);
+        FuzzRequire(xml_reference::DumpTree(doc) == xml_reference::ReadAndDump(upToNull));
+    }
 
     // Escaping is undone exactly by unescaping, whatever the text holds.
     for (int flags : {CXmlDocument::kEncodeDefault, CXmlDocument::kEncodeQuotes})

@@ -83,3 +83,42 @@ TEST(XmlReaderAgreement, RandomTexts)
             return;
     }
 }
+
+// The host's text is copied over the characters of the text before it, its end found on the
+// way: long texts of tags, runs and very long tags and values, cut anywhere, give the tree and
+// the text that parsing a text the document owns gives, whatever the size of the text the
+// document held before.
+TEST(XmlReaderAgreement, HostTextCopiedOverTheTextBefore)
+{
+    const std::vector<std::u16string> pieces = {
+        u"<page name=\"p\" url=\"a/b.html\"/>", u"\n    ", u"<folder name=\"f\">", u"</folder>", u"</page>",
+        u"text run", u"<a x=\"1>2\">", u"<!-- c > d -->", u"</a/>", u"<>", u"<a\tx=\"1\">", u"  <  ",
+        u"<a x=\"" + std::u16string(9000, u'v') + u"\">", u"<" + std::u16string(20000, u'n') + u">",
+        std::u16string(17000, u' '), std::u16string(12000, u't'), u"<b y=\"\u013E\" />",
+    };
+    std::mt19937 random(20261210);
+    for (int round = 0; round < 40; ++round) {
+        std::u16string text;
+        const size_t length = 1000 + random() % 60000;
+        while (text.size() < length) {
+            // The very long pieces now and then.
+            const size_t piece = random() % pieces.size();
+            if (pieces[piece].size() > 1000 && random() % 8 != 0)
+                continue;
+            text += pieces[piece];
+        }
+        if (round % 3 == 0)
+            text.resize(length);  // ends anywhere, also inside a tag
+        CXmlDocument whole;
+        whole.Parse(CString(text));
+        const std::u16string expected = xml_reference::DumpTree(whole);
+        for (size_t before : {size_t{0}, text.size() / 2, text.size() - 1, text.size(), text.size() + 1, 3 * text.size()}) {
+            CXmlDocument copied;
+            const std::u16string previous(before, u'#');
+            copied.ParseCopyOf(previous.c_str());
+            copied.ParseCopyOf(text.c_str());
+            ASSERT_EQ(copied.m_strText.view(), std::u16string_view(text)) << round << " " << before;
+            ASSERT_EQ(xml_reference::DumpTree(copied), expected) << round << " " << before;
+        }
+    }
+}
