@@ -100,45 +100,17 @@ void CXmlAttributes::SetAt(std::u16string_view key, std::u16string_view value)
     Put(SpanOf(keyStart, newKey.size(), keyStart + newKey.size(), newValue.size()));
 }
 
-void CXmlAttributes::PutUnclosed(size_t nameFrom, size_t equals)
-{
-    const std::u16string_view text = Text();
-    const std::u16string_view name = TrimBlanks(text.substr(nameFrom, equals - nameFrom));
-    std::u16string_view rest = TrimBlanks(text.substr(equals + 1));
-    while (!rest.empty() && rest.front() == u'"')
-        rest.remove_prefix(1);
-    const size_t valueStart = rest.empty() ? text.size() : static_cast<size_t>(rest.data() - text.data());
-    Put(SpanOf(static_cast<size_t>(name.data() - text.data()), name.size(), valueStart, rest.size()));
-}
-
 void CXmlAttributes::Split(std::u16string_view source)
 {
     RemoveAll();
     CString& own = More().text;
     own.SetText(source);
-    // A name runs to the next "=", the next quote after it opens the value and the one after
-    // that closes it; the next name starts after the closing quote.
+    // The pairs are parts of the map's own copy, kept by position.
     const std::u16string_view text = own.view();
-    size_t nameFrom = 0;
-    for (;;) {
-        const size_t equals = FindChar(text, u'=', nameFrom);
-        if (equals == npos)
-            return;
-        const size_t open = FindChar(text, u'"', equals + 1);
-        const size_t close = open == npos ? npos : FindChar(text, u'"', open + 1);
-        if (close == npos) {
-            PutUnclosed(nameFrom, equals);
-            return;
-        }
-        // The name trimmed of white space, by position.
-        size_t nameEnd = equals;
-        while (nameFrom < nameEnd && IsBlank(text[nameFrom]))
-            ++nameFrom;
-        while (nameEnd > nameFrom && IsBlank(text[nameEnd - 1]))
-            --nameEnd;
-        Put(SpanOf(nameFrom, nameEnd - nameFrom, open + 1, close - open - 1));
-        nameFrom = close + 1;
-    }
+    const auto at = [&](std::u16string_view part) { return static_cast<size_t>(part.data() - text.data()); };
+    ForEachAttribute(text, [&](std::u16string_view name, std::u16string_view value) {
+        Put(SpanOf(at(name), name.size(), at(value), value.size()));
+    });
 }
 
 std::vector<CXmlAttributes::Pair> CXmlAttributes::Pairs() const

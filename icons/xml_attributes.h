@@ -101,9 +101,6 @@ private:
     void Reindex(size_t slots);
     // Adds the pair, or gives an existing key the new value in its place.
     void Put(const Span& span);
-    // Put for the last pair, whose value's quotes do not close: the name from `nameFrom` to the
-    // "=" at `equals`, and the rest of the text.
-    void PutUnclosed(size_t nameFrom, size_t equals);
 
     // The first m_count spans (inline, then m_more's) are the attributes; the rest wait to be
     // reused.
@@ -114,7 +111,7 @@ private:
 };
 
 // Calls `visit(name, value)` for each `name="value"` pair of a tag's attribute text, in the order
-// written, by the rules of CXmlAttributes::Split, without copying: the pairs are parts of `text`.
+// written, without copying: the pairs are parts of `text`. CXmlAttributes::Split reads by it.
 // A repeated name is visited again.
 template <typename Visit>
 void ForEachAttribute(std::u16string_view text, Visit&& visit)

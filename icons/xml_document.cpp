@@ -213,11 +213,8 @@ void CXmlDocument::ParseText()
         m_bRootNamed = named;
         return m_root;
     }
-    uint32_t index = 0;
-    CXmlElement& child = m_pool.Add(index);
-    m_pCurrent->Append(child, m_nCurrent, index);
+    CXmlElement& child = m_pool.AddChildOf(m_nCurrent, m_nCurrent);
     m_pCurrent = &child;
-    m_nCurrent = index;
     return child;
 }
 

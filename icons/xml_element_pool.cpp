@@ -39,11 +39,11 @@ void CXmlElementPool::ReleaseUnused()
     const size_t used = (m_used + kBlock - 1) / kBlock;
     while (m_blocks.size() > used) {
         ::operator delete(m_blocks.back());
-        m_bBlocksChanged = true;
         m_blocks.pop_back();
     }
     if (m_blocks.capacity() > 2 * m_blocks.size())
         m_blocks.shrink_to_fit();
+    // The addresses are listed again when next asked for.
     m_blocksByAddress = {};
     m_bBlocksChanged = true;
     // Records of a much larger earlier tree.
