@@ -122,17 +122,19 @@ void RandomDriver::Step(uint64_t chain)
         return;
     }
     if (m_closing || m_actions >= m_budget) {
-        if (window != m_home)
+        // A drag still held ends first: a colour well's drag runs its own loop (QDrag::exec) that
+        // only a release ends, and closing its dialog under it would leave that loop waiting.
+        if (m_grabber)
+            ReleaseDrag();
+        else if (window != m_home)
             CloseFront(window);
-        else if (m_grabber)
-            ContinueDrag(window);
         else
             EndStrayDrag(window);
         return;
     }
     ++m_actions;
     // The colour dialog gets a few actions, then goes, so that sessions do not stay in it.
-    if (qobject_cast<QColorDialog*>(window) && Chance(10)) {
+    if (qobject_cast<QColorDialog*>(window) && !m_grabber && Chance(10)) {
         CloseFront(window);
         return;
     }
@@ -322,6 +324,15 @@ void RandomDriver::ContinueDrag(QWidget* window)
     m_grabber = nullptr;
     m_dragWindow = nullptr;
     QTest::mouseRelease(grabber, Qt::LeftButton, {}, local);
+}
+
+void RandomDriver::ReleaseDrag()
+{
+    QWidget* grabber = m_grabber;
+    Log("release to end the drag " + Point(m_dragLocal), grabber);
+    m_grabber = nullptr;
+    m_dragWindow = nullptr;
+    QTest::mouseRelease(grabber, Qt::LeftButton, {}, m_dragLocal);
 }
 
 void RandomDriver::ResizeWindow(QWidget* window)

@@ -55,6 +55,8 @@ private:
     void Hover(QWidget* window);
     void BeginDrag(QWidget* window);
     void ContinueDrag(QWidget* window);
+    // Lets go of the button where the drag last was, before the session's windows close.
+    void ReleaseDrag();
     void ResizeWindow(QWidget* window);
 
     // A point for the mouse: the deepest widget under a random spot of the window, or of one of
