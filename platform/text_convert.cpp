@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -64,112 +65,118 @@ size_t DecodeSequence(std::string_view bytes, size_t i, char32_t& cp)
     return 0;
 }
 
-// The decoder of both readings. With `kDropBreaks`, carriage returns, line feeds and tabs are
-// left out as they are met, which spares the XML reader's files a second pass over the text.
+// The decoder of both readings, into `to`, which has room for as many units as there are bytes:
+// no sequence gives more UTF-16 units than it has bytes. Returns the units written. With
+// `kDropBreaks`, carriage returns, line feeds and tabs are left out as they are met, which spares
+// the XML reader's files a second pass over the text.
+template <bool kDropBreaks>
+size_t DecodeUtf8Into(std::string_view bytes, char16_t* const start)
+{
+    const unsigned char* from = reinterpret_cast<const unsigned char*>(bytes.data());
+    char16_t* to = start;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        // Most text is ASCII: widen runs of it sixty-four, sixteen, then eight bytes at a time.
+        // When breaks are dropped, a run holding a control character goes byte by byte.
+#ifdef __SSE2__
+        while (i + 64 <= bytes.size()) {
+            const __m128i* at = reinterpret_cast<const __m128i*>(from + i);
+            const __m128i a = _mm_loadu_si128(at);
+            const __m128i b = _mm_loadu_si128(at + 1);
+            const __m128i c = _mm_loadu_si128(at + 2);
+            const __m128i d = _mm_loadu_si128(at + 3);
+            const __m128i all = _mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d));
+            if (_mm_movemask_epi8(all) != 0)
+                break;
+            if (kDropBreaks) {
+                const __m128i limit = _mm_set1_epi8('\r' + 1);
+                const __m128i low = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(a, limit), _mm_cmplt_epi8(b, limit)),
+                                                 _mm_or_si128(_mm_cmplt_epi8(c, limit), _mm_cmplt_epi8(d, limit)));
+                if (_mm_movemask_epi8(low) != 0)
+                    break;
+            }
+            const __m128i zero = _mm_setzero_si128();
+            __m128i* out = reinterpret_cast<__m128i*>(to);
+            _mm_storeu_si128(out, _mm_unpacklo_epi8(a, zero));
+            _mm_storeu_si128(out + 1, _mm_unpackhi_epi8(a, zero));
+            _mm_storeu_si128(out + 2, _mm_unpacklo_epi8(b, zero));
+            _mm_storeu_si128(out + 3, _mm_unpackhi_epi8(b, zero));
+            _mm_storeu_si128(out + 4, _mm_unpacklo_epi8(c, zero));
+            _mm_storeu_si128(out + 5, _mm_unpackhi_epi8(c, zero));
+            _mm_storeu_si128(out + 6, _mm_unpacklo_epi8(d, zero));
+            _mm_storeu_si128(out + 7, _mm_unpackhi_epi8(d, zero));
+            to += 64;
+            i += 64;
+        }
+        while (i + 16 <= bytes.size()) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+            if (_mm_movemask_epi8(chunk) != 0)
+                break;
+            if (kDropBreaks && _mm_movemask_epi8(_mm_cmplt_epi8(chunk, _mm_set1_epi8('\r' + 1))) != 0)
+                break;
+            const __m128i zero = _mm_setzero_si128();
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(chunk, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(chunk, zero));
+            to += 16;
+            i += 16;
+        }
+#endif
+        while (i + 8 <= bytes.size()) {
+            uint64_t chunk;
+            std::memcpy(&chunk, from + i, sizeof chunk);
+            if (chunk & 0x8080808080808080u)
+                break;
+            // A byte below 14 (a carriage return at most) borrows into its top bit.
+            constexpr uint64_t kOnes = 0x0101010101010101u;
+            if (kDropBreaks && ((chunk - ('\r' + 1) * kOnes) & ~chunk & 0x8080808080808080u) != 0)
+                break;
+            for (size_t k = 0; k < 8; ++k)
+                to[k] = from[i + k];
+            to += 8;
+            i += 8;
+        }
+        if (i >= bytes.size())
+            break;
+        const unsigned char b0 = from[i];
+        if (b0 < 0x80) {
+            if (!kDropBreaks || (b0 != '\r' && b0 != '\n' && b0 != '\t'))
+                *to++ = b0;
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        const size_t length = DecodeSequence(bytes, i, cp);
+        if (length == 0) {
+            *to++ = b0;
+            ++i;
+            continue;
+        }
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            *to++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+            *to++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        } else {
+            *to++ = static_cast<char16_t>(cp);
+        }
+        i += length;
+    }
+    return static_cast<size_t>(to - start);
+}
+
+// The result is sized for the input's length and decoded into in place, then cut to what was
+// written: one pass over the text. A library without resize_and_overwrite decodes into a buffer
+// of its own first.
 template <bool kDropBreaks>
 std::u16string DecodeUtf8(std::string_view bytes)
 {
-    // No sequence gives more UTF-16 units than it has bytes, so the result never outgrows a
-    // reserve of the input's length. The text is decoded a block at a time into a buffer on the
-    // stack and appended from there, which spares filling the result before it is written.
     std::u16string out;
-    out.reserve(bytes.size());
-    constexpr size_t kBlock = 2048;
-    char16_t block[kBlock];
-    const unsigned char* from = reinterpret_cast<const unsigned char*>(bytes.data());
-    size_t i = 0;
-    while (i < bytes.size()) {
-        char16_t* to = block;
-        // Room for a whole run of sixteen or a surrogate pair is left at the end of the block.
-        char16_t* const full = block + kBlock - 16;
-        while (i < bytes.size() && to <= full) {
-            // Most text is ASCII: widen runs of it sixteen bytes, then eight bytes at a time. When
-            // breaks are dropped, a run holding a control character goes byte by byte.
-#ifdef __SSE2__
-            // Whole ASCII runs of sixty-four bytes take one test.
-            while (i + 64 <= bytes.size() && to + 48 <= full) {
-                const __m128i* at = reinterpret_cast<const __m128i*>(from + i);
-                const __m128i a = _mm_loadu_si128(at);
-                const __m128i b = _mm_loadu_si128(at + 1);
-                const __m128i c = _mm_loadu_si128(at + 2);
-                const __m128i d = _mm_loadu_si128(at + 3);
-                const __m128i all = _mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d));
-                if (_mm_movemask_epi8(all) != 0)
-                    break;
-                if (kDropBreaks) {
-                    const __m128i limit = _mm_set1_epi8('\r' + 1);
-                    const __m128i low = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(a, limit), _mm_cmplt_epi8(b, limit)),
-                                                     _mm_or_si128(_mm_cmplt_epi8(c, limit), _mm_cmplt_epi8(d, limit)));
-                    if (_mm_movemask_epi8(low) != 0)
-                        break;
-                }
-                const __m128i zero = _mm_setzero_si128();
-                __m128i* out = reinterpret_cast<__m128i*>(to);
-                _mm_storeu_si128(out, _mm_unpacklo_epi8(a, zero));
-                _mm_storeu_si128(out + 1, _mm_unpackhi_epi8(a, zero));
-                _mm_storeu_si128(out + 2, _mm_unpacklo_epi8(b, zero));
-                _mm_storeu_si128(out + 3, _mm_unpackhi_epi8(b, zero));
-                _mm_storeu_si128(out + 4, _mm_unpacklo_epi8(c, zero));
-                _mm_storeu_si128(out + 5, _mm_unpackhi_epi8(c, zero));
-                _mm_storeu_si128(out + 6, _mm_unpacklo_epi8(d, zero));
-                _mm_storeu_si128(out + 7, _mm_unpackhi_epi8(d, zero));
-                to += 64;
-                i += 64;
-            }
-            while (i + 16 <= bytes.size() && to <= full) {
-                const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-                if (_mm_movemask_epi8(chunk) != 0)
-                    break;
-                if (kDropBreaks && _mm_movemask_epi8(_mm_cmplt_epi8(chunk, _mm_set1_epi8('\r' + 1))) != 0)
-                    break;
-                const __m128i zero = _mm_setzero_si128();
-                _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(chunk, zero));
-                _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(chunk, zero));
-                to += 16;
-                i += 16;
-            }
+#ifdef __cpp_lib_string_resize_and_overwrite
+    out.resize_and_overwrite(bytes.size(),
+                             [bytes](char16_t* to, size_t) { return DecodeUtf8Into<kDropBreaks>(bytes, to); });
+#else
+    const std::unique_ptr<char16_t[]> buffer(new char16_t[bytes.size()]);
+    out.assign(buffer.get(), DecodeUtf8Into<kDropBreaks>(bytes, buffer.get()));
 #endif
-            while (i + 8 <= bytes.size() && to <= full) {
-                uint64_t chunk;
-                std::memcpy(&chunk, from + i, sizeof chunk);
-                if (chunk & 0x8080808080808080u)
-                    break;
-                // A byte below 14 (a carriage return at most) borrows into its top bit.
-                constexpr uint64_t kOnes = 0x0101010101010101u;
-                if (kDropBreaks && ((chunk - ('\r' + 1) * kOnes) & ~chunk & 0x8080808080808080u) != 0)
-                    break;
-                for (size_t k = 0; k < 8; ++k)
-                    to[k] = from[i + k];
-                to += 8;
-                i += 8;
-            }
-            if (i >= bytes.size() || to > full)
-                break;
-            const unsigned char b0 = from[i];
-            if (b0 < 0x80) {
-                if (!kDropBreaks || (b0 != '\r' && b0 != '\n' && b0 != '\t'))
-                    *to++ = b0;
-                ++i;
-                continue;
-            }
-            char32_t cp = 0;
-            const size_t length = DecodeSequence(bytes, i, cp);
-            if (length == 0) {
-                *to++ = b0;
-                ++i;
-                continue;
-            }
-            if (cp >= 0x10000) {
-                cp -= 0x10000;
-                *to++ = static_cast<char16_t>(0xD800 + (cp >> 10));
-                *to++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-            } else {
-                *to++ = static_cast<char16_t>(cp);
-            }
-            i += length;
-        }
-        out.append(block, static_cast<size_t>(to - block));
-    }
     return out;
 }
 
