@@ -76,49 +76,54 @@ size_t DecodeUtf8Into(std::string_view bytes, char16_t* const start)
     char16_t* to = start;
     size_t i = 0;
     while (i < bytes.size()) {
-        // Most text is ASCII: widen runs of it sixty-four, sixteen, then eight bytes at a time.
-        // When breaks are dropped, a run holding a control character goes byte by byte.
+        // Most text is ASCII: its runs are widened sixteen or sixty-four bytes at a time, and eight
+        // at a time near the end. A byte from 0x80 up stops a run, and so does a control character
+        // when breaks are dropped; it is read on its own below.
 #ifdef __SSE2__
-        while (i + 64 <= bytes.size()) {
-            const __m128i* at = reinterpret_cast<const __m128i*>(from + i);
-            const __m128i a = _mm_loadu_si128(at);
-            const __m128i b = _mm_loadu_si128(at + 1);
-            const __m128i c = _mm_loadu_si128(at + 2);
-            const __m128i d = _mm_loadu_si128(at + 3);
-            const __m128i all = _mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d));
-            if (_mm_movemask_epi8(all) != 0)
-                break;
-            if (kDropBreaks) {
-                const __m128i limit = _mm_set1_epi8('\r' + 1);
-                const __m128i low = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(a, limit), _mm_cmplt_epi8(b, limit)),
-                                                 _mm_or_si128(_mm_cmplt_epi8(c, limit), _mm_cmplt_epi8(d, limit)));
-                if (_mm_movemask_epi8(low) != 0)
-                    break;
-            }
-            const __m128i zero = _mm_setzero_si128();
-            __m128i* out = reinterpret_cast<__m128i*>(to);
-            _mm_storeu_si128(out, _mm_unpacklo_epi8(a, zero));
-            _mm_storeu_si128(out + 1, _mm_unpackhi_epi8(a, zero));
-            _mm_storeu_si128(out + 2, _mm_unpacklo_epi8(b, zero));
-            _mm_storeu_si128(out + 3, _mm_unpackhi_epi8(b, zero));
-            _mm_storeu_si128(out + 4, _mm_unpacklo_epi8(c, zero));
-            _mm_storeu_si128(out + 5, _mm_unpackhi_epi8(c, zero));
-            _mm_storeu_si128(out + 6, _mm_unpacklo_epi8(d, zero));
-            _mm_storeu_si128(out + 7, _mm_unpackhi_epi8(d, zero));
-            to += 64;
-            i += 64;
-        }
+        // A run that stops inside sixteen bytes is widened whole all the same, and only its plain
+        // part counted: the units past it are written over next. There is room, as `to` never
+        // runs ahead of `i`.
         while (i + 16 <= bytes.size()) {
             const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-            if (_mm_movemask_epi8(chunk) != 0)
-                break;
-            if (kDropBreaks && _mm_movemask_epi8(_mm_cmplt_epi8(chunk, _mm_set1_epi8('\r' + 1))) != 0)
-                break;
+            // Bytes from 0x80 up are negative, so one signed comparison finds them and the controls.
+            const int stops =
+                _mm_movemask_epi8(kDropBreaks ? _mm_cmplt_epi8(chunk, _mm_set1_epi8('\r' + 1)) : chunk);
             const __m128i zero = _mm_setzero_si128();
             _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(chunk, zero));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(chunk, zero));
-            to += 16;
-            i += 16;
+            const int plain = stops == 0 ? 16 : __builtin_ctz(static_cast<unsigned>(stops));
+            to += plain;
+            i += plain;
+            if (plain < 16)
+                break;
+            // Sixteen plain bytes often begin a long run: it goes on sixty-four bytes at a time.
+            while (i + 64 <= bytes.size()) {
+                const __m128i* at = reinterpret_cast<const __m128i*>(from + i);
+                const __m128i a = _mm_loadu_si128(at);
+                const __m128i b = _mm_loadu_si128(at + 1);
+                const __m128i c = _mm_loadu_si128(at + 2);
+                const __m128i d = _mm_loadu_si128(at + 3);
+                const __m128i limit = _mm_set1_epi8('\r' + 1);
+                const __m128i stopsHere =
+                    kDropBreaks
+                        ? _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(a, limit), _mm_cmplt_epi8(b, limit)),
+                                       _mm_or_si128(_mm_cmplt_epi8(c, limit), _mm_cmplt_epi8(d, limit)))
+                        : _mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d));
+                if (_mm_movemask_epi8(stopsHere) != 0)
+                    break;
+                const __m128i zero = _mm_setzero_si128();
+                __m128i* out = reinterpret_cast<__m128i*>(to);
+                _mm_storeu_si128(out, _mm_unpacklo_epi8(a, zero));
+                _mm_storeu_si128(out + 1, _mm_unpackhi_epi8(a, zero));
+                _mm_storeu_si128(out + 2, _mm_unpacklo_epi8(b, zero));
+                _mm_storeu_si128(out + 3, _mm_unpackhi_epi8(b, zero));
+                _mm_storeu_si128(out + 4, _mm_unpacklo_epi8(c, zero));
+                _mm_storeu_si128(out + 5, _mm_unpackhi_epi8(c, zero));
+                _mm_storeu_si128(out + 6, _mm_unpacklo_epi8(d, zero));
+                _mm_storeu_si128(out + 7, _mm_unpackhi_epi8(d, zero));
+                to += 64;
+                i += 64;
+            }
         }
 #endif
         while (i + 8 <= bytes.size()) {
@@ -137,28 +142,49 @@ size_t DecodeUtf8Into(std::string_view bytes, char16_t* const start)
         }
         if (i >= bytes.size())
             break;
-        const unsigned char b0 = from[i];
-        if (b0 < 0x80) {
-            if (!kDropBreaks || (b0 != '\r' && b0 != '\n' && b0 != '\t'))
+        // The byte that stopped the run, then every byte that would stop one straight after it:
+        // text in another script (or a line break and its partner) is read here rather than going
+        // back through the runs' tests for every character.
+        do {
+            const unsigned char b0 = from[i];
+            if (b0 < 0x80) {
+                if (!kDropBreaks || (b0 != '\r' && b0 != '\n' && b0 != '\t'))
+                    *to++ = b0;
+                ++i;
+                continue;
+            }
+            // Sequences of two bytes (accented Latin letters) and of three (most other scripts) are
+            // read here; DecodeSequence reads the same, and the rest.
+            if (b0 >= 0xC2 && b0 <= 0xDF && i + 1 < bytes.size() && IsContinuation(from[i + 1])) {
+                *to++ = static_cast<char16_t>(((b0 & 0x1Fu) << 6) | (from[i + 1] & 0x3Fu));
+                i += 2;
+                continue;
+            }
+            if (b0 >= 0xE0 && b0 <= 0xEF && i + 2 < bytes.size() && IsContinuation(from[i + 1]) &&
+                IsContinuation(from[i + 2])) {
+                const char32_t three = ((b0 & 0x0Fu) << 12) | ((from[i + 1] & 0x3Fu) << 6) | (from[i + 2] & 0x3Fu);
+                if (three >= 0x800) {
+                    *to++ = static_cast<char16_t>(three);
+                    i += 3;
+                    continue;
+                }
+            }
+            char32_t cp = 0;
+            const size_t length = DecodeSequence(bytes, i, cp);
+            if (length == 0) {
                 *to++ = b0;
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        const size_t length = DecodeSequence(bytes, i, cp);
-        if (length == 0) {
-            *to++ = b0;
-            ++i;
-            continue;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            *to++ = static_cast<char16_t>(0xD800 + (cp >> 10));
-            *to++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
-            *to++ = static_cast<char16_t>(cp);
-        }
-        i += length;
+                ++i;
+                continue;
+            }
+            if (cp >= 0x10000) {
+                cp -= 0x10000;
+                *to++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+                *to++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+            } else {
+                *to++ = static_cast<char16_t>(cp);
+            }
+            i += length;
+        } while (i < bytes.size() && (kDropBreaks ? static_cast<signed char>(from[i]) <= '\r' : from[i] >= 0x80));
     }
     return static_cast<size_t>(to - start);
 }

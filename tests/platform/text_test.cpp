@@ -81,9 +81,8 @@ TEST(TextConvert, RoundTripsEveryCodePointAndLoneSurrogates)
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, 0xD800)), "\xED\xA0\x80");
 }
 
-// Long texts are decoded a block at a time: pairs, sequences and invalid bytes on either side
-// of a block's end decode as they do anywhere else.
-TEST(TextConvert, LongTextsDecodeTheSameAcrossBlockEnds)
+// Pairs, sequences and invalid bytes deep into a long text decode as they do anywhere else.
+TEST(TextConvert, LongTextsDecodeTheSameThroughout)
 {
     for (size_t lead = 2000; lead < 2080; ++lead) {
         const std::u16string wide = std::u16string(lead, u'a') + u"\U0001F600\u00e9\u20ac" + std::u16string(37, u'b');
@@ -161,7 +160,7 @@ void ExpectBothReadingsAgree(const std::string& bytes)
 }
 
 
-// The wide ASCII steps (sixty-four, sixteen and eight bytes) and the block ends against the plain reading:
+// The wide ASCII steps (sixty-four, sixteen and eight bytes) against the plain reading:
 // every kind of sequence, valid, cut or invalid, and every control the file reading drops, at
 // each offset across those steps.
 TEST(TextConvert, FastDecodingAgreesWithAPlainReadingAcrossItsSteps)
@@ -175,7 +174,7 @@ TEST(TextConvert, FastDecodingAgreesWithAPlainReadingAcrossItsSteps)
             ExpectBothReadingsAgree(std::string(lead, 'a') + piece + std::string(lead % 2 == 0 ? 33 : 130, 'b'));
             ExpectBothReadingsAgree(std::string(lead, 'a') + piece);
         }
-        // Around the end of a block of the decoder's buffer.
+        // Deep into a long text.
         for (size_t lead = 1960; lead < 2060; ++lead)
             ExpectBothReadingsAgree(std::string(lead, 'a') + piece + std::string(40, 'c') + piece);
     }
@@ -191,6 +190,26 @@ TEST(TextConvert, FastDecodingAgreesWithAPlainReadingOnRandomBytes)
         const size_t length = round % 10 == 0 ? 2000 + random() % 200 : random() % 120;
         for (size_t i = 0; i < length; ++i)
             bytes += alphabet[random() % alphabet.size()];
+        ExpectBothReadingsAgree(bytes);
+    }
+}
+
+// Text in other scripts: sequences straight after one another, as whole words of them, between
+// ASCII runs of every length, with breaks, cut and invalid sequences among them.
+TEST(TextConvert, FastDecodingAgreesWithAPlainReadingOnRunsOfSequences)
+{
+    const std::vector<std::string> pieces = {"\xC3\xBC", "\xC2\xB7", "\xE8\xA3\xBD", "\xE2\x80\x94", "\xF0\x9F\x98\x80",
+                                             "\xED\xA0\x80", "\xC3", "\xE2\x82", "\xC0\xAF", "\xFF", "\x80",
+                                             "\r\n", "\t", "\x0B", " "};
+    std::mt19937 random(20261210);
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        const int words = 1 + static_cast<int>(random() % 40);
+        for (int w = 0; w < words; ++w) {
+            bytes += std::string(random() % 3 == 0 ? random() % 70 : 0, 'a');
+            for (int k = static_cast<int>(random() % 12); k > 0; --k)
+                bytes += pieces[random() % pieces.size()];
+        }
         ExpectBothReadingsAgree(bytes);
     }
 }
