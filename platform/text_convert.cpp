@@ -42,8 +42,9 @@ namespace {
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// Decodes one sequence at bytes[i]; returns its length, or 0 when it is not valid.
-size_t DecodeSequence(std::string_view bytes, size_t i, char32_t& cp)
+// Decodes one sequence at bytes[i]; returns its length, or 0 when it is not valid. Inlined into
+// the decoder's loop, where text in other scripts spends its time.
+inline __attribute__((always_inline)) size_t DecodeSequence(std::string_view bytes, size_t i, char32_t& cp)
 {
     auto byte = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
     unsigned char b0 = byte(i);
@@ -152,22 +153,6 @@ size_t DecodeUtf8Into(std::string_view bytes, char16_t* const start)
                     *to++ = b0;
                 ++i;
                 continue;
-            }
-            // Sequences of two bytes (accented Latin letters) and of three (most other scripts) are
-            // read here; DecodeSequence reads the same, and the rest.
-            if (b0 >= 0xC2 && b0 <= 0xDF && i + 1 < bytes.size() && IsContinuation(from[i + 1])) {
-                *to++ = static_cast<char16_t>(((b0 & 0x1Fu) << 6) | (from[i + 1] & 0x3Fu));
-                i += 2;
-                continue;
-            }
-            if (b0 >= 0xE0 && b0 <= 0xEF && i + 2 < bytes.size() && IsContinuation(from[i + 1]) &&
-                IsContinuation(from[i + 2])) {
-                const char32_t three = ((b0 & 0x0Fu) << 12) | ((from[i + 1] & 0x3Fu) << 6) | (from[i + 2] & 0x3Fu);
-                if (three >= 0x800) {
-                    *to++ = static_cast<char16_t>(three);
-                    i += 3;
-                    continue;
-                }
             }
             char32_t cp = 0;
             const size_t length = DecodeSequence(bytes, i, cp);
